@@ -1,0 +1,10 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Windows-1252, one byte per character. The five unassigned bytes map to the code points of the
+// same value, so decoding then encoding gives every byte back.
+QString decodeCp1252(QByteArrayView bytes);
+// A character the code page lacks becomes "?", never several bytes.
+QByteArray encodeCp1252(const QString& text);
+bool isCp1252Encodable(QChar c);

@@ -1,0 +1,44 @@
+#include "firstnamelist.h"
+
+#include "programdirectory.h"
+#include "textfile.h"
+
+#include <QFile>
+#include <QStringList>
+
+QString FirstNameList::path() {
+    return ProgramDirectory::filePath("Liste_Prenom.txt");
+}
+
+QString FirstNameList::entryLine(const QString& callsign, const QString& firstName) {
+    return callsign.leftJustified(12, u' ') + QStringLiteral("    ") + firstName;
+}
+
+std::optional<QString> FirstNameList::FindFirstName(const QString& callsign) {
+    QStringList lines;
+    readTextLines(path(), lines);
+    std::optional<QString> found;
+    for (const QString& l : lines) {
+        if (l.left(12).trimmed() == callsign)
+            found = l.mid(16).toUpper();
+    }
+    return found;
+}
+
+bool FirstNameList::UpdateFirstNameList(const QString& callsign, const QString& firstName) {
+    const QString entry = entryLine(callsign, firstName);
+    const QString key = entry.left(12);
+    QStringList lines;
+    if (!readTextLines(path(), lines) && QFile::exists(path()))
+        return false;
+    bool replaced = false;
+    for (QString& l : lines) {
+        if (l.left(12) == key) {
+            l = entry;
+            replaced = true;
+        }
+    }
+    if (!replaced)
+        lines.append(entry);
+    return rewriteTextFile(path(), ProgramDirectory::filePath("Temporaire.txt"), lines);
+}

@@ -1,0 +1,164 @@
+#include "stationlog.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+
+class StationLogTest : public ProgramTest {
+protected:
+    QByteArray logBytes() const { return readBytes("IK1ABC_DCI.log"); }
+    StationLog log() const { return StationLog("IK1ABC"); }
+};
+
+TEST_F(StationLogTest, CreatesTheLogFromTheTemplateOverAnOldOne) {
+    writeBytes("IK1ABC_DCI.log", "old\r\n");
+    ASSERT_TRUE(log().createStationLog());
+    EXPECT_TRUE(QFile::exists(path("IK1ABC_DCI.log")));
+    EXPECT_EQ(logBytes(), QByteArray());
+    EXPECT_EQ(log().fileName(), "IK1ABC_DCI.log");
+}
+
+TEST_F(StationLogTest, MissingTemplateCreatesNothing) {
+    QFile::remove(path("FXXXX.txt"));
+    EXPECT_FALSE(log().createStationLog());
+    EXPECT_FALSE(log().exists());
+}
+
+TEST_F(StationLogTest, AppendWritesOneLineWithCrLf) {
+    setStation("IK1ABC");
+    const QString a = logLine("IK1ABC", "AQ001");
+    ASSERT_TRUE(log().appendQso(a));
+    ASSERT_TRUE(log().appendQso(a));
+    EXPECT_EQ(logBytes(), crlf({a, a}));
+    QStringList lines;
+    ASSERT_TRUE(log().loadQsoList(lines));
+    EXPECT_EQ(lines, QStringList({a, a}));
+}
+
+TEST_F(StationLogTest, AppendToAMissingLogFails) {
+    EXPECT_FALSE(log().appendQso("x"));
+}
+
+TEST_F(StationLogTest, ReplaceAddressesTheSelectedLine) {
+    const QString a = logLine("A", "AQ001"), b = logLine("B", "AQ002"), n = logLine("N", "RM001");
+    const struct {
+        QStringList before;
+        QString oldLine;
+        int lineNumber;
+        QStringList after;
+    } cases[] = {
+        {{a, b, a}, a, 3, {a, b, n}}, // the twin selected, not the first equal line
+        {{a, b}, b, 2, {a, n}},       {{a, b}, a, 2, {n, b}}, // line moved: the text finds it
+        {{a, b}, n, 0, {a, b, n}},                            // not found: appended
+        {{a, a}, a, 0, {n, a}},                               // text only: the first one
+    };
+    for (const auto& c : cases) {
+        setStation("IK1ABC", c.before);
+        ASSERT_TRUE(log().replaceQso(n, c.oldLine, c.lineNumber));
+        EXPECT_EQ(logBytes(), crlf(c.after));
+    }
+    EXPECT_FALSE(QFile::exists(path("Temporaire.txt")));
+}
+
+TEST_F(StationLogTest, DeleteRemovesOnlyTheSelectedTwin) {
+    const QString a = logLine("A", "AQ001"), b = logLine("B", "AQ002");
+    const struct {
+        QStringList before;
+        QString line;
+        int lineNumber;
+        QStringList after;
+    } cases[] = {
+        {{a, a}, a, 2, {a}},    {{a, b, a}, a, 1, {b, a}},
+        {{a, b, a}, a, 0, {b}}, // text only: every equal line
+        {{a, b}, a, 2, {b}},    // line moved: the text finds it
+        {{a}, a, 1, {}},
+    };
+    for (const auto& c : cases) {
+        setStation("IK1ABC", c.before);
+        ASSERT_TRUE(log().deleteQso(c.line, c.lineNumber));
+        EXPECT_EQ(logBytes(), crlf(c.after));
+    }
+}
+
+TEST_F(StationLogTest, InsertGoesBeforeTheFirstRecordNotEarlier) {
+    const QString jan = logLine("A", "AQ001", "01/01/07", "10:00");
+    const QString feb = logLine("B", "AQ002", "01/02/07", "10:00");
+    const struct {
+        QStringList before;
+        QString line;
+        QStringList after;
+    } cases[] = {
+        {{}, jan, {jan}},
+        {{feb}, jan, {jan, feb}},
+        {{jan}, feb, {jan, feb}},
+        {{jan, feb},
+         logLine("N", "RM001", "01/01/07", "10:00"),
+         {logLine("N", "RM001", "01/01/07", "10:00"), jan, feb}},
+        {{jan, feb},
+         logLine("N", "RM001", "15/01/07", "09:59"),
+         {jan, logLine("N", "RM001", "15/01/07", "09:59"), feb}},
+        // 49 widens to 2049 and 50 to 1950.
+        {{jan},
+         logLine("N", "RM001", "31/12/49", "23:59"),
+         {jan, logLine("N", "RM001", "31/12/49", "23:59")}},
+        {{jan},
+         logLine("N", "RM001", "01/01/50", "00:00"),
+         {logLine("N", "RM001", "01/01/50", "00:00"), jan}},
+        {{logLine("Z", "AQ009", "01/01/98", "00:00"), jan},
+         logLine("N", "RM001", "31/12/99", "23:59"),
+         {logLine("Z", "AQ009", "01/01/98", "00:00"), logLine("N", "RM001", "31/12/99", "23:59"),
+          jan}},
+        // A damaged record keeps its place and is passed over.
+        {{"damaged", feb}, jan, {"damaged", jan, feb}},
+    };
+    for (const auto& c : cases) {
+        setStation("IK1ABC", c.before);
+        ASSERT_TRUE(log().insertQsoByDateTime(c.line));
+        EXPECT_EQ(logBytes(), crlf(c.after));
+    }
+    EXPECT_FALSE(QFile::exists(path("Temporaire6.txt")));
+}
+
+TEST_F(StationLogTest, WidensTwoDigitYears) {
+    EXPECT_EQ(recordInstant(logLine("A", "AQ001", "12/05/07", "14:30")), 200705121430LL);
+    EXPECT_EQ(recordInstant(logLine("A", "AQ001", "01/01/98", "00:00")), 199801010000LL);
+    EXPECT_EQ(recordInstant(logLine("A", "AQ001", "01/01/49", "00:00")), 204901010000LL);
+    EXPECT_EQ(recordInstant(logLine("A", "AQ001", "01/01/50", "00:00")), 195001010000LL);
+    EXPECT_EQ(recordInstant(logLine("A", "AQ001", "1/1/2007", "00:00")), -1);
+    EXPECT_EQ(recordInstant(u"short"), -1);
+}
+
+TEST_F(StationLogTest, AFailedRewriteChangesNothing) {
+    const QString a = logLine("A", "AQ001");
+    setStation("IK1ABC", {a});
+    ASSERT_TRUE(QDir(path("")).mkdir("Temporaire.txt"));
+    EXPECT_FALSE(log().deleteQso(a, 1));
+    EXPECT_FALSE(log().replaceQso(logLine("B", "AQ002"), a, 1));
+    EXPECT_EQ(logBytes(), crlf({a}));
+    QFile::remove(path("IK1ABC_DCI.log"));
+    EXPECT_FALSE(log().deleteQso(a, 1));
+    EXPECT_FALSE(log().insertQsoByDateTime(a));
+    EXPECT_FALSE(QFile::exists(path("IK1ABC_DCI.log")));
+}
+
+TEST_F(StationLogTest, UntouchedLinesKeepTheirBytes) {
+    QByteArray bytes = "caf\xE9 \x81\x9D\x80 ligne ab\xEEm\xE9"
+                       "e\r\n";
+    bytes += crlf({logLine("A", "AQ001")});
+    writeBytes("IK1ABC_DCI.log", bytes);
+    ASSERT_TRUE(log().appendQso(logLine("B", "AQ002")));
+    ASSERT_TRUE(log().deleteQso(logLine("B", "AQ002"), 3));
+    EXPECT_EQ(logBytes(), bytes);
+}
+
+TEST_F(StationLogTest, LooksUpReferencesAndProvinces) {
+    setStation("IK1ABC", {logLine("A", "aq001", "01/01/07"), logLine("B", "AQ001", "02/02/07"),
+                          logLine("C", "AQ001", "03/03/07"), "short"});
+    EXPECT_EQ(log().findReference("AQ001"), QString("02/02/07"));
+    EXPECT_EQ(log().findReference("AQ002"), std::nullopt);
+    EXPECT_TRUE(log().findProvincePrefix("AQ"));
+    EXPECT_TRUE(log().findProvincePrefix("aq"));
+    EXPECT_FALSE(log().findProvincePrefix("RM"));
+    QFile::remove(path("IK1ABC_DCI.log"));
+    EXPECT_FALSE(log().findProvincePrefix("AQ"));
+}

@@ -1,0 +1,96 @@
+#include "testsupport.h"
+
+#include "codepage.h"
+#include "programdirectory.h"
+#include "qsorecord.h"
+#include "stationsettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+bool FakeDialogs::question(const QString& text) {
+    questions.append(text);
+    if (answers.empty())
+        return true;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool FakeDialogs::choosePrinter(QPrinter&) {
+    return printerAnswer;
+}
+
+void ProgramTest::SetUp() {
+    ASSERT_TRUE(dir.isValid());
+    QDir(dir.path()).mkpath("settings");
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("settings"));
+    ProgramDirectory::setPath(dir.filePath("program"));
+    ASSERT_TRUE(ProgramDirectory::prepare());
+    StationCallsign() = StationSettings::kNoStation;
+    Dialogs::setInstance(&dialogs);
+    Clock::setInstance(&clock);
+}
+
+void ProgramTest::TearDown() {
+    Dialogs::setInstance(nullptr);
+    Clock::setInstance(nullptr);
+}
+
+QString ProgramTest::path(const QString& fileName) const {
+    return ProgramDirectory::filePath(fileName);
+}
+
+QByteArray ProgramTest::readBytes(const QString& fileName) const {
+    QFile f(path(fileName));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ProgramTest::writeBytes(const QString& fileName, const QByteArray& bytes) const {
+    QFile f(path(fileName));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+void ProgramTest::setStation(const QString& callsign, const QStringList& logLines) {
+    writeBytes(callsign + "_DCI.log", crlf(logLines));
+    StationSettings::setStationCallsign(callsign);
+    StationCallsign() = callsign;
+}
+
+QStringList ProgramTest::dirEntries() const {
+    return QDir(ProgramDirectory::path()).entryList(QDir::Files, QDir::Name);
+}
+
+QString logLine(const QString& callsign, const QString& reference, const QString& date,
+                const QString& time, const QString& mode, const QString& band, bool qsl) {
+    QsoRecord r;
+    r.callsign = callsign;
+    r.reference = reference;
+    r.date = date;
+    r.time = time;
+    r.mode = mode;
+    r.band = band;
+    r.rstReceived = "59";
+    r.rstSent = "59";
+    r.castleName = "CASTELLO " + reference;
+    r.district = "12";
+    r.locator = "JN61";
+    r.qslReceived = qsl;
+    return BuildLogLine(r);
+}
+
+QByteArray crlf(const QStringList& lines) {
+    QByteArray out;
+    for (const QString& l : lines)
+        out += encodeCp1252(l) + "\r\n";
+    return out;
+}
+
+QByteArray castleLine(const char* reference, const char* name, const char* district,
+                      const char* locator) {
+    return QByteArray(reference) + " " + QByteArray(name).leftJustified(60, ' ') + " " +
+           QByteArray(district).leftJustified(3, ' ') + " " + locator + "\r\n";
+}
