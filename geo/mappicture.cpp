@@ -1,0 +1,110 @@
+#include "mappicture.h"
+
+#include "geocount.h"
+#include "screen.h"
+#include "stationsettings.h"
+
+#include <QComboBox>
+#include <QListView>
+#include <QPainter>
+#include <QStringListModel>
+
+// The map pictures live in a static library, whose resources a linker may otherwise drop.
+static void initMapResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(maps);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+MapPicture::MapPicture(const QString& name, const QString& resource, QSize size, QWidget* parent)
+    : QLabel(parent) {
+    initMapResources();
+    setObjectName(name);
+    setPixmap(QPixmap(resource));
+    setFixedSize(size);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+QLabel* addMapBox(MapPicture* picture, const QString& name, const QString& text, const QRect& rect,
+                  bool bold) {
+    auto* box = new QLabel(text, picture);
+    box->setObjectName(name);
+    box->setGeometry(rect);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    box->setFont(font);
+    setWorked(box, false);
+    return box;
+}
+
+void setWorked(QWidget* box, bool worked) {
+    setBackground(box, worked ? Colours::kWorked : windowBackground());
+}
+
+MapDot::MapDot(const QString& name, const QRect& rect, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setGeometry(rect);
+}
+
+void setWorked(MapDot* dot, bool worked) {
+    setWorked(static_cast<QWidget*>(dot), worked);
+    // The dot paints its own circle; the rest of its square shows the map.
+    dot->setAutoFillBackground(false);
+}
+
+void MapDot::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    painter.setBrush(background(this));
+    painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void setUpScreen(QWidget* screen, const QString& caption) {
+    screen->setWindowFlag(Qt::Window);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setWindowTitle(caption);
+}
+
+QComboBox* makeChoiceBox(QWidget* parent, const QString& name, const QStringList& items) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    return box;
+}
+
+void selectChoice(QComboBox* box, const QString& text) {
+    const int index = box->findText(text);
+    box->setCurrentIndex(index);
+    if (index < 0)
+        box->setEditText(text);
+}
+
+void selectSavedChoices(QComboBox* band, QComboBox* mode) {
+    const QString station = StationCallsign();
+    selectChoice(mode, geo::savedModeChoice(StationSettings::modeIndex(station)));
+    band->setCurrentIndex(geo::savedBandChoice(StationSettings::bandIndex(station)));
+}
+
+QListView* makeResultList(QWidget* parent, const QString& name, QStringListModel* model) {
+    auto* list = new QListView(parent);
+    list->setObjectName(name);
+    list->setModel(model);
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setFont(fixedFont());
+    return list;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include <QLabel>
+#include <QString>
+
+class QComboBox;
+class QListView;
+class QStringListModel;
+
+// A map picture of fixed size with small controls laid over it at fixed positions.
+class MapPicture : public QLabel {
+public:
+    MapPicture(const QString& name, const QString& resource, QSize size, QWidget* parent);
+};
+
+// A text box over a map, named `name`, in the "not worked" colour.
+QLabel* addMapBox(MapPicture* picture, const QString& name, const QString& text, const QRect& rect,
+                  bool bold);
+// Paints a box or a dot worked or not worked.
+void setWorked(QWidget* box, bool worked);
+
+// A filled circle over a map; its colour is its background.
+class MapDot : public QWidget {
+public:
+    MapDot(const QString& name, const QRect& rect, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+void setWorked(MapDot* dot, bool worked);
+
+// The shared make-up of a geographic screen: a top-level window discarded when closed.
+void setUpScreen(QWidget* screen, const QString& caption);
+// An editable combo box of band or mode choices that never adds what is typed to its list.
+QComboBox* makeChoiceBox(QWidget* parent, const QString& name, const QStringList& items);
+// Selects `text` when it is a choice, otherwise shows it as typed text.
+void selectChoice(QComboBox* box, const QString& text);
+// The band and mode last used on Main by the station.
+void selectSavedChoices(QComboBox* band, QComboBox* mode);
+// A list of text lines in the fixed-pitch font.
+QListView* makeResultList(QWidget* parent, const QString& name, QStringListModel* model);
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text);
