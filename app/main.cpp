@@ -1,0 +1,18 @@
+#include "main.h"
+#include "dialogs.h"
+#include "programdirectory.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("ZELK");
+    QApplication::setApplicationName("DCI");
+    if (!ProgramDirectory::prepare()) {
+        showMessage("Impossible de créer le répertoire du programme " + ProgramDirectory::path());
+        return 1;
+    }
+    auto* window = new Main;
+    window->show();
+    return app.exec();
+}

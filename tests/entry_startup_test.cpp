@@ -1,0 +1,232 @@
+#include "entry_support.h"
+
+#include "entryrules.h"
+#include "stationsettings.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+
+QString setting(const QString& key) {
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, "ZELK", "DCI");
+    return s.value(key).toString();
+}
+
+} // namespace
+
+class StartupTest : public MainTest {
+protected:
+    QWidget* openStation() {
+        main->findChild<QAction*>("Mnu_New_Indicatif")->trigger();
+        return topLevel("Station");
+    }
+    QLineEdit* stationField(QWidget* station) const {
+        return station->findChild<QLineEdit*>("New_Indicatif");
+    }
+};
+
+TEST_F(StartupTest, FirstStartAsksForAStationAndReadsNoLog) {
+    start();
+    EXPECT_EQ(dialogs.messages, QStringList{EntryRules::kFirstInstallation});
+    EXPECT_EQ(
+        EntryRules::kFirstInstallation,
+        "\n         Premiere installation, vous devez entrer votre Indicatif\n\nPour cela dans "
+        "la barre des menus allez dans Station puis Nouvel Indicatif.");
+    EXPECT_EQ(main->windowTitle(), "  ZELK_DCI    Revision  1.2.2");
+    EXPECT_EQ(text("I_Station"), "FXXXX");
+    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(setting("Setup /Chemin Repertoire"), path(""));
+    EXPECT_EQ(setting("Setup FXXXX/Revision"), " 1.2.2");
+    EXPECT_FALSE(QFile::exists(path("FXXXX_DCI.log")));
+
+    // Every key in the callsign field brings the message back; the key still reaches it.
+    dialogs.messages.clear();
+    QTest::keyClicks(edit("Ind_A"), "ab");
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(text("Ind_A"), "ab");
+}
+
+TEST_F(StartupTest, SettingAStationCreatesItsLogAndSettings) {
+    start();
+    QWidget* station = openStation();
+    ASSERT_NE(station, nullptr);
+    EXPECT_EQ(station->windowTitle(), "Selection Indicaif");
+    QLineEdit* field = stationField(station);
+    EXPECT_EQ(background(field), Colours::kCurrent);
+    QTest::keyClicks(field, "f/ab123");
+    EXPECT_EQ(field->text(), "F_AB123");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(background(field), Colours::kWhite);
+    EXPECT_EQ(field->text(), "F_AB123");
+    QTest::mouseClick(station->findChild<QPushButton*>("Validation"), Qt::LeftButton);
+    QApplication::processEvents();
+
+    EXPECT_EQ(topLevel("Station"), nullptr);
+    EXPECT_TRUE(QFile::exists(path("F_AB123_DCI.log")));
+    EXPECT_EQ(readBytes("F_AB123_DCI.log"), QByteArray());
+    EXPECT_EQ(setting("Setup /Indicatif Station"), "F_AB123");
+    EXPECT_EQ(setting("Setup F_AB123/bande Utilisee"), "0");
+    EXPECT_EQ(setting("Setup F_AB123/Mode Utilise"), "0");
+    EXPECT_EQ(text("I_Station"), "F/AB123");
+    EXPECT_EQ(StationCallsign(), "F_AB123");
+
+    // Starting again loads that log, without the first-installation message.
+    delete main;
+    dialogs.messages.clear();
+    writeBytes("F_AB123_DCI.log", (logLine("IK1ABC", "AQ001") + "\r\n").toLatin1());
+    start();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(text("I_Station"), "F_AB123");
+    ASSERT_EQ(rows().size(), 1);
+    EXPECT_TRUE(rows()[0].startsWith("    1  IK1ABC"));
+}
+
+TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStation) {
+    setStation("F_OLD", {logLine("IK1ABC", "AQ001")});
+    start();
+    const struct {
+        const char* typed;
+        const char* message;
+        const char* fieldAfter;
+    } cases[] = {
+        {"", "Vous devez entrer un indicatif", ""},
+        {"ABCDEFGHIJKLM", "12 caracteres maximum pour l'indicatif", "ABCDEFGHIJKLM"},
+        {"F-AB1", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ",
+         ""},
+        {"FÉ1", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", ""},
+    };
+    for (const auto& c : cases) {
+        QWidget* station = openStation();
+        ASSERT_NE(station, nullptr);
+        dialogs.messages.clear();
+        stationField(station)->setText(QString::fromUtf8(c.typed));
+        QTest::mouseClick(station->findChild<QPushButton*>("Validation"), Qt::LeftButton);
+        EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(c.message)});
+        EXPECT_EQ(stationField(station)->text(), QString::fromUtf8(c.fieldAfter));
+        EXPECT_EQ(StationCallsign(), "F_OLD");
+        EXPECT_EQ(text("I_Station"), "F_OLD");
+        EXPECT_EQ(rows().size(), 1);
+    }
+    EXPECT_EQ(setting("Setup /Indicatif Station"), "F_OLD");
+}
+
+TEST_F(StartupTest, TwelveCharactersAndAnExistingLogAreKept) {
+    setStation("F_OLD");
+    writeBytes("ABCDEFGHIJKL_DCI.log", (logLine("IK1ABC", "AQ001") + "\r\n").toLatin1());
+    StationSettings::setBandIndex("ABCDEFGHIJKL", 4);
+    StationSettings::setModeIndex("ABCDEFGHIJKL", 1);
+    start();
+    QWidget* station = openStation();
+    stationField(station)->setText("ABCDEFGHIJKL");
+    QTest::mouseClick(station->findChild<QPushButton*>("Validation"), Qt::LeftButton);
+    EXPECT_EQ(StationCallsign(), "ABCDEFGHIJKL");
+    EXPECT_EQ(rows().size(), 1);
+    EXPECT_EQ(setting("Setup ABCDEFGHIJKL/bande Utilisee"), "4");
+    EXPECT_EQ(text("Bande_A"), "14 Mhz");
+    EXPECT_EQ(text("Mode_A"), "CW");
+}
+
+TEST_F(StartupTest, MissingLogIsReportedAndNotCreated) {
+    StationSettings::setStationCallsign("F_GONE");
+    start();
+    EXPECT_EQ(dialogs.messages, QStringList{"Impossible de lire le fichier F_GONE_DCI.log"});
+    EXPECT_FALSE(QFile::exists(path("F_GONE_DCI.log")));
+}
+
+TEST_F(StartupTest, CaptionsMenusAndMessages) {
+    setStation("F_AB123");
+    writeBytes("Liste_Chateau.txt", "AQ001 X\r\n***** EX-001 06/12/2026\r\n");
+    start();
+    EXPECT_EQ(text("Label_Station"), "INDICATIF DE LA STATION  : ");
+    EXPECT_EQ(text("Label_Liste_QSO"),
+              QString::fromUtf8("   N°   Indicatif        District  Prenom               Ref       "
+                                "Date       QTR  Mode   QRG  RSTR RSTE                  Mom du "
+                                "Chateau                                                   QSL  "
+                                "Loc"));
+    EXPECT_EQ(w<QPushButton>("Valide_A")->text(), "Valider le QSO");
+    EXPECT_EQ(w<QPushButton>("QSL")->text(), "Gestion des QSL");
+    EXPECT_EQ(main->findChild<QMenu*>("Mnu_DCPC")->title(), "Diplome DCPC");
+    EXPECT_EQ(main->findChild<QAction*>("Mnu_Rev_Liste_Chateau")->text(),
+              "Revision du fichier\" Liste_Chateau.txt\"");
+    EXPECT_EQ(main->findChild<QAction*>("Mnu_Situer_P")->text(), "Situer");
+
+    main->findChild<QAction*>("Mnu_Historique")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    const QStringList history = dialogs.messages[0].split('\n');
+    ASSERT_EQ(history.size(), 15);
+    EXPECT_EQ(history[0], "V1.0.0   le 24/07/2006 creation");
+    EXPECT_EQ(history[13],
+              QString::fromUtf8("V1.2.2   le 29/05/2009 Remis les provinces MB et FM ajouté BT"));
+    EXPECT_EQ(history[14], "");
+
+    main->findChild<QAction*>("Mnu_Apropos")->trigger();
+    EXPECT_TRUE(dialogs.messages[1].startsWith("ZELK_DCI Revision  1.2.2\n\n"));
+    main->findChild<QAction*>("Mnu_Rev_Liste_Chateau")->trigger();
+    EXPECT_EQ(dialogs.messages[2],
+              QString::fromUtf8("Nom du Fichier       : Liste_Chateau.txt\nRevision du fichier : "
+                                "EX-001\nDate de révision    : 06/12/2026"));
+    for (const char* inert : {"Mnu_Mode_Emploi", "Mnu_Titre_DCI", "Mnu_Reglement_IDCA"})
+        main->findChild<QAction*>(inert)->trigger();
+    EXPECT_EQ(dialogs.messages.size(), 3);
+}
+
+TEST_F(StartupTest, ClockTicksThroughMidnight) {
+    setStation("F_AB123");
+    clock.utc = QDateTime(QDate(2026, 12, 5), QTime(23, 59, 59), Qt::UTC);
+    clock.local = QDateTime(QDate(2026, 12, 6), QTime(0, 59, 59));
+    start();
+    main->tick();
+    EXPECT_EQ(text("Heure_Utc"), "23:59 Utc");
+    EXPECT_EQ(text("Heure_Loc"), "00:59 Loc");
+    EXPECT_EQ(text("Date_Utc"), "05/12/26");
+    clock.utc = clock.utc.addSecs(1);
+    clock.local = clock.local.addSecs(1);
+    main->tick();
+    EXPECT_EQ(text("Heure_Utc"), "00:00 Utc");
+    EXPECT_EQ(text("Heure_Loc"), "01:00 Loc");
+    EXPECT_EQ(text("Date_Utc"), "06/12/26");
+}
+
+TEST_F(StartupTest, ListRowsKeepTheirFileLines) {
+    QStringList lines;
+    for (int i = 1; i <= 12; ++i)
+        lines.append(logLine(QString("CALL%1").arg(i), "AQ001"));
+    lines.append("DAMAGED");
+    setStation("F_AB123", lines);
+    start();
+    ASSERT_EQ(rows().size(), 13);
+    EXPECT_TRUE(rows()[8].startsWith("    9  CALL9 "));
+    EXPECT_TRUE(rows()[9].startsWith("   10  CALL10 "));
+    EXPECT_EQ(main->fileLine(12), "DAMAGED");
+    EXPECT_EQ(w<QListView>("Liste_QSO")->currentIndex().row(), 12);
+    EXPECT_EQ(main->selectedListLine(), rows()[12]);
+    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
+    EXPECT_FALSE(w<QPushButton>("Annule_Saisie")->isEnabled());
+}
+
+TEST_F(StartupTest, MenuEntriesOpenTheGeographicScreens) {
+    setStation("F_AB123", {logLine("IK1ABC", "AQ001")});
+    start();
+    const struct {
+        const char* entry;
+        const char* screen;
+        const char* title;
+    } cases[] = {
+        {"Mnu_Situer_P", "Situation", "Situation d'une Province"},
+        {"Mnu_Carte_HB", "Carte_Acti_DCI", "Carte des régions contactées"},
+        {"Mnu_Carte_Pro", "Carte_Italie", "Carte des provinces contactées"},
+        {"Mnu_Region_Contact", "Regions_Contacte", "Regions contactées"},
+        {"Mnu_Provinces_Contactes", "Province_Contacte", "Provinces contactées"},
+    };
+    for (const auto& c : cases) {
+        main->findChild<QAction*>(c.entry)->trigger();
+        QWidget* screen = topLevel(c.screen);
+        ASSERT_NE(screen, nullptr) << c.entry;
+        EXPECT_EQ(screen->windowTitle(), QString::fromUtf8(c.title));
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
