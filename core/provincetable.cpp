@@ -163,6 +163,10 @@ QString ProvinceTable::listLine(int number) {
     return "    Province " + QString::fromUtf16(p.code) + "  " + QString::fromUtf16(p.listName);
 }
 
+QString provinceRefusal(const QString& code) {
+    return code + " n'est pas une Province Italienne\n                gerée par DCI";
+}
+
 const Region& RegionTable::at(int number) {
     return kRegions[number - 1];
 }

@@ -36,6 +36,9 @@ public:
     static const Region& at(int number);
 };
 
+// The message for a two-letter code that is not a province.
+QString provinceRefusal(const QString& code);
+
 // The band and mode labels of the entry and of the views.
 const QStringList& BandList();
 const QStringList& ModeList();

@@ -59,10 +59,6 @@ QString referenceProvince(const QString& text) {
     return ProvinceTable::find(code) ? QString() : provinceRefusal(code);
 }
 
-QString provinceRefusal(const QString& code) {
-    return code + " n'est pas une Province Italienne\n                gerée par DCI";
-}
-
 QString alreadyContacted(const QString& reference, const QString& date) {
     return reference + " Chateau deja contacté le " + date;
 }

@@ -19,7 +19,6 @@ QString rst(const QString& text);
 QString castleName(const QString& text);
 
 QString alreadyContacted(const QString& reference, const QString& date);
-QString provinceRefusal(const QString& code);
 extern const QString kFirstInstallation;
 extern const QString kCastleNotListed;
 } // namespace EntryRules

@@ -122,8 +122,7 @@ Location locateProvince(const QString& code, const QStringList& logLines) {
         regionName =
             QString::fromUtf16(RegionTable::at(ProvinceTable::region(result.province)).locatorName);
     } else {
-        result.message =
-            code + " n'est pas une Province Italienne" + "\n" + "                gerée par DCI";
+        result.message = provinceRefusal(code);
     }
     const bool contacted = std::any_of(logLines.begin(), logLines.end(), [&](const QString& l) {
         return logField(l, LogColumns::kReference, 2).trimmed().toUpper() == code;
