@@ -230,3 +230,18 @@ TEST_F(StartupTest, MenuEntriesOpenTheGeographicScreens) {
     }
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
+
+TEST_F(StartupTest, MissingTemplateCreatesNoStation) {
+    setStation("F_OLD");
+    QFile::remove(path("FXXXX.txt"));
+    start();
+    QWidget* station = openStation();
+    stationField(station)->setText("F1AA");
+    QTest::mouseClick(station->findChild<QPushButton*>("Validation"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages,
+              QStringList{QString::fromUtf8(
+                  "Impossible de créer le fichier F1AA_DCI.log à partir du modèle FXXXX.txt")});
+    EXPECT_FALSE(QFile::exists(path("F1AA_DCI.log")));
+    EXPECT_EQ(setting("Setup /Indicatif Station"), "F_OLD");
+    EXPECT_EQ(StationCallsign(), "F_OLD");
+}
