@@ -330,7 +330,6 @@ void Main::startUp() {
     m_ind->setEnabled(true);
     m_ind->setFocus();
     m_modeAff->setText("Saisie QSO");
-    m_firstNameMissing = false;
     for (const char* line : kHistory)
         m_history += QString::fromUtf8(line) + "\n";
     setWindowTitle("  ZELK_DCI    Revision " + StationSettings::kVersion);

@@ -55,9 +55,9 @@ private:
 
     // Entry chain.
     QList<QWidget*> chain() const;
-    bool onEnter(QWidget* field);
-    bool enterCallsign();
-    bool enterReference();
+    void onEnter(QWidget* field);
+    void enterCallsign();
+    void enterReference();
     void moveTo(QWidget* from, QWidget* next);
     void rememberModeAndBand(QWidget* field);
     void fillFields(const QString& listLine);
@@ -106,6 +106,5 @@ private:
     bool m_qsoSelected = false;
     bool m_insertMode = false;
     bool m_modifyMode = false;
-    bool m_firstNameMissing = false;
     QString m_history;
 };

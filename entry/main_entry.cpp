@@ -73,8 +73,10 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     }
     if (field == m_mode || field == m_bande)
         rememberModeAndBand(field);
-    if (isEnter(key))
-        return onEnter(field);
+    if (isEnter(key)) {
+        onEnter(field);
+        return true;
+    }
     if (field == m_qsl)
         return false;
     const QString text = key->text();
@@ -110,15 +112,13 @@ void Main::moveTo(QWidget* from, QWidget* next) {
     next->setFocus();
 }
 
-bool Main::onEnter(QWidget* field) {
+void Main::onEnter(QWidget* field) {
     if (field == m_ind)
         return enterCallsign();
     if (field == m_ref)
         return enterReference();
-    if (field == m_qsl) {
-        moveTo(m_qsl, m_valide);
-        return true;
-    }
+    if (field == m_qsl)
+        return moveTo(m_qsl, m_valide);
     struct Step {
         QWidget* field;
         QString (*check)(const QString&);
@@ -139,29 +139,26 @@ bool Main::onEnter(QWidget* field) {
             showMessage(refusal);
         else
             moveTo(field, s.next);
-        return true;
+        return;
     }
-    return true;
 }
 
-bool Main::enterCallsign() {
+void Main::enterCallsign() {
     const QString callsign = m_ind->text();
     const QString refusal = EntryRules::callsign(callsign);
     if (!refusal.isEmpty()) {
         showMessage(refusal);
-        return true;
+        return;
     }
     const std::optional<QString> firstName = FirstNameList::FindFirstName(callsign);
-    m_firstNameMissing = !firstName.has_value();
     if (firstName) {
         m_prenom->setEnabled(true);
         m_prenom->setText(*firstName);
     }
     moveTo(m_ind, m_prenom);
-    return true;
 }
 
-bool Main::enterReference() {
+void Main::enterReference() {
     const QString reference = m_ref->text();
     QString refusal = EntryRules::referenceLength(reference);
     if (refusal.isEmpty())
@@ -173,7 +170,7 @@ bool Main::enterReference() {
     }
     if (!refusal.isEmpty()) {
         showMessage(refusal);
-        return true;
+        return;
     }
     QWidget* miniMap = nullptr;
     if (!log.findProvincePrefix(reference.left(2)))
@@ -205,7 +202,6 @@ bool Main::enterReference() {
         miniMap->raise();
         miniMap->activateWindow();
     }
-    return true;
 }
 
 QsoRecord Main::fieldsRecord() const {

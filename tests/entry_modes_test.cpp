@@ -177,3 +177,15 @@ TEST_F(ModesTest, EffaceReturnsToTheNewMode) {
     EXPECT_EQ(background(edit("Ind_A")), Colours::kCurrent);
     EXPECT_EQ(log(), crlf({kFeb}));
 }
+
+TEST_F(ModesTest, SavingWithoutALookUpAddsTheFirstNameOnce) {
+    setStation("IK1ABC", {kFeb, kMar});
+    writeBytes("Liste_Prenom.txt", "I1FEB           ANNA\r\n");
+    start();
+    for (int i = 0; i < 2; ++i) {
+        doubleClickRow(1);
+        type("Prenom_A", "Carla");
+        click("Valide_A");
+    }
+    EXPECT_EQ(readBytes("Liste_Prenom.txt"), "I1FEB           ANNA\r\nI1MAR           CARLA\r\n");
+}
