@@ -5,8 +5,10 @@
 #include "stationsettings.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QListView>
 #include <QPainter>
+#include <QPushButton>
 #include <QStringListModel>
 
 // The map pictures live in a static library, whose resources a linker may otherwise drop.
@@ -107,4 +109,31 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
+}
+
+ContactedList buildContactedList(QWidget* screen, const QString& caption, const QStringList& bands,
+                                 const QString& listName, QStringListModel* model) {
+    setUpScreen(screen, caption);
+    ContactedList c;
+    c.bande = makeChoiceBox(screen, QStringLiteral("Bande_A"), bands);
+    c.mode = makeChoiceBox(screen, QStringLiteral("Mode_AX"), geo::modeChoices());
+    c.afficher = new QPushButton(QStringLiteral("Afficher"), screen);
+    c.afficher->setObjectName(QStringLiteral("Afficher"));
+    QListView* list = makeResultList(screen, listName, model);
+    for (QWidget* w : {static_cast<QWidget*>(c.bande), static_cast<QWidget*>(c.mode),
+                       static_cast<QWidget*>(list)})
+        setBackground(w, Colours::kPassed);
+
+    auto* grid = new QGridLayout(screen);
+    grid->addWidget(makeLabel(screen, QStringLiteral("Titre"), caption), 0, 0, 1, 3,
+                    Qt::AlignHCenter);
+    grid->addWidget(makeLabel(screen, QStringLiteral("Label_Bande"), QStringLiteral("Bande")), 1,
+                    0);
+    grid->addWidget(makeLabel(screen, QStringLiteral("Label_Mode"), QStringLiteral("Mode")), 1, 1);
+    grid->addWidget(c.bande, 2, 0);
+    grid->addWidget(c.mode, 2, 1);
+    grid->addWidget(c.afficher, 2, 2);
+    grid->addWidget(list, 3, 0, 1, 3);
+    list->setMinimumSize(320, 360);
+    return c;
 }

@@ -4,6 +4,7 @@
 
 class QComboBox;
 class QListView;
+class QPushButton;
 class QStringListModel;
 
 // A map picture of fixed size with small controls laid over it at fixed positions.
@@ -39,3 +40,13 @@ void selectSavedChoices(QComboBox* band, QComboBox* mode);
 // A list of text lines in the fixed-pitch font.
 QListView* makeResultList(QWidget* parent, const QString& name, QStringListModel* model);
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text);
+
+// The make-up shared by the lists of provinces and regions worked: title, band and mode boxes,
+// the button Afficher and the list, all light yellow.
+struct ContactedList {
+    QComboBox* bande;
+    QComboBox* mode;
+    QPushButton* afficher;
+};
+ContactedList buildContactedList(QWidget* screen, const QString& caption, const QStringList& bands,
+                                 const QString& listName, QStringListModel* model);
