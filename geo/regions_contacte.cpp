@@ -4,7 +4,6 @@
 #include "dialogs.h"
 #include "geocount.h"
 #include "mappicture.h"
-#include "screen.h"
 #include "screenslot.h"
 #include "stationlog.h"
 #include "stationsettings.h"
