@@ -32,9 +32,6 @@ void openSituation() {
 QWidget* openMiniCarte(const QString& referenceText) {
     auto* screen = new Mini_Carte(referenceText);
     deleteAtQuit(screen);
-    screen->adjustSize();
-    centreOnScreen(screen);
-    screen->show();
-    screen->activateWindow();
+    present(screen);
     return screen;
 }

@@ -17,6 +17,14 @@ inline void deleteAtQuit(QWidget* screen) {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, screen, &QObject::deleteLater);
 }
 
+// Opens a window at its own size, centred, in front.
+inline void present(QWidget* screen) {
+    screen->adjustSize();
+    centreOnScreen(screen);
+    screen->show();
+    screen->activateWindow();
+}
+
 template <class T> T* existingScreen() {
     return screenSlot<T>().data();
 }
@@ -43,15 +51,13 @@ template <class T> T* showScreen() {
         screen->opening();
     if (screen->isVisible()) {
         screen->raise();
-    } else {
-        if (screen->parentWidget()) {
-            screen->setParent(nullptr, screen->windowFlags());
-            deleteAtQuit(screen);
-        }
-        screen->adjustSize();
-        centreOnScreen(screen);
-        screen->show();
+        screen->activateWindow();
+        return screen;
     }
-    screen->activateWindow();
+    if (screen->parentWidget()) {
+        screen->setParent(nullptr, screen->windowFlags());
+        deleteAtQuit(screen);
+    }
+    present(screen);
     return screen;
 }
