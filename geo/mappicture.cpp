@@ -1,15 +1,18 @@
 #include "mappicture.h"
 
 #include "geocount.h"
+#include "geolayout.h"
 #include "screen.h"
 #include "stationsettings.h"
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QVBoxLayout>
 
 // The map pictures live in a static library, whose resources a linker may otherwise drop.
 static void initMapResources() {
@@ -136,4 +139,36 @@ ContactedList buildContactedList(QWidget* screen, const QString& caption, const 
     grid->addWidget(list, 3, 0, 1, 3);
     list->setMinimumSize(320, 360);
     return c;
+}
+
+MapScreen buildMapScreen(QWidget* screen, const MapScreenTexts& t) {
+    setUpScreen(screen, t.caption);
+    MapScreen m;
+    m.bande = makeChoiceBox(screen, t.bandName, geo::bandChoices());
+    m.mode = makeChoiceBox(screen, t.modeName, geo::modeChoices());
+    m.afficher = new QPushButton(QStringLiteral("Afficher"), screen);
+    m.afficher->setObjectName(QStringLiteral("Afficher"));
+    m.count = makeLabel(screen, t.countName, QString());
+    m.count->setMinimumWidth(24);
+    m.count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m.picture =
+        new MapPicture(t.pictureName, QStringLiteral(":/maps/italie.png"), geo::kMapSize, screen);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(makeLabel(screen, QStringLiteral("Label_Bande"), t.bandLabel));
+    choices->addWidget(m.bande);
+    choices->addWidget(makeLabel(screen, QStringLiteral("Label_Mode"), t.modeLabel));
+    choices->addWidget(m.mode);
+    choices->addWidget(m.afficher);
+    choices->addStretch();
+    auto* count = new QGridLayout;
+    count->addWidget(m.count, 0, 0);
+    count->addWidget(makeLabel(screen, QStringLiteral("Label_Contactees"), t.countedLabel), 0, 1);
+    count->addWidget(makeLabel(screen, QStringLiteral("Label_Sur"), t.outOfLabel), 1, 1);
+    choices->addLayout(count);
+
+    auto* layout = new QVBoxLayout(screen);
+    layout->addLayout(choices);
+    layout->addWidget(m.picture);
+    return m;
 }

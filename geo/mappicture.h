@@ -50,3 +50,21 @@ struct ContactedList {
 };
 ContactedList buildContactedList(QWidget* screen, const QString& caption, const QStringList& bands,
                                  const QString& listName, QStringListModel* model);
+
+// The make-up shared by the two maps of Italy: band and mode boxes with their labels, the button
+// Afficher, the count with its two labels, and the map picture below them.
+struct MapScreenTexts {
+    QString caption;
+    QString bandName, modeName;   // objectNames of the two boxes
+    QString bandLabel, modeLabel; // their labels, blanks included
+    QString countName, countedLabel, outOfLabel;
+    QString pictureName;
+};
+struct MapScreen {
+    QComboBox* bande;
+    QComboBox* mode;
+    QPushButton* afficher;
+    QLabel* count;
+    MapPicture* picture;
+};
+MapScreen buildMapScreen(QWidget* screen, const MapScreenTexts& texts);
