@@ -1,3 +1,5 @@
+#include "keyboard.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -8,6 +10,7 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZELK_DCI_tests");
+    installEnterPressesButtons(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,10 +5,15 @@
 #include "qsorecord.h"
 #include "stationsettings.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 
 bool FakeDialogs::question(const QString& text) {
     questions.append(text);
@@ -94,3 +99,62 @@ QByteArray castleLine(const char* reference, const char* name, const char* distr
     return QByteArray(reference) + " " + QByteArray(name).leftJustified(60, ' ') + " " +
            QByteArray(district).leftJustified(3, ' ') + " " + locator + "\r\n";
 }
+
+namespace Keyboard {
+
+QWidget* focused() {
+    QApplication::processEvents();
+    QWidget* widget = QApplication::focusWidget();
+    EXPECT_NE(widget, nullptr) << "nothing has the focus";
+    return widget;
+}
+
+void clickInto(QWidget* widget) {
+    QWidget* window = widget->window();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable()) {
+        QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    } else if (qobject_cast<QAbstractButton*>(widget)) {
+        // A click would press it; a person tabs onto it instead.
+        widget->setFocus(Qt::TabFocusReason);
+    } else {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, widget->height() / 2));
+    }
+    QApplication::processEvents();
+    EXPECT_TRUE(widget->hasFocus() || widget->isAncestorOf(QApplication::focusWidget()))
+        << widget->objectName().toStdString() << " did not take the focus";
+}
+
+void type(const QString& text) {
+    for (const QChar c : text) {
+        QWidget* widget = focused();
+        if (!widget)
+            return;
+        QTest::keyClicks(widget, QString(c));
+    }
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    if (QWidget* widget = focused())
+        QTest::keyClick(widget, key, modifiers);
+    QApplication::processEvents();
+}
+
+void enter() {
+    press(Qt::Key_Return);
+}
+
+void typeEnter(const QString& text) {
+    type(text);
+    enter();
+}
+
+void pressButton() {
+    QWidget* widget = focused();
+    ASSERT_NE(qobject_cast<QAbstractButton*>(widget), nullptr)
+        << "the focus is on " << (widget ? widget->objectName().toStdString() : "nothing");
+    enter();
+}
+
+} // namespace Keyboard

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -65,3 +66,21 @@ QByteArray castleLine(const char* reference, const char* name, const char* distr
 QString logLine(const QString& callsign, const QString& reference, const QString& date = "05/12/26",
                 const QString& time = "14:30", const QString& mode = "SSB",
                 const QString& band = "14 Mhz", bool qsl = false);
+
+// The keyboard and the mouse as a person uses them: every key goes to the widget that has the
+// focus (QApplication::focusWidget()), which must exist; a button is pressed with Enter or Space
+// once it has the focus.
+namespace Keyboard {
+// The widget that has the focus; a failed expectation when none has.
+QWidget* focused();
+// Clicks into a field or onto a control, as a person does to give it the focus.
+void clickInto(QWidget* widget);
+// Types the text, key by key, into the focused widget.
+void type(const QString& text);
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void enter();
+// Types the text and presses Enter.
+void typeEnter(const QString& text);
+// Enter on the focused widget, which must be a button.
+void pressButton();
+} // namespace Keyboard
