@@ -1,5 +1,6 @@
 #include "castlelist.h"
 
+#include "codepage.h"
 #include "programdirectory.h"
 #include "textfile.h"
 
@@ -21,7 +22,7 @@ CastleList::Castle CastleList::FindCastle(const QString& reference) {
     for (const QString& l : lines) {
         if (l.left(5).trimmed() == reference) {
             castle.status = Status::Found;
-            castle.name = l.mid(6, 60).toUpper().trimmed();
+            castle.name = toUpperCp1252(l.mid(6, 60)).trimmed();
             castle.district = l.mid(67, 3).trimmed();
             castle.locator = l.mid(71, 4).trimmed();
             break;

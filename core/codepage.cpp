@@ -45,3 +45,13 @@ QByteArray encodeCp1252(const QString& text) {
 bool isCp1252Encodable(QChar c) {
     return byteFor(c.unicode()) >= 0;
 }
+
+QString toUpperCp1252(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        const QString upper = QString(c).toUpper();
+        if (upper.size() == 1 && isCp1252Encodable(upper[0]))
+            c = upper[0];
+    }
+    return out;
+}

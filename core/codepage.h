@@ -8,3 +8,7 @@ QString decodeCp1252(QByteArrayView bytes);
 // A character the code page lacks becomes "?", never several bytes.
 QByteArray encodeCp1252(const QString& text);
 bool isCp1252Encodable(QChar c);
+
+// The text in capitals, letter by letter, where the capital is one character of the code page;
+// other characters stay as they are ("ß" and "µ" keep their one column).
+QString toUpperCp1252(const QString& text);

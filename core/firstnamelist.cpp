@@ -1,5 +1,6 @@
 #include "firstnamelist.h"
 
+#include "codepage.h"
 #include "programdirectory.h"
 #include "textfile.h"
 
@@ -20,7 +21,7 @@ std::optional<QString> FirstNameList::FindFirstName(const QString& callsign) {
     std::optional<QString> found;
     for (const QString& l : lines) {
         if (l.left(12).trimmed() == callsign)
-            found = l.mid(16).toUpper();
+            found = toUpperCp1252(l.mid(16));
     }
     return found;
 }

@@ -54,6 +54,10 @@ QString StationLog::fileName() const {
 }
 
 bool StationLog::exists() const {
+    return QFileInfo::exists(m_path);
+}
+
+bool StationLog::readable() const {
     QFile f(m_path);
     return f.open(QIODevice::ReadOnly);
 }

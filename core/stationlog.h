@@ -14,6 +14,7 @@ public:
     QString path() const { return m_path; }
     QString fileName() const;
     bool exists() const;
+    bool readable() const;
 
     // Copies the empty template "FXXXX.txt" over the log.
     bool createStationLog() const;

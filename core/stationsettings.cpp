@@ -22,6 +22,19 @@ int readIndex(const QString& callsign, const QString& key) {
 
 } // namespace
 
+QString checkStationCallsign(const QString& callsign) {
+    if (callsign.isEmpty() || callsign == StationSettings::kNoStation)
+        return QStringLiteral("Vous devez entrer un indicatif");
+    if (callsign.size() > 12)
+        return QStringLiteral("12 caracteres maximum pour l'indicatif");
+    for (QChar c : callsign) {
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || c == u'_'))
+            return QStringLiteral(
+                "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
+    }
+    return {};
+}
+
 QString& StationCallsign() {
     static QString callsign = StationSettings::kNoStation;
     return callsign;
@@ -45,7 +58,9 @@ void StationSettings::setValue(const QString& section, const QString& key, const
 }
 
 QString StationSettings::stationCallsign() {
-    return value(kSetup, QStringLiteral("Indicatif Station"), kNoStation);
+    // A stored callsign names a file: one the station screen would refuse means no station.
+    const QString stored = value(kSetup, QStringLiteral("Indicatif Station"), kNoStation);
+    return checkStationCallsign(stored).isEmpty() ? stored : kNoStation;
 }
 
 void StationSettings::setStationCallsign(const QString& callsign) {

@@ -26,5 +26,9 @@ public:
                                 const QString& fallback);
 };
 
+// Why a station callsign is refused, or empty when it is good: 1 to 12 capitals, digits or "_"
+// (it names the log file), and not "FXXXX", which means no station.
+QString checkStationCallsign(const QString& callsign);
+
 // The station callsign held in memory for the whole run; "FXXXX" while none is set.
 QString& StationCallsign();

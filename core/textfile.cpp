@@ -2,16 +2,56 @@
 
 #include "codepage.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 bool flushToDisk(QFile& f) {
     return f.flush() && ::fsync(f.handle()) == 0;
+}
+
+// A rename is durable only once the directory that holds the name is on disk too.
+bool syncDirectory(const QString& directory) {
+    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// The file a name finally stands for: a symbolic link is followed, so that a rewrite replaces
+// the live file and leaves the link in place.
+QString resolvedTarget(const QString& target) {
+    const QFileInfo info(target);
+    if (!info.isSymLink())
+        return target;
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+}
+
+bool writeAll(int fd, const QByteArray& data) {
+    const char* p = data.constData();
+    qsizetype left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        left -= n;
+    }
+    return true;
 }
 
 } // namespace
@@ -23,13 +63,22 @@ bool scanLines(const QString& path, const std::function<bool(QByteArrayView)>& v
     const QByteArray all = f.readAll();
     const char* p = all.constData();
     const char* const end = p + all.size();
+    // Lines end in CR LF, LF or a lone CR; the next of each is looked up only once passed.
+    const char* cr = nullptr;
+    const char* lf = nullptr;
     while (p < end) {
-        const char* nl = static_cast<const char*>(memchr(p, '\n', end - p));
-        const char* lineEnd = nl ? nl : end;
-        const char* stop = (nl && lineEnd > p && lineEnd[-1] == '\r') ? lineEnd - 1 : lineEnd;
+        if (!cr || cr < p)
+            cr = static_cast<const char*>(memchr(p, '\r', end - p));
+        if (!lf || lf < p)
+            lf = static_cast<const char*>(memchr(p, '\n', end - p));
+        if (!cr)
+            cr = end;
+        if (!lf)
+            lf = end;
+        const char* stop = qMin(cr, lf);
         if (visit(QByteArrayView(p, stop - p)))
             break;
-        p = lineEnd + 1;
+        p = (stop == cr && stop + 1 < end && stop[1] == '\n') ? stop + 2 : stop + 1;
     }
     return true;
 }
@@ -55,39 +104,54 @@ QByteArray encodeLines(const QStringList& lines) {
     return out;
 }
 
-bool rewriteTextFile(const QString& target, const QString& scratch, const QStringList& lines) {
+bool rewriteTextFile(const QString& target, const QString& scratchPath, const QStringList& lines) {
+    const QString live = resolvedTarget(target);
+    QString scratch = scratchPath;
+    const QFileInfo liveInfo(live), scratchInfo(scratchPath);
+    // A rename cannot cross directories that may be on other disks.
+    if (liveInfo.absolutePath() != scratchInfo.absolutePath())
+        scratch = liveInfo.absoluteDir().filePath(scratchInfo.fileName());
     QFile f(scratch);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
+    struct stat old {};
+    bool written = ::stat(QFile::encodeName(live).constData(), &old) != 0 ||
+                   ::fchmod(f.handle(), old.st_mode & 07777) == 0;
     const QByteArray data = encodeLines(lines);
-    const bool written = f.write(data) == data.size() && flushToDisk(f);
+    written = written && f.write(data) == data.size() && flushToDisk(f);
     f.close();
     if (!written || std::rename(QFile::encodeName(scratch).constData(),
-                                QFile::encodeName(target).constData()) != 0) {
+                                QFile::encodeName(live).constData()) != 0) {
         QFile::remove(scratch);
         return false;
     }
+    syncDirectory(liveInfo.absolutePath());
     return true;
 }
 
 bool appendTextLine(const QString& path, const QString& line) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadWrite))
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR);
+    if (fd < 0)
         return false;
-    const qint64 oldSize = f.size();
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0;
+    const off_t oldSize = ok ? st.st_size : 0;
     QByteArray data;
-    if (oldSize > 0) {
+    if (ok && oldSize > 0) {
         char lastByte = 0;
-        if (!f.seek(oldSize - 1) || !f.getChar(&lastByte))
-            return false;
-        if (lastByte != '\n')
+        ok = ::pread(fd, &lastByte, 1, oldSize - 1) == 1;
+        if (lastByte != '\n' && lastByte != '\r')
             data += "\r\n";
     }
     data += encodeCp1252(line);
     data += "\r\n";
-    if (!f.seek(oldSize) || f.write(data) != data.size() || !flushToDisk(f)) {
-        f.resize(oldSize);
-        return false;
+    if (ok && ::lseek(fd, oldSize, SEEK_SET) == oldSize && writeAll(fd, data) && ::fsync(fd) == 0) {
+        ::close(fd);
+        return true;
     }
-    return true;
+    // Whatever part of the record reached the file is cut off again, so the log is as it was.
+    if (ok && ::ftruncate(fd, oldSize) == 0)
+        ::fsync(fd);
+    ::close(fd);
+    return false;
 }

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// Reads a Windows-1252 text file, one entry per line, whether lines end in CR LF or LF; a last
-// line without an end counts. Returns false when the file cannot be opened.
+// Reads a Windows-1252 text file, one entry per line, whether lines end in CR LF, LF or a lone
+// CR; a last line without an end counts. Returns false when the file cannot be opened.
 bool readTextLines(const QString& path, QStringList& lines);
 
 // Calls `visit` with the bytes of each line, without its end, until it returns true. Returns
@@ -13,11 +13,13 @@ bool readTextLines(const QString& path, QStringList& lines);
 bool scanLines(const QString& path, const std::function<bool(QByteArrayView)>& visit);
 
 // Writes the lines, each ended by CR LF, to the scratch file, flushes it to disk, then renames it
-// over the target in one step. On any failure the target is untouched and the scratch removed.
+// over the target in one step, keeping the target's permissions; a target that is a symbolic
+// link has the file it points at replaced. On any failure the target is untouched and the scratch
+// removed.
 bool rewriteTextFile(const QString& target, const QString& scratch, const QStringList& lines);
 
-// Appends one line and CR LF, first ending a last line left without one. On failure the file is
-// cut back to its former size.
+// Appends one line and CR LF, first ending a last line left without one. On failure (a full
+// disk) the file is cut back to its former size, so no part of the record stays.
 bool appendTextLine(const QString& path, const QString& line);
 
 QByteArray encodeLines(const QStringList& lines);

@@ -162,3 +162,13 @@ TEST_F(StationLogTest, LooksUpReferencesAndProvinces) {
     QFile::remove(path("IK1ABC_DCI.log"));
     EXPECT_FALSE(log().findProvincePrefix("AQ"));
 }
+
+TEST_F(StationLogTest, ALogWithLoneCarriageReturnsIsEditedLineByLine) {
+    const QString a = logLine("A", "AQ001"), b = logLine("B", "AQ002"), c = logLine("C", "AQ003");
+    writeBytes("IK1ABC_DCI.log", (a + "\r" + b + "\r" + c + "\r").toLatin1());
+    QStringList lines;
+    ASSERT_TRUE(log().loadQsoList(lines));
+    EXPECT_EQ(lines, QStringList({a, b, c}));
+    ASSERT_TRUE(log().deleteQso(b, 2));
+    EXPECT_EQ(readBytes("IK1ABC_DCI.log"), crlf({a, c}));
+}

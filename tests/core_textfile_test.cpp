@@ -3,6 +3,10 @@
 #include "textfile.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <csignal>
+#include <sys/resource.h>
 
 TEST(CodePage, EveryByteSurvivesARoundTrip) {
     QByteArray all;
@@ -14,6 +18,10 @@ TEST(CodePage, EveryByteSurvivesARoundTrip) {
     EXPECT_EQ(text[0x80], QChar(0x20AC));
     EXPECT_EQ(text[0xE9], QChar(u'é'));
     EXPECT_EQ(text[0x81], QChar(0x81));
+}
+
+TEST(CodePage, CapitalsStayInTheCodePage) {
+    EXPECT_EQ(toUpperCp1252(QString::fromUtf8("aéßµÿœ-1")), QString::fromUtf8("AÉßµŸŒ-1"));
 }
 
 TEST(CodePage, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
@@ -37,7 +45,9 @@ TEST_F(TextFileTest, ReadsLinesWhateverTheirEnd) {
         {"a\r\nb", {"a", "b"}},
         {"a\n\r\nb\n", {"a", "", "b"}},
         {"\xE9t\xE9\r\n", {QString::fromUtf8("été")}},
-        {"a\rb\r\n", {"a\rb"}},
+        {"a\rb\r\n", {"a", "b"}},
+        {"a\rb\rc", {"a", "b", "c"}},
+        {"a\r\rb\r", {"a", "", "b"}},
     };
     for (const auto& c : cases) {
         writeBytes("t.txt", c.bytes);
@@ -72,4 +82,47 @@ TEST_F(TextFileTest, AppendEndsALastLineLeftWithoutEnd) {
     writeBytes("e.txt", "");
     ASSERT_TRUE(appendTextLine(path("e.txt"), "x"));
     EXPECT_EQ(readBytes("e.txt"), QByteArray("x\r\n"));
+}
+
+TEST_F(TextFileTest, AppendOnAFullDiskLeavesNoPartOfTheRecord) {
+    const QByteArray before = "a\r\nb";
+    writeBytes("t.txt", before);
+    // A file size limit stands for a disk that fills during the write: 3 bytes of the 7 fit.
+    struct sigaction ignore {
+    }, old{};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &old);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = before.size() + 3;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool appended = appendTextLine(path("t.txt"), "cde");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::sigaction(SIGXFSZ, &old, nullptr);
+    EXPECT_FALSE(appended);
+    EXPECT_EQ(readBytes("t.txt"), before);
+}
+
+TEST_F(TextFileTest, RewriteKeepsPermissionsAndLinks) {
+    writeBytes("t.txt", "old\r\n");
+    const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path("t.txt"), mode));
+    ASSERT_TRUE(rewriteTextFile(path("t.txt"), path("Temporaire.txt"), {"new"}));
+    // Owner, group and others; the "user" bits only repeat what the running user may do.
+    EXPECT_EQ(QFile::permissions(path("t.txt")) & 0x7077, mode);
+
+    // The log kept elsewhere through a link: the link stays, the file it names changes.
+    QTemporaryDir elsewhere;
+    const QString real = elsewhere.filePath("real.log");
+    QFile f(real);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("old\r\n");
+    f.close();
+    ASSERT_TRUE(QFile::link(real, path("l.log")));
+    ASSERT_TRUE(rewriteTextFile(path("l.log"), path("Temporaire.txt"), {"new"}));
+    EXPECT_EQ(QFileInfo(path("l.log")).symLinkTarget(), real);
+    EXPECT_EQ(readBytes("l.log"), "new\r\n");
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"real.log"});
+    EXPECT_FALSE(QFile::exists(path("Temporaire.txt")));
 }

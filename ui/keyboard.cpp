@@ -15,7 +15,7 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         auto* button = qobject_cast<QPushButton*>(watched);
-        if (!button || !button->hasFocus() || !button->isEnabled())
+        if (!button || !button->isEnabled())
             return false;
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter)

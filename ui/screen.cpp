@@ -12,8 +12,9 @@ void centreOnScreen(QWidget* window) {
         return;
     const QRect area = screen->geometry();
     const QSize size = window->frameGeometry().size();
-    window->move(area.x() + (area.width() - size.width()) / 2,
-                 area.y() + (area.height() - size.height()) / 2);
+    // A window larger than the screen keeps its title bar and left edge on it.
+    window->move(area.x() + qMax(0, (area.width() - size.width()) / 2),
+                 area.y() + qMax(0, (area.height() - size.height()) / 2));
 }
 
 void setBackground(QWidget* widget, const QColor& colour) {
