@@ -98,6 +98,14 @@ QString time(const QString& text) {
     return {};
 }
 
+QString insertionDateTime(const QString& dateText, const QString& timeText) {
+    if (!date(dateText).isEmpty())
+        return QStringLiteral("Le format de la date doit etre JJ/MM/AA");
+    if (!time(timeText).isEmpty())
+        return QStringLiteral("Le format de l'heure doit etre HH:MM");
+    return {};
+}
+
 QString mode(const QString& text) {
     if (text.isEmpty())
         return QStringLiteral("Entrez un Mode");

@@ -17,6 +17,8 @@ QString mode(const QString& text);
 QString band(const QString& text);
 QString rst(const QString& text);
 QString castleName(const QString& text);
+// A QSO inserted in date order needs a date and a time that can be read.
+QString insertionDateTime(const QString& date, const QString& time);
 
 QString alreadyContacted(const QString& reference, const QString& date);
 extern const QString kFirstInstallation;

@@ -18,12 +18,16 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -110,7 +114,9 @@ void Main::buildWidgets() {
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->addItems(items);
-        c->lineEdit()->installEventFilter(this);
+        // What is typed stays as typed: no completion from the list.
+        c->setCompleter(nullptr);
+        c->installEventFilter(this);
         return c;
     };
     m_ind = lineEdit("Ind_A");
@@ -139,19 +145,22 @@ void Main::buildWidgets() {
         {"Label_RST", m_rst, 1},     {"Label_RSTE", m_rste, 1},     {"Label_QSL", m_qsl, 1}};
     int col = 0;
     for (const auto& c : columns) {
-        grid->addWidget(named(new QLabel, c.label), 0, col);
+        auto* label = named(new QLabel, c.label);
+        label->setBuddy(c.field);
+        grid->addWidget(label, 0, col);
         grid->addWidget(c.field, 1, col);
         grid->setColumnStretch(col, c.stretch);
         ++col;
     }
-    grid->addWidget(named(new QLabel, "Label_Rem"), 2, 0);
+    auto* remLabel = named(new QLabel, "Label_Rem");
+    remLabel->setBuddy(m_rem);
+    grid->addWidget(remLabel, 2, 0);
     grid->addWidget(m_rem, 2, 1, 1, 6);
     top->addWidget(frame);
 
     auto* buttons = new QHBoxLayout;
     const auto button = [this, buttons](const char* name) {
         auto* b = named(new QPushButton, name);
-        b->installEventFilter(this);
         buttons->addWidget(b);
         return b;
     };
@@ -168,10 +177,22 @@ void Main::buildWidgets() {
     buttons->addWidget(m_modeAff);
     top->addLayout(buttons);
 
-    top->addWidget(named(new QLabel, "Label_Hint"));
+    auto* hint = named(new QLabel, "Label_Hint");
+    hint->setWordWrap(true);
+    top->addWidget(hint);
     auto* titles = named(new QLabel, "Label_Liste_QSO");
     titles->setFont(fixedFont());
-    top->addWidget(titles);
+    // The column titles are as wide as the list's lines; they scroll sideways with the list
+    // rather than widen the window.
+    auto* titleStrip = named(new QScrollArea, "Titres_Liste_QSO");
+    titleStrip->setWidget(titles);
+    titleStrip->setFrameShape(QFrame::NoFrame);
+    titleStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    titleStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    titleStrip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    titleStrip->setFixedHeight(titles->sizeHint().height());
+    titleStrip->setFocusPolicy(Qt::NoFocus);
+    top->addWidget(titleStrip);
     m_model = new QsoListModel(this);
     m_list = named(new QListView, "Liste_QSO");
     m_list->setModel(m_model);
@@ -182,6 +203,8 @@ void Main::buildWidgets() {
     m_list->viewport()->installEventFilter(this);
     top->addWidget(m_list, 1);
     titles->setIndent(m_list->frameWidth());
+    connect(m_list->horizontalScrollBar(), &QScrollBar::valueChanged,
+            titleStrip->horizontalScrollBar(), &QScrollBar::setValue);
 
     connect(m_list, &QListView::clicked, this,
             [this](const QModelIndex& i) { listClicked(i.row()); });
@@ -195,8 +218,12 @@ void Main::buildWidgets() {
     connect(m_annule, &QPushButton::clicked, this, &Main::deleteSelected);
     connect(m_ajout, &QPushButton::clicked, this, &Main::startInsertion);
 
+    // As wide as a list line where the screen allows; never wider than the screen.
     const int charWidth = QFontMetrics(fixedFont()).horizontalAdvance(u'M');
-    resize(qMin(170 * charWidth, 1400), 640);
+    QSize wanted(170 * charWidth, 640);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
+    resize(wanted);
 }
 
 void Main::buildMenus() {
@@ -302,6 +329,11 @@ void Main::SetMainCaptions() {
     text("Label_RST", "RST R");
     text("Label_RSTE", "RST E");
     text("Label_QSL", "QSL");
+    // A screen reader announces each field by its caption.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->buddy())
+            label->buddy()->setAccessibleName(label->text());
+    }
     m_rst->setText("59");
     m_rste->setText("59");
     m_annule->setText("Supprimer un QSO");
@@ -326,10 +358,9 @@ void Main::startUp() {
     StationSettings::setProgramDirectory(ProgramDirectory::path());
     if (StationCallsign() == StationSettings::kNoStation)
         showMessage(EntryRules::kFirstInstallation);
-    m_qsoSelected = false;
     m_ind->setEnabled(true);
     m_ind->setFocus();
-    m_modeAff->setText("Saisie QSO");
+    setEntryMode(EntryMode::New);
     for (const char* line : kHistory)
         m_history += QString::fromUtf8(line) + "\n";
     setWindowTitle("  ZELK_DCI    Revision " + StationSettings::kVersion);
@@ -367,6 +398,7 @@ void Main::stationValidated() {
     m_selectedListLine.clear();
     m_selectedRow = -1;
     Efface();
+    takeKeyboardBack();
 }
 
 void Main::LoadQsoList() {

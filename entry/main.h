@@ -35,6 +35,11 @@ public:
     void selectRow(int row) override;
     void reload() override;
 
+    // New: saving appends; Display and Modification: saving replaces the selected QSO;
+    // Insertion: saving inserts in date order.
+    enum class EntryMode { New, Display, Modification, Insertion };
+    EntryMode entryMode() const { return m_entryMode; }
+
     QString selectedListLine() const { return m_selectedListLine; }
     QsoListModel* qsoModel() const { return m_model; }
 
@@ -71,6 +76,10 @@ private:
     void startInsertion();
     void resetAfterSave();
     bool applyLogChange(bool ok);
+    void setEntryMode(EntryMode mode);
+    bool qsoSelected() const;
+    // Brings Main forward with its focus field once a window it opened goes.
+    void takeKeyboardBack();
 
     QLineEdit* m_ind = nullptr;
     QLineEdit* m_prenom = nullptr;
@@ -103,8 +112,6 @@ private:
 
     QString m_selectedListLine;
     int m_selectedRow = -1;
-    bool m_qsoSelected = false;
-    bool m_insertMode = false;
-    bool m_modifyMode = false;
+    EntryMode m_entryMode = EntryMode::New;
     QString m_history;
 };

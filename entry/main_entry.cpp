@@ -52,17 +52,9 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (auto* button = qobject_cast<QPushButton*>(watched)) {
-        if (!isEnter(key))
-            return false;
-        button->click();
-        return true;
-    }
+    // A combo box keeps the focus and hands keys to its line edit itself, so it is the combo
+    // that is watched.
     QWidget* field = qobject_cast<QWidget*>(watched);
-    if (field == m_mode->lineEdit())
-        field = m_mode;
-    else if (field == m_bande->lineEdit())
-        field = m_bande;
     if (!chain().contains(field))
         return QMainWindow::eventFilter(watched, event);
 
@@ -80,6 +72,9 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     if (field == m_qsl)
         return false;
     const QString text = key->text();
+    // Shortcuts such as Ctrl+A act on the field; only typed characters follow the rules.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
     if (text.size() != 1 || text[0].isNull() || !text[0].isPrint())
         return false;
     const QChar c = text[0];
@@ -87,7 +82,8 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     if (!isCp1252Encodable(c))
         return true;
     if (c >= u'a' && c <= u'z') {
-        auto* edit = qobject_cast<QLineEdit*>(watched);
+        auto* combo = qobject_cast<QComboBox*>(field);
+        QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(field);
         edit->insert(QString(c.toUpper()));
         return true;
     }
@@ -95,7 +91,7 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Main::rememberModeAndBand(QWidget* field) {
-    if (m_qsoSelected)
+    if (qsoSelected())
         return;
     auto* combo = static_cast<QComboBox*>(field);
     const int index = combo->findText(combo->currentText(), Qt::MatchExactly);
@@ -161,13 +157,16 @@ void Main::enterCallsign() {
 void Main::enterReference() {
     const QString reference = m_ref->text();
     QString refusal = EntryRules::referenceLength(reference);
-    if (refusal.isEmpty())
-        refusal = EntryRules::referenceProvince(reference);
+    if (!refusal.isEmpty()) {
+        showMessage(refusal);
+        return;
+    }
     const StationLog log(StationCallsign());
-    if (refusal.isEmpty() && !m_qsoSelected) {
+    if (!qsoSelected()) {
         if (const std::optional<QString> date = log.findReference(reference))
             showMessage(EntryRules::alreadyContacted(reference, *date));
     }
+    refusal = EntryRules::referenceProvince(reference);
     if (!refusal.isEmpty()) {
         showMessage(refusal);
         return;
@@ -191,7 +190,7 @@ void Main::enterReference() {
     if (castle.status != CastleList::Status::Found)
         showMessage(EntryRules::kCastleNotListed);
 
-    if (m_qsoSelected || m_insertMode) {
+    if (m_entryMode != EntryMode::New) {
         moveTo(m_ref, m_distr);
     } else {
         m_date->setText(m_dateUtc->text());
@@ -201,6 +200,8 @@ void Main::enterReference() {
     if (miniMap) {
         miniMap->raise();
         miniMap->activateWindow();
+        // Once the operator leaves the map, the keys come back to the entry.
+        connect(miniMap, &QObject::destroyed, this, &Main::takeKeyboardBack);
     }
 }
 
@@ -239,15 +240,33 @@ void Main::fillFields(const QString& listLine) {
     m_qsl->setChecked(r.qslReceived);
 }
 
+void Main::takeKeyboardBack() {
+    raise();
+    activateWindow();
+}
+
+void Main::setEntryMode(EntryMode mode) {
+    m_entryMode = mode;
+    static const char* const kCaptions[] = {"Saisie QSO", "Affichage QSO", "Modification QSO",
+                                            "Insertion QSO"};
+    m_modeAff->setText(QString::fromLatin1(kCaptions[static_cast<int>(mode)]));
+    if (mode == EntryMode::Modification)
+        m_valide->setEnabled(true);
+}
+
+bool Main::qsoSelected() const {
+    return m_entryMode == EntryMode::Display || m_entryMode == EntryMode::Modification;
+}
+
 void Main::listClicked(int row) {
     if (row < 0 || row >= m_model->rowCount())
         return;
     m_selectedRow = row;
     m_selectedListLine = m_model->listLine(row);
-    m_qsoSelected = true;
-    m_modeAff->setText("Affichage QSO");
-    if (m_modifyMode)
+    // While a QSO is being modified, a click only chooses the QSO that saving replaces.
+    if (m_entryMode == EntryMode::Modification)
         return;
+    setEntryMode(EntryMode::Display);
     m_ind->setEnabled(false);
     fillFields(m_selectedListLine);
     m_annule->setEnabled(true);
@@ -255,19 +274,17 @@ void Main::listClicked(int row) {
 }
 
 void Main::listDoubleClicked() {
-    if (m_modifyMode)
+    if (m_entryMode == EntryMode::Modification)
         return;
-    m_modifyMode = true;
     if (m_selectedListLine.isEmpty()) {
         showMessage("Cliquez sur une ligne pour l'editer");
         return;
     }
     for (QWidget* w : chain())
         w->setEnabled(true);
-    m_valide->setEnabled(true);
     setBackground(m_ind, Colours::kCurrent);
     fillFields(m_selectedListLine);
-    m_modeAff->setText("Modification QSO");
+    setEntryMode(EntryMode::Modification);
     m_ind->setFocus();
 }
 
@@ -280,19 +297,36 @@ bool Main::applyLogChange(bool ok) {
 }
 
 void Main::save() {
+    const QsoRecord record = fieldsRecord();
+    if (m_entryMode == EntryMode::Insertion) {
+        // The date order needs a date and time; the typed QSO stays for the operator to mend.
+        const QString refusal = EntryRules::insertionDateTime(record.date, record.time);
+        if (!refusal.isEmpty()) {
+            showMessage(refusal);
+            return;
+        }
+    }
     if (askQuestion("Voulez vous enregistrer ces données ?")) {
-        m_prenom->setText(m_prenom->text().toUpper());
-        if (!FirstNameList::UpdateFirstNameList(m_ind->text(), m_prenom->text()))
-            showMessage("Impossible d'enregistrer le fichier Liste_Prenom.txt");
+        m_prenom->setText(toUpperCp1252(m_prenom->text()));
         const QString line = BuildLogLine(fieldsRecord());
         const StationLog log(StationCallsign());
-        if (m_qsoSelected)
-            applyLogChange(
-                log.replaceQso(line, m_model->fileLine(m_selectedRow), m_selectedRow + 1));
-        else if (m_insertMode)
-            applyLogChange(log.insertQsoByDateTime(line));
-        else
-            applyLogChange(log.appendQso(line));
+        bool written = false;
+        switch (m_entryMode) {
+        case EntryMode::Display:
+        case EntryMode::Modification:
+            written = log.replaceQso(line, m_model->fileLine(m_selectedRow), m_selectedRow + 1);
+            break;
+        case EntryMode::Insertion:
+            written = log.insertQsoByDateTime(line);
+            break;
+        case EntryMode::New:
+            written = log.appendQso(line);
+            break;
+        }
+        // The first names follow the log: a QSO that was not written teaches no name.
+        if (applyLogChange(written) &&
+            !FirstNameList::UpdateFirstNameList(m_ind->text(), m_prenom->text()))
+            showMessage("Impossible d'enregistrer le fichier Liste_Prenom.txt");
     }
     resetAfterSave();
 }
@@ -314,10 +348,7 @@ void Main::clearFields(const QString& castleFill) {
     setBackground(m_ind, Colours::kCurrent);
     m_ind->setFocus();
     m_valide->setEnabled(false);
-    m_qsoSelected = false;
-    m_insertMode = false;
-    m_modifyMode = false;
-    m_modeAff->setText("Saisie QSO");
+    setEntryMode(EntryMode::New);
 }
 
 void Main::resetAfterSave() {
@@ -337,16 +368,20 @@ void Main::deleteSelected() {
         return;
     }
     const QString line = m_model->fileLine(m_selectedRow);
-    if (askQuestion("Voulez vous Supprimer ce QSO ?"))
-        applyLogChange(StationLog(StationCallsign()).deleteQso(line, m_selectedRow + 1));
+    if (askQuestion("Voulez vous Supprimer ce QSO ?")) {
+        const bool deleted = StationLog(StationCallsign()).deleteQso(line, m_selectedRow + 1);
+        // Whatever mode the delete came from, the new last QSO is only shown; with no QSO left
+        // the entry starts anew.
+        Efface();
+        applyLogChange(deleted);
+    }
     m_annule->setEnabled(false);
 }
 
 void Main::startInsertion() {
     // Leave the display first, so that saving inserts rather than replaces the shown QSO.
-    if (m_qsoSelected)
+    if (qsoSelected())
         Efface();
-    m_insertMode = true;
-    m_modeAff->setText("Insertion QSO");
+    setEntryMode(EntryMode::Insertion);
     m_ind->setFocus();
 }

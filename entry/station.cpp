@@ -12,19 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString checkStationCallsign(const QString& callsign) {
-    if (callsign.isEmpty())
-        return QStringLiteral("Vous devez entrer un indicatif");
-    if (callsign.size() > 12)
-        return QStringLiteral("12 caracteres maximum pour l'indicatif");
-    for (QChar c : callsign) {
-        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || c == u'_'))
-            return QStringLiteral(
-                "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ");
-    }
-    return {};
-}
-
 Station::Station(std::function<void()> validated, QWidget* parent)
     : QWidget(parent, Qt::Window), m_validated(std::move(validated)) {
     setObjectName("Station");
@@ -35,6 +22,8 @@ Station::Station(std::function<void()> validated, QWidget* parent)
     auto* label = new QLabel("Indicatif", frame);
     m_field = new QLineEdit(frame);
     m_field->setObjectName("New_Indicatif");
+    label->setBuddy(m_field);
+    m_field->setAccessibleName(label->text());
     m_field->installEventFilter(this);
     setBackground(m_field, Colours::kCurrent);
     auto* hint = new QLabel("!!! Pour la saisie la '/' est remplacée par le '_'", frame);
@@ -67,7 +56,10 @@ bool Station::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const QString text = key->text();
-    if (text.size() == 1 && ((text[0] >= u'a' && text[0] <= u'z') || text[0] == u'/')) {
+    const bool shortcut =
+        key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!shortcut && text.size() == 1 &&
+        ((text[0] >= u'a' && text[0] <= u'z') || text[0] == u'/')) {
         m_field->insert(text[0] == u'/' ? QStringLiteral("_") : text.toUpper());
         return true;
     }
@@ -85,6 +77,11 @@ void Station::validate() {
         return;
     }
     const StationLog log(callsign);
+    // A log that is there but cannot be read is kept as it is, never replaced by the template.
+    if (log.exists() && !log.readable()) {
+        showMessage(log.readFailureMessage());
+        return;
+    }
     if (!log.exists()) {
         if (!log.createStationLog()) {
             showMessage("Impossible de créer le fichier " + log.fileName() +

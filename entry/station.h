@@ -23,6 +23,3 @@ private:
     QPushButton* m_button = nullptr;
     std::function<void()> m_validated;
 };
-
-// The message for a refused station callsign; empty when it is accepted.
-QString checkStationCallsign(const QString& callsign);

@@ -1,37 +1,39 @@
 #include "entry_support.h"
 
-#include "qsorecord.h"
-
 namespace {
 
-const QString kFeb = logLine("I1FEB", "AQ001", "01/02/07", "10:00");
-const QString kMar = logLine("I1MAR", "RM001", "01/03/07", "10:00", "CW", "7.0 Mhz", true);
-const QString kApr = logLine("I1APR", "TO001", "01/04/07", "10:00");
+const QString kFeb = "I1FEB        12                   AQ001 01/02/07 10:00 SSB 14 Mhz  59  59  "
+                     "CASTELLO AQ001                                                 JN61";
+const QString kMar = "I1MAR        12                   RM001 01/03/07 10:00 CW  7.0 Mhz 59  59  "
+                     "CASTELLO RM001                                               * JN61";
+const QString kApr = "I1APR        12                   TO001 01/04/07 10:00 SSB 14 Mhz  59  59  "
+                     "CASTELLO TO001                                                 JN61";
 
 } // namespace
 
 class ModesTest : public MainTest {
 protected:
-    QByteArray log() const { return readBytes("IK1ABC_DCI.log"); }
     // In the Insertion mode the reference leads to the district, and date and time are typed.
     void typeInsertedQso(const QString& callsign, const QString& date) {
-        typeEnter("Ind_A", callsign);
-        enter("Prenom_A");
-        typeEnter("Ref_A", "AQ002");
+        typeEnter(callsign);
+        enter();
+        typeEnter("AQ002");
         EXPECT_EQ(focused(), edit("Distr_A"));
-        typeEnter("Distr_A", "5");
-        typeEnter("Loc_A", "JN62");
-        typeEnter("Date_A", date);
-        typeEnter("Heure_A", "08:00");
-        for (const char* f : {"Mode_A", "Bande_A", "RST_A", "RSTE_A", "Rem_A", "QSL_A"})
-            enter(f);
+        // The reset left two blanks in the district and locator.
+        retype("5");
+        enter();
+        retype("JN62");
+        enter();
+        typeEnter(date);
+        typeEnter("08:00");
+        enterThroughTo();
     }
 };
 
 TEST_F(ModesTest, ClickShowsTheQsoReadOnly) {
     setStation("IK1ABC", {kFeb, kMar, kApr});
     start();
-    main->selectRow(1);
+    clickRow(1);
     EXPECT_EQ(text("Mode_Aff"), "Affichage QSO");
     EXPECT_EQ(text("Ind_A"), "I1MAR");
     EXPECT_EQ(text("Ref_A"), "RM001");
@@ -47,8 +49,8 @@ TEST_F(ModesTest, ClickShowsTheQsoReadOnly) {
     EXPECT_FALSE(w("Valide_A")->isEnabled());
 }
 
-TEST_F(ModesTest, ModifiedQsoKeepsItsPlace) {
-    setStation("IK1ABC", {kFeb, kMar, kApr});
+TEST_F(ModesTest, ModifiedQsoKeepsItsPlaceAndTwinsAreTold) {
+    setStation("IK1ABC", {kFeb, kMar, kApr, kFeb});
     start();
     doubleClickRow(1);
     EXPECT_EQ(text("Mode_Aff"), "Modification QSO");
@@ -56,99 +58,127 @@ TEST_F(ModesTest, ModifiedQsoKeepsItsPlace) {
     EXPECT_EQ(background(edit("Ind_A")), Colours::kCurrent);
     EXPECT_TRUE(edit("Date_A")->isEnabled());
     EXPECT_TRUE(w("Valide_A")->isEnabled());
-    type("Rem_A", "nouveau nom");
+    focusOn("Rem_A");
+    retype("nouveau nom");
     click("Valide_A");
-    QsoRecord r = RecordFromListLine(ListLine(2, kMar));
-    r.castleName = "NOUVEAU NOM";
-    EXPECT_EQ(log(), crlf({kFeb, BuildLogLine(r), kApr}));
+    // The second of two identical lines is the one modified.
+    doubleClickRow(3);
+    focusOn("RST_A");
+    retype("44");
+    click("Valide_A");
+    EXPECT_EQ(log(),
+              crlf({kFeb,
+                    "I1MAR        12                   RM001 01/03/07 10:00 CW  7.0 Mhz 59  59  "
+                    "NOUVEAU NOM                                                  * JN61",
+                    kApr,
+                    "I1FEB        12                   AQ001 01/02/07 10:00 SSB 14 Mhz  44  59  "
+                    "CASTELLO AQ001                                                 JN61"}));
     EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
-}
-
-TEST_F(ModesTest, ModifyingOneOfTwoTwinsReplacesTheSelectedOne) {
-    setStation("IK1ABC", {kFeb, kMar, kFeb});
-    start();
-    doubleClickRow(2);
-    type("RST_A", "44");
-    click("Valide_A");
-    QsoRecord r = RecordFromListLine(ListLine(3, kFeb));
-    r.rstReceived = "44";
-    EXPECT_EQ(log(), crlf({kFeb, kMar, BuildLogLine(r)}));
 }
 
 TEST_F(ModesTest, DamagedLineCanBeEditedAndDeleted) {
     setStation("IK1ABC", {kFeb, "I1SHORT      1"});
     start();
     doubleClickRow(1);
-    typeEnter("Ind_A", "I1SHORT");
+    enter();
     click("Valide_A");
-    EXPECT_FALSE(log().contains("I1SHORT      1\r\n"));
-    EXPECT_EQ(log().count("\r\n"), 2);
-    main->selectRow(1);
+    // Every column is there again, blank.
+    EXPECT_EQ(log(), crlf({kFeb, "I1SHORT      1" + QString(128, u' ')}));
+    clickRow(1);
     click("Annule_Saisie");
     EXPECT_EQ(log(), crlf({kFeb}));
 }
 
-TEST_F(ModesTest, InsertionByDateGoesFirst) {
+TEST_F(ModesTest, InsertionByDate) {
     setStation("IK1ABC", {kFeb, kMar});
     start();
     click("Ajout_QSO");
     EXPECT_EQ(text("Mode_Aff"), "Insertion QSO");
     typeInsertedQso("I1JAN", "15/01/07");
-    click("Valide_A");
-    const QStringList lines = QString::fromLatin1(log()).split("\r\n", Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].startsWith("I1JAN        5    "));
-    EXPECT_EQ(lines[0].mid(40, 14), "15/01/07 08:00");
-    EXPECT_EQ(lines[1], kFeb);
+    Keyboard::pressButton();
+    // Mode and band as the start-up display of the last QSO left them; castle from the list.
+    const QString jan =
+        "I1JAN        5                    AQ002 15/01/07 08:00 CW  7.0 Mhz 59  59  "
+        "ROCCA CALASCIO                                                 JN62";
+    EXPECT_EQ(log(), crlf({jan, kFeb, kMar}));
     EXPECT_TRUE(rows()[0].startsWith("    1  I1JAN"));
-}
 
-TEST_F(ModesTest, InsertionWhileAQsoIsShownDoesNotReplaceIt) {
-    setStation("IK1ABC", {kFeb, kMar});
-    start();
-    main->selectRow(0);
+    // From the Display mode the insertion leaves the shown QSO alone.
+    clickRow(0);
     ASSERT_EQ(text("Mode_Aff"), "Affichage QSO");
     click("Ajout_QSO");
     EXPECT_EQ(text("Mode_Aff"), "Insertion QSO");
-    EXPECT_TRUE(edit("Ind_A")->isEnabled());
     EXPECT_EQ(text("Ind_A"), "");
-    typeInsertedQso("I1NEW", "01/05/07");
+    typeInsertedQso("I1MAY", "01/05/07");
+    Keyboard::pressButton();
+    const QByteArray bytes = log();
+    EXPECT_TRUE(bytes.startsWith(crlf({jan, kFeb, kMar})));
+    EXPECT_TRUE(bytes.mid(3 * 144).startsWith("I1MAY"));
+}
+
+TEST_F(ModesTest, InsertionRefusesADateItCannotRead) {
+    setStation("IK1ABC", {kFeb});
+    writeBytes("Liste_Prenom.txt", "I1FEB           ANNA\r\n");
+    start();
+    click("Ajout_QSO");
+    typeInsertedQso("I1JAN", "15/01/07");
+    // The date is changed without Enter, then the QSO is saved.
+    focusOn("Date_A");
+    retype("99/99/99");
     click("Valide_A");
-    const QStringList lines = QString::fromLatin1(log()).split("\r\n", Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], kFeb);
-    EXPECT_EQ(lines[1], kMar);
-    EXPECT_TRUE(lines[2].startsWith("I1NEW"));
+    EXPECT_EQ(dialogs.messages, QStringList{"Le format de la date doit etre JJ/MM/AA"});
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(log(), crlf({kFeb}));
+    EXPECT_EQ(readBytes("Liste_Prenom.txt"), "I1FEB           ANNA\r\n");
+    EXPECT_EQ(text("Mode_Aff"), "Insertion QSO");
+    EXPECT_EQ(text("Ind_A"), "I1JAN");
+    EXPECT_EQ(text("Date_A"), "99/99/99");
 }
 
 TEST_F(ModesTest, Deleting) {
-    setStation("IK1ABC", {kFeb});
+    setStation("IK1ABC", {kFeb, kFeb});
     start();
-    dialogs.messages.clear();
-    main->selectRow(0);
+    clickRow(1);
     dialogs.answers = {false};
     click("Annule_Saisie");
     EXPECT_EQ(dialogs.questions, QStringList{"Voulez vous Supprimer ce QSO ?"});
-    EXPECT_EQ(log(), crlf({kFeb}));
+    EXPECT_EQ(log(), crlf({kFeb, kFeb}));
     EXPECT_FALSE(w("Annule_Saisie")->isEnabled());
-    main->selectRow(0);
+    // One of two identical lines goes; the other is shown.
+    clickRow(1);
     click("Annule_Saisie");
-    EXPECT_EQ(log(), QByteArray());
-    EXPECT_TRUE(rows().isEmpty());
-    EXPECT_TRUE(main->selectedListLine().isEmpty());
+    EXPECT_EQ(log(), crlf({kFeb}));
+    EXPECT_EQ(text("Mode_Aff"), "Affichage QSO");
+    EXPECT_EQ(text("Ind_A"), "I1FEB");
     EXPECT_FALSE(w("Annule_Saisie")->isEnabled());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(ModesTest, DeletingOneOfTwoIdenticalLinesLeavesTheOther) {
-    setStation("IK1ABC", {kFeb, kFeb});
+TEST_F(ModesTest, DeletingFromTheModificationModeLeavesIt) {
+    setStation("IK1ABC", {kFeb, kMar, kApr});
     start();
-    main->selectRow(1);
+    doubleClickRow(0);
     click("Annule_Saisie");
-    EXPECT_EQ(log(), crlf({kFeb}));
-    ASSERT_EQ(rows().size(), 1);
+    EXPECT_EQ(log(), crlf({kMar, kApr}));
     EXPECT_EQ(text("Mode_Aff"), "Affichage QSO");
-    EXPECT_EQ(text("Ind_A"), "I1FEB");
+    EXPECT_EQ(text("Ind_A"), "I1APR");
+    EXPECT_FALSE(w("Valide_A")->isEnabled());
+    EXPECT_FALSE(edit("Ref_A")->isEnabled());
+}
+
+TEST_F(ModesTest, DeletingTheOnlyQsoStartsANewOne) {
+    setStation("IK1ABC", {kFeb});
+    start();
+    clickRow(0);
+    click("Annule_Saisie");
+    EXPECT_EQ(log(), QByteArray());
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
+    EXPECT_EQ(focused(), edit("Ind_A"));
+    typeNewQso("I1NEW", "", "AQ001");
+    Keyboard::pressButton();
+    // The clock gives the date and time, not the deleted QSO.
+    EXPECT_EQ(log().mid(34, 21), "AQ001 05/12/26 14:30 ");
 }
 
 TEST_F(ModesTest, DoubleClickOnAnEmptyList) {
@@ -158,6 +188,7 @@ TEST_F(ModesTest, DoubleClickOnAnEmptyList) {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
     QApplication::processEvents();
     EXPECT_EQ(dialogs.messages, QStringList{"Cliquez sur une ligne pour l'editer"});
+    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
 }
 
 TEST_F(ModesTest, EffaceReturnsToTheNewMode) {
@@ -184,7 +215,8 @@ TEST_F(ModesTest, SavingWithoutALookUpAddsTheFirstNameOnce) {
     start();
     for (int i = 0; i < 2; ++i) {
         doubleClickRow(1);
-        type("Prenom_A", "Carla");
+        focusOn("Prenom_A");
+        retype("Carla");
         click("Valide_A");
     }
     EXPECT_EQ(readBytes("Liste_Prenom.txt"), "I1FEB           ANNA\r\nI1MAR           CARLA\r\n");

@@ -3,9 +3,12 @@
 #include "entryrules.h"
 #include "stationsettings.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 
 namespace {
@@ -21,10 +24,17 @@ class StartupTest : public MainTest {
 protected:
     QWidget* openStation() {
         main->findChild<QAction*>("Mnu_New_Indicatif")->trigger();
+        QApplication::processEvents();
         return topLevel("Station");
     }
-    QLineEdit* stationField(QWidget* station) const {
-        return station->findChild<QLineEdit*>("New_Indicatif");
+    // Types the callsign in the Station screen and validates it with Enter on its button.
+    void typeStation(const QString& typed) {
+        QWidget* station = openStation();
+        ASSERT_NE(station, nullptr);
+        Keyboard::clickInto(station->findChild<QLineEdit*>("New_Indicatif"));
+        retype(typed);
+        enter();
+        Keyboard::pressButton();
     }
 };
 
@@ -45,7 +55,7 @@ TEST_F(StartupTest, FirstStartAsksForAStationAndReadsNoLog) {
 
     // Every key in the callsign field brings the message back; the key still reaches it.
     dialogs.messages.clear();
-    QTest::keyClicks(edit("Ind_A"), "ab");
+    type("ab");
     EXPECT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(text("Ind_A"), "ab");
 }
@@ -55,15 +65,15 @@ TEST_F(StartupTest, SettingAStationCreatesItsLogAndSettings) {
     QWidget* station = openStation();
     ASSERT_NE(station, nullptr);
     EXPECT_EQ(station->windowTitle(), "Selection Indicaif");
-    QLineEdit* field = stationField(station);
+    QLineEdit* field = station->findChild<QLineEdit*>("New_Indicatif");
     EXPECT_EQ(background(field), Colours::kCurrent);
-    QTest::keyClicks(field, "f/ab123");
+    EXPECT_EQ(focused(), field);
+    type("f/ab123");
     EXPECT_EQ(field->text(), "F_AB123");
-    QTest::keyClick(field, Qt::Key_Return);
+    enter();
     EXPECT_EQ(background(field), Colours::kWhite);
-    EXPECT_EQ(field->text(), "F_AB123");
-    QTest::mouseClick(station->findChild<QPushButton*>("Validation"), Qt::LeftButton);
-    QApplication::processEvents();
+    EXPECT_EQ(focused()->objectName(), "Validation");
+    Keyboard::pressButton();
 
     EXPECT_EQ(topLevel("Station"), nullptr);
     EXPECT_TRUE(QFile::exists(path("F_AB123_DCI.log")));
@@ -87,6 +97,7 @@ TEST_F(StartupTest, SettingAStationCreatesItsLogAndSettings) {
 
 TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStation) {
     setStation("F_OLD", {logLine("IK1ABC", "AQ001")});
+    writeBytes("F_LOCK_DCI.log", "kept\r\n");
     start();
     const struct {
         const char* typed;
@@ -94,40 +105,62 @@ TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStation) {
         const char* fieldAfter;
     } cases[] = {
         {"", "Vous devez entrer un indicatif", ""},
+        // The value that means no station is no station's callsign.
+        {"fxxxx", "Vous devez entrer un indicatif", "FXXXX"},
         {"ABCDEFGHIJKLM", "12 caracteres maximum pour l'indicatif", "ABCDEFGHIJKLM"},
         {"F-AB1", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ",
          ""},
         {"FÉ1", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", ""},
+        // A log that is there but cannot be read is never replaced by the template.
+        {"F_LOCK", "Impossible de lire le fichier F_LOCK_DCI.log", "F_LOCK"},
     };
+    QFile::setPermissions(path("F_LOCK_DCI.log"), {});
+    const PermissionsEnforced enforced;
     for (const auto& c : cases) {
-        QWidget* station = openStation();
-        ASSERT_NE(station, nullptr);
         dialogs.messages.clear();
-        stationField(station)->setText(QString::fromUtf8(c.typed));
-        QTest::mouseClick(station->findChild<QPushButton*>("Validation"), Qt::LeftButton);
-        EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(c.message)});
-        EXPECT_EQ(stationField(station)->text(), QString::fromUtf8(c.fieldAfter));
+        typeStation(QString::fromUtf8(c.typed));
+        EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(c.message)}) << c.typed;
+        QWidget* station = topLevel("Station");
+        ASSERT_NE(station, nullptr) << c.typed;
+        EXPECT_EQ(station->findChild<QLineEdit*>("New_Indicatif")->text(),
+                  QString::fromUtf8(c.fieldAfter));
         EXPECT_EQ(StationCallsign(), "F_OLD");
         EXPECT_EQ(text("I_Station"), "F_OLD");
         EXPECT_EQ(rows().size(), 1);
     }
     EXPECT_EQ(setting("Setup /Indicatif Station"), "F_OLD");
+    QFile::setPermissions(path("F_LOCK_DCI.log"), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(readBytes("F_LOCK_DCI.log"), "kept\r\n");
 }
 
-TEST_F(StartupTest, TwelveCharactersAndAnExistingLogAreKept) {
+TEST_F(StartupTest, ATwelveCharacterStationKeepsItsLogAndChoices) {
     setStation("F_OLD");
     writeBytes("ABCDEFGHIJKL_DCI.log", (logLine("IK1ABC", "AQ001") + "\r\n").toLatin1());
     StationSettings::setBandIndex("ABCDEFGHIJKL", 4);
     StationSettings::setModeIndex("ABCDEFGHIJKL", 1);
     start();
-    QWidget* station = openStation();
-    stationField(station)->setText("ABCDEFGHIJKL");
-    QTest::mouseClick(station->findChild<QPushButton*>("Validation"), Qt::LeftButton);
+    typeStation("ABCDEFGHIJKL");
     EXPECT_EQ(StationCallsign(), "ABCDEFGHIJKL");
     EXPECT_EQ(rows().size(), 1);
     EXPECT_EQ(setting("Setup ABCDEFGHIJKL/bande Utilisee"), "4");
     EXPECT_EQ(text("Bande_A"), "14 Mhz");
     EXPECT_EQ(text("Mode_A"), "CW");
+    // The keyboard is back on the entry.
+    EXPECT_EQ(focused(), edit("Ind_A"));
+}
+
+TEST_F(StartupTest, StoredCallsignThatNoStationCouldHaveMeansNoStation) {
+    for (const char* stored : {"../x", "a/b", "", "ABCDEFGHIJKLM", "ik1abc"}) {
+        StationSettings::setStationCallsign(QString::fromLatin1(stored));
+        dialogs.messages.clear();
+        start();
+        EXPECT_EQ(text("I_Station"), "FXXXX") << stored;
+        EXPECT_EQ(dialogs.messages, QStringList{EntryRules::kFirstInstallation}) << stored;
+        delete main;
+        main = nullptr;
+    }
+    EXPECT_EQ(dirEntries(), QStringList({"FXXXX.txt", "Liste_Chateau.txt", "Liste_Prenom.txt"}));
+    EXPECT_FALSE(QFile::exists(dir.filePath("x_DCI.log")));
 }
 
 TEST_F(StartupTest, MissingLogIsReportedAndNotCreated) {
@@ -235,13 +268,45 @@ TEST_F(StartupTest, MissingTemplateCreatesNoStation) {
     setStation("F_OLD");
     QFile::remove(path("FXXXX.txt"));
     start();
-    QWidget* station = openStation();
-    stationField(station)->setText("F1AA");
-    QTest::mouseClick(station->findChild<QPushButton*>("Validation"), Qt::LeftButton);
+    typeStation("F1AA");
     EXPECT_EQ(dialogs.messages,
               QStringList{QString::fromUtf8(
                   "Impossible de créer le fichier F1AA_DCI.log à partir du modèle FXXXX.txt")});
     EXPECT_FALSE(QFile::exists(path("F1AA_DCI.log")));
     EXPECT_EQ(setting("Setup /Indicatif Station"), "F_OLD");
     EXPECT_EQ(StationCallsign(), "F_OLD");
+}
+
+TEST_F(StartupTest, WindowsFitALaptopScreenAndFieldsAreNamed) {
+    setStation("F_AB123");
+    start();
+    QWidget* station = openStation();
+    ASSERT_NE(station, nullptr);
+    for (QWidget* window : {static_cast<QWidget*>(main), station}) {
+        const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        EXPECT_LE(least.width(), 1366) << window->objectName().toStdString();
+        EXPECT_LE(least.height(), 740) << window->objectName().toStdString();
+        EXPECT_LE(window->frameGeometry().width(), 1366) << window->objectName().toStdString();
+    }
+    const struct {
+        QWidget* field;
+        const char* name;
+    } fields[] = {
+        {edit("Ind_A"), "Indicatif"},
+        {edit("Prenom_A"), "Prenom (optionel)"},
+        {edit("Ref_A"), "Ref Chateau"},
+        {edit("Distr_A"), "District"},
+        {edit("Loc_A"), "Locator"},
+        {edit("Date_A"), "Date"},
+        {edit("Heure_A"), "Heure UTC"},
+        {w("Mode_A"), "Mode"},
+        {w("Bande_A"), "QRG"},
+        {edit("RST_A"), "RST R"},
+        {edit("RSTE_A"), "RST E"},
+        {edit("Rem_A"), "Nom du Chateau"},
+        {w("QSL_A"), "QSL"},
+        {station->findChild<QLineEdit*>("New_Indicatif"), "Indicatif"},
+    };
+    for (const auto& f : fields)
+        EXPECT_EQ(f.field->accessibleName(), f.name) << f.field->objectName().toStdString();
 }

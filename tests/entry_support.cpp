@@ -12,7 +12,9 @@ Main* MainTest::start() {
     main = new Main;
     main->setAttribute(Qt::WA_DeleteOnClose, false);
     main->show();
+    main->activateWindow();
     QApplication::setActiveWindow(main);
+    QApplication::processEvents();
     return main;
 }
 
@@ -27,31 +29,24 @@ QString MainTest::text(const char* name) const {
     return {};
 }
 
-void MainTest::type(const char* name, const QString& value) {
-    QWidget* widget = w(name);
-    if (auto* c = qobject_cast<QComboBox*>(widget))
-        widget = c->lineEdit();
-    if (auto* e = qobject_cast<QLineEdit*>(widget))
-        e->clear();
-    QTest::keyClicks(widget, value);
+void MainTest::retype(const QString& text) {
+    Keyboard::press(Qt::Key_A, Qt::ControlModifier);
+    Keyboard::press(Qt::Key_Backspace);
+    Keyboard::type(text);
 }
 
-void MainTest::enter(const char* name) {
-    QWidget* widget = w(name);
-    if (auto* c = qobject_cast<QComboBox*>(widget))
-        widget = c->lineEdit();
-    QTest::keyClick(widget, Qt::Key_Return);
-}
-
-void MainTest::typeEnter(const char* name, const QString& value) {
-    type(name, value);
-    enter(name);
+void MainTest::clickRow(int row) {
+    auto* list = w<QListView>("Liste_QSO");
+    list->scrollTo(main->qsoModel()->index(row));
+    const QRect r = list->visualRect(main->qsoModel()->index(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+    QApplication::processEvents();
 }
 
 void MainTest::doubleClickRow(int row) {
+    clickRow(row);
     auto* list = w<QListView>("Liste_QSO");
     const QRect r = list->visualRect(main->qsoModel()->index(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
     QApplication::processEvents();
 }
@@ -72,4 +67,25 @@ void MainTest::closeTopLevels() {
             t->close();
     }
     QApplication::processEvents();
+}
+
+void MainTest::typeNewQso(const QString& callsign, const QString& firstName,
+                          const QString& reference) {
+    typeEnter(callsign);
+    retype(firstName);
+    enter();
+    typeEnter(reference);
+    if (topLevel("Mini_Carte"))
+        enter();
+    enterThroughTo();
+}
+
+void MainTest::enterThroughTo(const char* last) {
+    for (int guard = 0; guard < 13; ++guard) {
+        const bool wasLast = focused() && focused()->objectName() == QLatin1String(last);
+        enter();
+        if (wasLast)
+            return;
+    }
+    ADD_FAILURE() << "the chain never reached " << last;
 }

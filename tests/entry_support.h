@@ -12,9 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
-// Drives Main offscreen with the keyboard and the mouse.
+// Drives Main offscreen as a person does: keys go where the focus is, a click gives the focus.
 class MainTest : public ProgramTest {
 protected:
     void TearDown() override;
@@ -27,17 +25,36 @@ protected:
     }
     QLineEdit* edit(const char* name) const { return w<QLineEdit>(name); }
     QString text(const char* name) const;
-    // Types into a field (a combo's line edit for the combos) as the keyboard would.
-    void type(const char* name, const QString& text);
-    void enter(const char* name);
-    void typeEnter(const char* name, const QString& value);
+
+    // A click into the field.
+    void focusOn(const char* name) { Keyboard::clickInto(w(name)); }
+    static void type(const QString& text) { Keyboard::type(text); }
+    static void enter() { Keyboard::enter(); }
+    static void typeEnter(const QString& text) { Keyboard::typeEnter(text); }
+    // Selects the focused field's text and types over it.
+    static void retype(const QString& text);
+    // A click on a field, the text typed over and Enter.
+    void fill(const char* name, const QString& text) {
+        focusOn(name);
+        retype(text);
+        enter();
+    }
     void click(const char* name) { QTest::mouseClick(w<QPushButton>(name), Qt::LeftButton); }
+    void clickRow(int row);
     void doubleClickRow(int row);
-    QWidget* focused() const { return main->focusWidget(); }
+    QWidget* focused() const { return QApplication::focusWidget(); }
     QWidget* topLevel(const char* name) const;
     void closeTopLevels();
 
+    // From the callsign field to the focused save button, in the New mode: the date, time, mode
+    // and band as shown; Enter on the mini map when one opens.
+    void typeNewQso(const QString& callsign, const QString& firstName, const QString& reference);
+    // Enter on each field from the focused one to the QSL box, which gives the save button the
+    // focus.
+    void enterThroughTo(const char* last = "QSL_A");
+
     QStringList rows() const { return main->listLines(); }
+    QByteArray log() const { return readBytes("IK1ABC_DCI.log"); }
 
     Main* main = nullptr;
 };

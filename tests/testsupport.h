@@ -15,6 +15,9 @@
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
+inline void PrintTo(const QByteArray& b, std::ostream* os) {
+    *os << '"' << QString::fromLatin1(b).toStdString() << '"';
+}
 
 // Records every message; answers questions from a script (Yes when the script is empty).
 class FakeDialogs : public Dialogs {
@@ -84,3 +87,17 @@ void typeEnter(const QString& text);
 // Enter on the focused widget, which must be a button.
 void pressButton();
 } // namespace Keyboard
+
+// While it lives, the calling thread reads and writes files by their permissions even as root,
+// so that a test can make a file unreadable.
+class PermissionsEnforced {
+public:
+    PermissionsEnforced();
+    ~PermissionsEnforced();
+    PermissionsEnforced(const PermissionsEnforced&) = delete;
+    PermissionsEnforced& operator=(const PermissionsEnforced&) = delete;
+
+private:
+    unsigned int m_saved[6] = {};
+    bool m_changed = false;
+};
