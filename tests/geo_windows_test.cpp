@@ -4,6 +4,7 @@
 #include "geolayout.h"
 #include "geoscreens.h"
 #include "province_contacte.h"
+#include "provincetable.h"
 #include "regions_contacte.h"
 #include "screenslot.h"
 #include "situation.h"
@@ -165,5 +166,33 @@ TEST_F(GeoWindows, EveryEntryFieldIsNamedByItsCaption) {
 
         screen->close();
         discardClosed();
+    }
+}
+
+TEST_F(GeoWindows, WorkedProvinceBoxesLieAboveTheOthers) {
+    // Two boxes whose edges overlap; when neither is worked, the later one lies above.
+    int lower = 0, upper = 0;
+    for (int i = 1; i <= ProvinceTable::kCount && !lower; ++i)
+        for (int j = i + 1; j <= ProvinceTable::kCount && !lower; ++j)
+            if (geo::provinceBoxRect(i).intersects(geo::provinceBoxRect(j))) {
+                lower = i;
+                upper = j;
+            }
+    ASSERT_NE(lower, 0);
+    const QPoint overlap =
+        geo::provinceBoxRect(lower).intersected(geo::provinceBoxRect(upper)).center();
+    setStation("I1TEST", {qso(ProvinceTable::code(lower) + "001"),
+                          qso(ProvinceTable::code(upper) + "001", "14 Mhz", "CW")});
+    StationSettings::setBandIndex(StationCallsign(), -1);
+    openCarteItalie();
+    Carte_Italie* map = existingScreen<Carte_Italie>();
+    auto* picture = child<QWidget>(map, "Carte");
+    const auto topBox = [&] { return picture->childAt(overlap)->objectName(); };
+    for (const auto& [mode, province] :
+         {std::pair{"SSB", lower}, std::pair{"CW", upper}, std::pair{"SSB", lower}}) {
+        choose(map, "Mode_A", mode);
+        press(map);
+        EXPECT_EQ(worked(map, "Pro_", 110), QStringList{ProvinceTable::code(province)});
+        EXPECT_EQ(topBox(), QStringLiteral("Pro_%1").arg(province)) << mode;
     }
 }
