@@ -39,7 +39,11 @@ void Carte_Italie::Afficher_Carte(const QString& Bande_Q, const QString& Mode_Q)
     QStringList lines;
     StationLog(StationCallsign()).loadQsoList(lines);
     const geo::ProvinceFlags worked = geo::provincesOnMap(lines, Bande_Q, Mode_Q);
-    for (int n = 0; n < ProvinceTable::kCount; ++n)
+    for (int n = 0; n < ProvinceTable::kCount; ++n) {
         setWorked(m_provinces[n], worked[n]);
+        // A worked box must never sit under a neighbour's edge.
+        if (worked[n])
+            m_provinces[n]->raise();
+    }
     m_count->setNum(geo::countSet(worked));
 }

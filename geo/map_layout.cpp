@@ -5,9 +5,9 @@ namespace geo {
 
 const QPoint kProvinceBoxes[110] = {
     QPoint(4680, 4440), // 1 AQ
-    QPoint(5220, 4605), // 2 CH
+    QPoint(5220, 4725), // 2 CH
     QPoint(5250, 4500), // 3 PE
-    QPoint(4890, 4305), // 4 TE
+    QPoint(4890, 4215), // 4 TE
     QPoint(6945, 6195), // 5 MT
     QPoint(6375, 6210), // 6 PZ
     QPoint(6930, 7800), // 7 CZ
@@ -15,60 +15,60 @@ const QPoint kProvinceBoxes[110] = {
     QPoint(7290, 7650), // 9 KR
     QPoint(6270, 8520), // 10 RC
     QPoint(6585, 8010), // 11 VV
-    QPoint(5655, 5955), // 12 AV
-    QPoint(5655, 5760), // 13 BN
-    QPoint(5340, 5805), // 14 CE
+    QPoint(5730, 5955), // 12 AV
+    QPoint(5655, 5730), // 13 BN
+    QPoint(5325, 5775), // 14 CE
     QPoint(5400, 6000), // 15 NA
-    QPoint(5640, 6165), // 16 SA
-    QPoint(3225, 2520), // 17 BO
+    QPoint(5700, 6225), // 16 SA
+    QPoint(3255, 2520), // 17 BO
     QPoint(3420, 2175), // 18 FE
     QPoint(3720, 2790), // 19 FC
     QPoint(2925, 2370), // 20 MO
-    QPoint(2505, 2220), // 21 PR
+    QPoint(2505, 2085), // 21 PR
     QPoint(2055, 1965), // 22 PC
-    QPoint(3825, 2595), // 23 RA
-    QPoint(2715, 2310), // 24 RE
+    QPoint(3825, 2565), // 23 RA
+    QPoint(2595, 2310), // 24 RE
     QPoint(4080, 2940), // 25 RN
     QPoint(4815, 1065), // 26 GO
     QPoint(4155, 1050), // 27 PN
     QPoint(4935, 1365), // 28 TS
-    QPoint(4560, 930), // 29 UD
+    QPoint(4485, 930), // 29 UD
     QPoint(4635, 5280), // 30 FR
-    QPoint(4320, 5445), // 31 LT
+    QPoint(4305, 5445), // 31 LT
     QPoint(4290, 4545), // 32 RI
     QPoint(4080, 5040), // 33 RM
     QPoint(3765, 4530), // 34 VT
-    QPoint(2160, 2880), // 35 SP
+    QPoint(2040, 2850), // 35 SP
     QPoint(1530, 2595), // 36 GE
     QPoint(900, 3090), // 37 IM
     QPoint(1185, 2700), // 38 SV
-    QPoint(2055, 1320), // 39 BG
+    QPoint(2100, 1380), // 39 BG
     QPoint(2430, 1470), // 40 BS
     QPoint(1635, 1200), // 41 CO
-    QPoint(2295, 1890), // 42 CR
-    QPoint(1845, 1155), // 43 LC
-    QPoint(1920, 1695), // 44 LO
+    QPoint(2460, 1860), // 42 CR
+    QPoint(1965, 1155), // 43 LC
+    QPoint(2130, 1695), // 44 LO
     QPoint(2835, 1860), // 45 MN
     QPoint(1800, 1680), // 46 MI
     QPoint(1770, 1425), // 47 MB
-    QPoint(1680, 1830), // 48 PV
+    QPoint(1680, 1905), // 48 PV
     QPoint(2190, 840), // 49 SO
-    QPoint(1440, 1185), // 50 VA
-    QPoint(4755, 3390), // 51 AN
+    QPoint(1305, 1185), // 50 VA
+    QPoint(4665, 3375), // 51 AN
     QPoint(4905, 3825), // 52 FM
-    QPoint(4800, 4125), // 53 AP
-    QPoint(4710, 3690), // 54 MC
-    QPoint(4320, 3090), // 55 PU
+    QPoint(4560, 4080), // 53 AP
+    QPoint(4710, 3600), // 54 MC
+    QPoint(4320, 3165), // 55 PU
     QPoint(5565, 5355), // 56 CB
-    QPoint(5265, 5325), // 57 IS
+    QPoint(5235, 5325), // 57 IS
     QPoint(3960, 3870), // 58 PG
-    QPoint(4140, 4395), // 59 TR
-    QPoint(1260, 1080), // 60 VB
+    QPoint(4140, 4320), // 59 TR
+    QPoint(1260, 960), // 60 VB
     QPoint(1305, 2100), // 61 AL
-    QPoint(1005, 2115), // 62 AT
+    QPoint(975, 2115), // 62 AT
     QPoint(900, 1455), // 63 BI
     QPoint(540, 2625), // 64 CN
-    QPoint(1305, 1575), // 65 NO
+    QPoint(1305, 1470), // 65 NO
     QPoint(480, 1920), // 66 TO
     QPoint(1155, 1695), // 67 VC
     QPoint(7125, 5775), // 68 BA
@@ -83,36 +83,36 @@ const QPoint kProvinceBoxes[110] = {
     QPoint(1260, 6135), // 77 SS
     QPoint(1650, 5970), // 78 OT
     QPoint(1950, 6915), // 79 OG
-    QPoint(1245, 7440), // 80 CI
+    QPoint(1230, 7440), // 80 CI
     QPoint(1500, 7215), // 81 VS
     QPoint(4800, 9240), // 82 AG
     QPoint(5145, 9075), // 83 CL
     QPoint(5850, 9060), // 84 CT
-    QPoint(5295, 9015), // 85 EN
-    QPoint(6180, 8445), // 86 ME
+    QPoint(5295, 8850), // 85 EN
+    QPoint(5940, 8475), // 86 ME
     QPoint(4560, 8640), // 87 PA
     QPoint(5610, 9585), // 88 RG
     QPoint(5985, 9435), // 89 SR
     QPoint(4065, 8610), // 90 TP
     QPoint(3600, 3525), // 91 AR
-    QPoint(3165, 3225), // 92 FI
+    QPoint(3240, 3225), // 92 FI
     QPoint(3060, 4200), // 93 GR
-    QPoint(2505, 3450), // 94 LI
-    QPoint(2625, 3165), // 95 LU
-    QPoint(2370, 2970), // 96 MS
-    QPoint(2565, 3270), // 97 PI
+    QPoint(2595, 3615), // 94 LI
+    QPoint(2580, 3165), // 95 LU
+    QPoint(2370, 2940), // 96 MS
+    QPoint(2565, 3390), // 97 PI
     QPoint(2910, 3075), // 98 PT
-    QPoint(3060, 3120), // 99 PO
+    QPoint(3240, 3000), // 99 PO
     QPoint(3210, 3675), // 100 SI
     QPoint(3240, 600), // 101 BZ
     QPoint(3075, 930), // 102 TN
-    QPoint(3840, 870), // 103 BL
+    QPoint(3825, 870), // 103 BL
     QPoint(3600, 1605), // 104 PD
     QPoint(3540, 1950), // 105 RO
     QPoint(3855, 1350), // 106 TV
-    QPoint(3915, 1575), // 107 VE
+    QPoint(3930, 1575), // 107 VE
     QPoint(2970, 1575), // 108 VR
-    QPoint(3360, 1470), // 109 VI
+    QPoint(3360, 1380), // 109 VI
     QPoint(480, 1200), // 110 AO
 };
 

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStringListModel>
-#include <QVBoxLayout>
 
 // The map pictures live in a static library, whose resources a linker may otherwise drop.
 static void initMapResources() {
@@ -114,6 +113,15 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text) {
     return label;
 }
 
+void labelField(QLabel* caption, QWidget* field) {
+    caption->setBuddy(field);
+    // Spoken without the blanks and the colon that only lay the caption out.
+    QString name = caption->text().trimmed();
+    if (name.endsWith(u':'))
+        name = name.chopped(1).trimmed();
+    field->setAccessibleName(name);
+}
+
 ContactedList buildContactedList(QWidget* screen, const QString& caption, const QStringList& bands,
                                  const QString& listName, QStringListModel* model) {
     setUpScreen(screen, caption);
@@ -130,9 +138,12 @@ ContactedList buildContactedList(QWidget* screen, const QString& caption, const 
     auto* grid = new QGridLayout(screen);
     grid->addWidget(makeLabel(screen, QStringLiteral("Titre"), caption), 0, 0, 1, 3,
                     Qt::AlignHCenter);
-    grid->addWidget(makeLabel(screen, QStringLiteral("Label_Bande"), QStringLiteral("Bande")), 1,
-                    0);
-    grid->addWidget(makeLabel(screen, QStringLiteral("Label_Mode"), QStringLiteral("Mode")), 1, 1);
+    QLabel* bandLabel = makeLabel(screen, QStringLiteral("Label_Bande"), QStringLiteral("Bande"));
+    QLabel* modeLabel = makeLabel(screen, QStringLiteral("Label_Mode"), QStringLiteral("Mode"));
+    labelField(bandLabel, c.bande);
+    labelField(modeLabel, c.mode);
+    grid->addWidget(bandLabel, 1, 0);
+    grid->addWidget(modeLabel, 1, 1);
     grid->addWidget(c.bande, 2, 0);
     grid->addWidget(c.mode, 2, 1);
     grid->addWidget(c.afficher, 2, 2);
@@ -154,21 +165,27 @@ MapScreen buildMapScreen(QWidget* screen, const MapScreenTexts& t) {
     m.picture =
         new MapPicture(t.pictureName, QStringLiteral(":/maps/italie.png"), geo::kMapSize, screen);
 
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(makeLabel(screen, QStringLiteral("Label_Bande"), t.bandLabel));
-    choices->addWidget(m.bande);
-    choices->addWidget(makeLabel(screen, QStringLiteral("Label_Mode"), t.modeLabel));
-    choices->addWidget(m.mode);
-    choices->addWidget(m.afficher);
-    choices->addStretch();
-    auto* count = new QGridLayout;
-    count->addWidget(m.count, 0, 0);
-    count->addWidget(makeLabel(screen, QStringLiteral("Label_Contactees"), t.countedLabel), 0, 1);
-    count->addWidget(makeLabel(screen, QStringLiteral("Label_Sur"), t.outOfLabel), 1, 1);
-    choices->addLayout(count);
+    // The choices and the count stand beside the map, so the window stays lower than a laptop
+    // screen while the map keeps its full size.
+    QLabel* bandLabel = makeLabel(screen, QStringLiteral("Label_Bande"), t.bandLabel);
+    QLabel* modeLabel = makeLabel(screen, QStringLiteral("Label_Mode"), t.modeLabel);
+    labelField(bandLabel, m.bande);
+    labelField(modeLabel, m.mode);
+    auto* controls = new QGridLayout;
+    controls->addWidget(bandLabel, 0, 0);
+    controls->addWidget(m.bande, 0, 1, 1, 2);
+    controls->addWidget(modeLabel, 1, 0);
+    controls->addWidget(m.mode, 1, 1, 1, 2);
+    controls->addWidget(m.afficher, 2, 1, 1, 2);
+    controls->setRowMinimumHeight(3, 12);
+    controls->addWidget(m.count, 4, 0);
+    controls->addWidget(makeLabel(screen, QStringLiteral("Label_Contactees"), t.countedLabel), 4, 1,
+                        1, 2);
+    controls->addWidget(makeLabel(screen, QStringLiteral("Label_Sur"), t.outOfLabel), 5, 1, 1, 2);
+    controls->setRowStretch(6, 1);
 
-    auto* layout = new QVBoxLayout(screen);
-    layout->addLayout(choices);
-    layout->addWidget(m.picture);
+    auto* layout = new QHBoxLayout(screen);
+    layout->addLayout(controls);
+    layout->addWidget(m.picture, 0, Qt::AlignTop);
     return m;
 }

@@ -40,6 +40,8 @@ void selectSavedChoices(QComboBox* band, QComboBox* mode);
 // A list of text lines in the fixed-pitch font.
 QListView* makeResultList(QWidget* parent, const QString& name, QStringListModel* model);
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text);
+// Makes `caption` the label of `field`, for the keyboard and for screen readers.
+void labelField(QLabel* caption, QWidget* field);
 
 // The make-up shared by the lists of provinces and regions worked: title, band and mode boxes,
 // the button Afficher and the list, all light yellow.

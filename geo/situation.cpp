@@ -33,8 +33,10 @@ Situation::Situation(QWidget* owner) : QWidget(owner) {
     }
 
     auto* side = new QVBoxLayout;
-    side->addWidget(
-        makeLabel(this, QStringLiteral("Label_Prefixe"), QStringLiteral("Prefixe Province")));
+    QLabel* caption =
+        makeLabel(this, QStringLiteral("Label_Prefixe"), QStringLiteral("Prefixe Province"));
+    labelField(caption, m_prefixe);
+    side->addWidget(caption);
     side->addWidget(m_prefixe);
     side->addSpacing(24);
     for (QLabel* label : {m_province, m_region, m_status}) {

@@ -56,6 +56,11 @@ for (const p of PROVINCES) {
   expect(b[0] % 15 === 0 && b[1] % 15 === 0 && d[0] % 15 === 0 && d[1] % 15 === 0, `${p.code} not on whole pixels`);
 }
 
+for (const p of PROVINCES) {
+  const cover = L.textCover(boxes, p.number - 1);
+  expect(cover <= L.MAX_TEXT_COVER, `box ${p.code}: ${Math.round(cover * 100)} % of its code hidden by other boxes`);
+}
+
 for (const f of failures) console.log(`FAIL ${f}`);
 console.log(`${passed} passed, ${failures.length} failed`);
 process.exit(failures.length ? 1 : 0);

@@ -6,6 +6,10 @@ const BOX = { w: 375, h: 285 };
 const DOT = { w: 135, h: 135 };
 const BOX_BOUNDS = { left: [480, 8040], top: [600, 9720] };
 const DOT_BOUNDS = { left: [240, 4080], top: [240, 4800] };
+// Where a box's code is drawn, in pixels: a 19 x 11 block centred in the 25 x 19 box, a little
+// larger than two capitals in Arial 8.25 pt, so that a wider stand-in font is read safely too.
+const TEXT = { x: 3, y: 4, w: 19, h: 11 };
+const MAX_TEXT_COVER = 0.15;
 
 function regionColour(r) {
   return [r * 12, 255 - r * 12, 100];
@@ -52,7 +56,24 @@ const boxHits = (img, pos, region) => boxCentrePixels(pos).every(([x, y]) => reg
 const dotHits = (img, pos, region) => dotCentrePixels(pos).every(([x, y]) => regionAt(img, x, y) === region);
 const boxOverlaps = (img, pos, region) => boxRectPixels(pos).some(([x, y]) => regionAt(img, x, y) === region);
 
+// Share of box i's code text that the other boxes cover, whatever their painting order.
+// boxes: [left, top] in twips; positions are whole pixels.
+function textCover(boxes, i) {
+  const px = (b) => [b[0] / TWIPS_PER_PIXEL, b[1] / TWIPS_PER_PIXEL];
+  const [bx, by] = px(boxes[i]);
+  const tx = bx + TEXT.x, ty = by + TEXT.y;
+  const others = boxes.map(px).filter((b, j) => j !== i && b[0] < tx + TEXT.w && b[0] + BOX.w / TWIPS_PER_PIXEL > tx &&
+    b[1] < ty + TEXT.h && b[1] + BOX.h / TWIPS_PER_PIXEL > ty);
+  if (!others.length) return 0;
+  let covered = 0;
+  for (let y = ty; y < ty + TEXT.h; y++)
+    for (let x = tx; x < tx + TEXT.w; x++)
+      if (others.some(([ox, oy]) => x >= ox && x < ox + BOX.w / TWIPS_PER_PIXEL && y >= oy && y < oy + BOX.h / TWIPS_PER_PIXEL)) covered++;
+  return covered / (TEXT.w * TEXT.h);
+}
+
 module.exports = {
+  TEXT, MAX_TEXT_COVER, textCover,
   TWIPS_PER_PIXEL, BOX, DOT, BOX_BOUNDS, DOT_BOUNDS, regionColour,
   boxCentrePixels, dotCentrePixels, boxRectPixels, regionAt, inBounds, boxHits, dotHits, boxOverlaps,
 };

@@ -7,6 +7,7 @@ const { Resvg } = require('@resvg/resvg-js');
 const { mercY, invMercY, project, fitMercator, parseSvgPath, fitSvgToMercator } = require('./geometry');
 const { REGIONS, PROVINCES, FIXED_BOXES, FIXED_DOTS } = require('./provinces');
 const L = require('./layout');
+const { spreadBoxes } = require('./spread');
 
 const ROOT = path.resolve(__dirname, '..', '..');
 const OUT = {
@@ -222,7 +223,24 @@ function layout(proj, index) {
       dots.push(r.pos);
     }
   }
-  return { boxes, dots, nudged };
+  const { boxes: spread, moved } = spreadLayout(boxes, index);
+  return { boxes: spread, dots, nudged, moved };
+}
+
+// Boxes whose codes other boxes would hide are moved apart; the most crowded keep their place first.
+function spreadLayout(boxes, index) {
+  const fixed = PROVINCES.map((p) => Boolean(FIXED_BOXES[p.number]));
+  const near = (i) => boxes.filter((b, j) => j !== i && Math.abs(b[0] - boxes[i][0]) < L.BOX.w &&
+    Math.abs(b[1] - boxes[i][1]) < L.BOX.h).length;
+  const order = [...boxes.keys()].sort((a, b) => near(b) - near(a) || a - b);
+  const ok = (i, pos) => L.inBounds(pos, L.BOX_BOUNDS) && L.boxHits(index, pos, PROVINCES[i].region);
+  const spread = spreadBoxes(boxes, fixed, ok, { limit: 0, order });
+  const moved = [];
+  boxes.forEach((b, i) => {
+    const shift = [(spread[i][0] - b[0]) / 15, (spread[i][1] - b[1]) / 15];
+    if (shift[0] || shift[1]) moved.push({ code: PROVINCES[i].code, shift, cover: L.textCover(boxes, i) });
+  });
+  return { boxes: spread, moved };
 }
 
 function cppSource(boxes, dots) {
@@ -284,10 +302,13 @@ function main() {
   fs.mkdirSync(path.dirname(OUT.index), { recursive: true });
   fs.writeFileSync(OUT.index, index.png);
 
-  const { boxes, dots, nudged } = layout(proj, index);
+  const { boxes, dots, nudged, moved } = layout(proj, index);
   fs.writeFileSync(OUT.cpp, cppSource(boxes, dots));
   console.log(nudged.length ? 'nudged (dx dy in pixels of its own picture: full-size for boxes, mini for dots):' : 'nudged: none');
   for (const n of nudged) console.log(`  ${n.kind} ${n.code}: ${n.shift.join(' ')}`);
+  console.log('moved apart (dx dy in pixels, share of the code hidden before):');
+  for (const m of moved) console.log(`  box ${m.code}: ${m.shift.join(' ')} (${Math.round(m.cover * 100)} %)`);
+  console.log(`largest share of a code hidden: ${Math.round(Math.max(...boxes.map((_, i) => L.textCover(boxes, i))) * 100)} %`);
   console.log(`wrote ${Object.values(OUT).map((f) => path.relative(ROOT, f)).join(', ')}`);
 }
 
