@@ -4,11 +4,17 @@
 #include "programdirectory.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("ZELK");
     QApplication::setApplicationName("DCI");
+    QApplication::setDesktopFileName("io.github.zelk.dci");
+    QIcon icon;
+    icon.addFile(":/icon/io.github.zelk.dci-48.png");
+    icon.addFile(":/icon/io.github.zelk.dci-256.png");
+    QApplication::setWindowIcon(icon);
     installEnterPressesButtons(app);
     if (!ProgramDirectory::prepare()) {
         showMessage("Impossible de créer le répertoire du programme " + ProgramDirectory::path());
