@@ -59,11 +59,11 @@ void saveContactedCastles() {
         showMessage(QString::fromUtf8("Le log a été enregistré sous le nom : ") + fileName);
 }
 
-void printContactedCastles() {
+QList<QStringList> printContactedCastles() {
     QStringList lines;
     if (!readLog(lines))
-        return;
-    printLines(printedContactedCastles(StationCallsign(), today(), lines));
+        return {};
+    return printLines(printedContactedCastles(StationCallsign(), today(), lines));
 }
 
 void openRechercheIndicatif(QsoListAccess& qsoList) {

@@ -1,5 +1,7 @@
 #pragma once
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 class QsoListAccess;
@@ -10,8 +12,8 @@ class QsoListAccess;
 void exportAdif();
 // Saves the contacted-castles report and names the file in a message.
 void saveContactedCastles();
-// Prints the contacted-castles report on the printer chosen.
-void printContactedCastles();
+// Prints the contacted-castles report on the printer chosen; returns the pages printed.
+QList<QStringList> printContactedCastles();
 // Opens the QSO search on Main's list, without blocking.
 void openRechercheIndicatif(QsoListAccess& qsoList);
 // Opens the multiple QSL marking with the callsign given and waits until it is closed.
