@@ -54,8 +54,8 @@ bool parseAdif(const QByteArray& bytes, QList<Record>& records) {
         const qsizetype close = bytes.indexOf('>', at);
         if (close < 0)
             return false;
-        const QList<QByteArray> spec = bytes.mid(at + 1, close - at - 1).split(':');
-        const QString name = QString::fromLatin1(spec[0]).toLower();
+        const QList<QByteArray> tag = bytes.mid(at + 1, close - at - 1).split(':');
+        const QString name = QString::fromLatin1(tag[0]).toLower();
         at = close + 1;
         if (name == "eor") {
             records.append(current);
@@ -63,7 +63,7 @@ bool parseAdif(const QByteArray& bytes, QList<Record>& records) {
             continue;
         }
         bool ok = false;
-        const int length = spec.size() >= 2 ? spec[1].toInt(&ok) : -1;
+        const int length = tag.size() >= 2 ? tag[1].toInt(&ok) : -1;
         if (!ok || length < 0 || at + length > bytes.size())
             return false;
         current.insert(name, decodeCp1252(bytes.mid(at, length)));

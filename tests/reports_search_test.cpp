@@ -81,7 +81,7 @@ TEST(SearchRules, ChecksOnEnterInTheirOrder) {
         EXPECT_EQ(checkSearchField(by, text), message) << text;
 }
 
-TEST(SearchRules, TextClean_up) {
+TEST(SearchRules, TextCleanUp) {
     EXPECT_EQ(capitalsAToZ("iz1/f5abc-é"), "IZ1/F5ABC-é");
     const std::pair<const char*, const char*> breaks[] = {
         {"\r\nF5", "F5"}, {"\r\n", ""}, {"F5\r\n", "F5\r\n"}, {"\nF5", "\nF5"}, {"", ""}};
