@@ -27,6 +27,10 @@ QByteArrayView column(QByteArrayView line, qsizetype start, qsizetype width) {
 
 } // namespace
 
+int widenYear(int twoDigitYear) {
+    return (twoDigitYear >= 50 ? 1900 : 2000) + twoDigitYear;
+}
+
 qint64 recordInstant(QStringView line) {
     if (line.size() < LogColumns::kTime + 5)
         return -1;
@@ -38,7 +42,7 @@ qint64 recordInstant(QStringView line) {
     const int hours = twoDigits(time, 0), minutes = twoDigits(time, 3);
     if (day < 0 || month < 0 || yy < 0 || hours < 0 || minutes < 0)
         return -1;
-    const qint64 year = (yy >= 50 ? 1900 : 2000) + yy;
+    const qint64 year = widenYear(yy);
     return (((year * 100 + month) * 100 + day) * 100 + hours) * 100 + minutes;
 }
 

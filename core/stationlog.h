@@ -45,6 +45,9 @@ private:
     QString m_path;
 };
 
+// A two-digit year in full: 50-99 are 19xx, 00-49 20xx.
+int widenYear(int twoDigitYear);
+
 // Instant of a record for the date-ordered insert: date columns 41-48 (two-digit year widened,
 // 50-99 to 19xx and 00-49 to 20xx) and time columns 50-54, as the number yyyyMMddhhmm; -1 when
 // the date or time cannot be read.

@@ -8,6 +8,8 @@
 #include "programdirectory.h"
 #include "provincetable.h"
 #include "qsolistmodel.h"
+#include "qsorecord.h"
+#include "reportscreens.h"
 #include "screen.h"
 #include "station.h"
 #include "stationlog.h"
@@ -217,6 +219,13 @@ void Main::buildWidgets() {
     connect(m_efface, &QPushButton::clicked, this, &Main::Efface);
     connect(m_annule, &QPushButton::clicked, this, &Main::deleteSelected);
     connect(m_ajout, &QPushButton::clicked, this, &Main::startInsertion);
+    connect(m_recherche, &QPushButton::clicked, this, [this] { openRechercheIndicatif(*this); });
+    connect(m_qslButton, &QPushButton::clicked, this, [this] {
+        const QString callsign = m_selectedListLine.isEmpty()
+                                     ? QString()
+                                     : RecordFromListLine(m_selectedListLine).callsign;
+        openMultiQsl(*this, callsign, this);
+    });
 
     // As wide as a list line where the screen allows; never wider than the screen.
     const int charWidth = QFontMetrics(fixedFont()).horizontalAdvance(u'M');
@@ -245,14 +254,19 @@ void Main::buildMenus() {
     });
     connect(entry(file, "Mnu_Rev_Liste_Chateau", "Revision du fichier\" Liste_Chateau.txt\""),
             &QAction::triggered, this, [] { showMessage(CastleList::ShowCastleListRevision()); });
-    inert(file, "Mnu_ADIF", "Exporter le log au format ADIF");
+    connect(entry(file, "Mnu_ADIF", "Exporter le log au format ADIF"), &QAction::triggered, this,
+            &exportAdif);
 
     QMenu* station = menu("Mnu_Station", "Station");
     connect(entry(station, "Mnu_New_Indicatif", "Nouvel Indicatif"), &QAction::triggered, this,
             &Main::openStation);
 
-    inert(menu("Mnu_Imprimer", "Imprimer"), "Mnu_Imp_Contacte", "les Chateaux contactés");
-    inert(menu("Mnu_Enregistre", "Enregistrer"), "Mnu_Enr_Contacte", "les Chateaux contactes");
+    connect(entry(menu("Mnu_Imprimer", "Imprimer"), "Mnu_Imp_Contacte",
+                  QString::fromUtf8("les Chateaux contactés")),
+            &QAction::triggered, this, &printContactedCastles);
+    connect(
+        entry(menu("Mnu_Enregistre", "Enregistrer"), "Mnu_Enr_Contacte", "les Chateaux contactes"),
+        &QAction::triggered, this, &saveContactedCastles);
     inert(menu("Mnu_Affichage", "Afficher"), "Mnu_C_Contacte", "les Chateaux contactes");
     connect(named(bar->addAction("Situer"), "Mnu_Situer_P"), &QAction::triggered, this,
             &openSituation);

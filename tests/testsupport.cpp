@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -31,7 +32,11 @@ bool FakeDialogs::question(const QString& text) {
     return answer;
 }
 
-bool FakeDialogs::choosePrinter(QPrinter&) {
+bool FakeDialogs::choosePrinter(QPrinter& printer) {
+    if (printerAnswer && !printerPdf.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printerPdf);
+    }
     return printerAnswer;
 }
 

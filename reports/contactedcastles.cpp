@@ -1,0 +1,68 @@
+#include "contactedcastles.h"
+
+#include "qsorecord.h"
+
+namespace {
+
+QString longDate(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QString number(int n) {
+    return QString::number(n).rightJustified(5, u' ');
+}
+
+// A slice of the log line, blank-filled to its width so a damaged line keeps the columns.
+QString slice(const QString& line, int start, int width) {
+    return logField(line, start, width).leftJustified(width, u' ');
+}
+
+} // namespace
+
+QString dateStamp(const QDate& date) {
+    return date.toString(QStringLiteral("dd_MM_yy"));
+}
+
+QString contactedCastlesFileName(const QString& callsign, const QDate& date) {
+    return "Chateaux_Contacte_" + callsign + "_" + dateStamp(date) + ".txt";
+}
+
+QStringList savedContactedCastles(const QString& callsign, const QDate& date,
+                                  const QStringList& logLines) {
+    QStringList out{QString(20, u' ') + callsign + QString::fromUtf8(" Chateaux contactés au ") +
+                        longDate(date),
+                    "",
+                    QString::fromUtf8(
+                        "   N° Indicatif            Prenom        Ref    Date    QTR  Mode  QRG  "
+                        "RSTR RSTE       Mom du Chateau                                       QSL"),
+                    ""};
+    int n = 1;
+    for (const QString& line : logLines)
+        out.append(number(n++) + u' ' + line);
+    out << "" << kReportFooter;
+    return out;
+}
+
+QString printedCastleLine(int n, const QString& line) {
+    using namespace LogColumns;
+    return number(n) + u' ' + slice(line, kCallsign, 10) + u' ' + slice(line, kFirstName, 10) +
+           u' ' + slice(line, kReference, 14) + u' ' + slice(line, kCastleName, 58) + u' ' +
+           slice(line, kQsl, 1) + u' ';
+}
+
+QStringList printedContactedCastles(const QString& callsign, const QDate& date,
+                                    const QStringList& logLines) {
+    QStringList out{
+        QString(31, u' ') + callsign + QString::fromUtf8("  Chateaux contactés au ") +
+            longDate(date),
+        "",
+        QString::fromUtf8("   N° Indicatif  Prenom      Ref    Date         Mom du Chateau        "
+                          "                              QSL"),
+        ""};
+    int n = 1;
+    for (const QString& line : logLines)
+        out.append(printedCastleLine(n++, line));
+    out << ""
+        << "" << kReportFooter;
+    return out;
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// The last line of the saved and printed reports.
+inline const QString kReportFooter = QStringLiteral("Edité par ZELK_DCI");
+
+// "dd_mm_yy" of the file names: 5 December 2026 gives 05_12_26.
+QString dateStamp(const QDate& date);
+
+// "Chateaux_Contacte_<callsign>_<stamp>.txt".
+QString contactedCastlesFileName(const QString& callsign, const QDate& date);
+
+// The saved report: title, headings, every log line numbered and whole, footer.
+QStringList savedContactedCastles(const QString& callsign, const QDate& date,
+                                  const QStringList& logLines);
+
+// The printed report: title, headings, one 104-column line per log line, footer.
+QStringList printedContactedCastles(const QString& callsign, const QDate& date,
+                                    const QStringList& logLines);
+// One printed line of log line number `number`.
+QString printedCastleLine(int number, const QString& logLine);

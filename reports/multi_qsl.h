@@ -1,0 +1,32 @@
+#pragma once
+#include <QDialog>
+#include <QList>
+
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QStandardItemModel;
+class QsoListAccess;
+
+// Rewrites the log of station `Ind` once, with the QSL marker set on every line numbered (from
+// 1) in `numbers`. False, with the log unchanged, when it cannot be read or written.
+bool Modif_Fichier_Log(const QList<int>& numbers, const QString& Ind);
+
+// Marks several QSOs of Main's list as confirmed at once.
+class Multi_QSL : public QDialog {
+    Q_OBJECT
+public:
+    Multi_QSL(QsoListAccess& qsoList, const QString& callsign, QWidget* parent = nullptr);
+
+    void rechercher();
+    void enregistrer();
+
+private:
+    QsoListAccess& m_qsoList;
+    QLineEdit* m_indicatif;
+    QListView* m_list;
+    QStandardItemModel* m_lines;
+    QPushButton* m_enregistre;
+    // The size of Main's list when it was searched, which sets the width of the numbers.
+    int m_searchedCount = 0;
+};

@@ -1,0 +1,77 @@
+#include "entry_support.h"
+
+#include "qsorecord.h"
+
+#include <QFile>
+#include <QStandardItemModel>
+#include <QTimer>
+
+namespace {
+
+const QStringList kLog{logLine("I1FEB", "AQ001", "01/02/07", "10:00"),
+                       logLine("F5ABC", "RM001", "01/03/07", "10:00"),
+                       logLine("I1FEB", "TO001", "01/04/07", "10:00")};
+
+class ReportsFromMain : public MainTest {
+protected:
+    void SetUp() override {
+        MainTest::SetUp();
+        setStation("IK1ABC", kLog);
+        start();
+    }
+    void trigger(const char* action) { main->findChild<QAction*>(action)->trigger(); }
+};
+
+} // namespace
+
+TEST_F(ReportsFromMain, MenuEntriesExportSaveAndPrint) {
+    dialogs.printerPdf = dir.filePath("printed.pdf");
+    trigger("Mnu_ADIF");
+    trigger("Mnu_Enr_Contacte");
+    trigger("Mnu_Imp_Contacte");
+    EXPECT_EQ(dialogs.messages,
+              (QStringList{"Le fichier a été enregistré sous le nom : IK1ABC_DCI.adi",
+                           "Le log a été enregistré sous le nom : "
+                           "Chateaux_Contacte_IK1ABC_05_12_26.txt"}));
+    EXPECT_TRUE(readBytes("IK1ABC_DCI.adi").endsWith("<QSL_RCVD:1>N <eor>\r\n"));
+    EXPECT_TRUE(readBytes("Chateaux_Contacte_IK1ABC_05_12_26.txt")
+                    .startsWith(QByteArray(20, ' ') + "IK1ABC"));
+    EXPECT_TRUE(QFile::exists(dialogs.printerPdf));
+}
+
+TEST_F(ReportsFromMain, SearchButtonFindsAndSelectsInTheList) {
+    click("Recherche");
+    QWidget* search = topLevel("Recherche_Indicatif");
+    ASSERT_NE(search, nullptr);
+    Keyboard::typeEnter("i1feb");
+    auto* results = search->findChild<QListView*>("QSO_Effectues");
+    ASSERT_EQ(results->model()->rowCount(), 2);
+    const QRect first = results->visualRect(results->model()->index(0, 0));
+    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_EQ(main->selectedListLine(), rows()[0]);
+    EXPECT_EQ(text("Ind_A"), "I1FEB");
+    EXPECT_EQ(topLevel("Recherche_Indicatif"), nullptr);
+}
+
+TEST_F(ReportsFromMain, QslButtonMarksTheSelectedStationsQsos) {
+    auto* list = w<QListView>("Liste_QSO");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(2, 0)).center());
+    QTimer::singleShot(0, [this] {
+        QWidget* screen = QApplication::activeModalWidget();
+        ASSERT_NE(screen, nullptr);
+        auto* indicatif = screen->findChild<QLineEdit*>("Indicatif");
+        EXPECT_EQ(indicatif->text(), "I1FEB");
+        QTest::mouseClick(screen->findChild<QPushButton*>("Recherche"), Qt::LeftButton);
+        auto* model =
+            static_cast<QStandardItemModel*>(screen->findChild<QListView*>("Liste_QSO")->model());
+        ASSERT_EQ(model->rowCount(), 2);
+        model->item(1)->setCheckState(Qt::Checked);
+        QTest::mouseClick(screen->findChild<QPushButton*>("Enregistre"), Qt::LeftButton);
+        QTest::mouseClick(screen->findChild<QPushButton*>("Quitter"), Qt::LeftButton);
+    });
+    click("QSL");
+    EXPECT_EQ(rows()[2].mid(151, 1), "*");
+    EXPECT_EQ(rows()[0].mid(151, 1), " ");
+    EXPECT_EQ(main->selectedListLine(), rows()[2]);
+}

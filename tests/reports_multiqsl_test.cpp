@@ -1,0 +1,192 @@
+#include "codepage.h"
+#include "multi_qsl.h"
+#include "programdirectory.h"
+#include "qsosearch.h"
+#include "reports_support.h"
+#include "reportscreens.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QStringList kLog{logLine("F5ABC", "RM001", "05/12/26"),
+                       logLine("IK2F5X", "MI012", "12/05/07"),
+                       logLine("F5ABC", "MI012", "12/05/07", "15:00", "CW", "7.0 Mhz", true),
+                       logLine("I1XYZ", "TO001", "12/05/07"),
+                       logLine("F5ABC", "RM002", "06/12/26"),
+                       logLine("F5ABC", "RM003", "07/12/26")};
+
+class MultiQsl : public ReportScreenTest {
+protected:
+    void SetUp() override {
+        ReportScreenTest::SetUp();
+        useLog(kLog);
+        original = readBytes("F5XYZ_DCI.log");
+    }
+    Multi_QSL* open(const QString& callsign) {
+        auto* screen = new Multi_QSL(qsoList, callsign);
+        screen->show();
+        return screen;
+    }
+    QStringList shown(Multi_QSL* screen) const {
+        auto* list = screen->findChild<QListView*>("Liste_QSO");
+        QStringList lines;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            lines.append(list->model()->index(row, 0).data().toString());
+        return lines;
+    }
+    void search(Multi_QSL* screen, const QString& text) {
+        Keyboard::clickInto(child<QLineEdit>(screen, "Indicatif"));
+        Keyboard::press(Qt::Key_A, Qt::ControlModifier);
+        Keyboard::press(Qt::Key_Delete);
+        Keyboard::type(text);
+        Keyboard::clickInto(child<QPushButton>(screen, "Recherche"));
+        Keyboard::pressButton();
+    }
+    // Ticks the rows, moving down the list with the arrow keys and ticking with Space.
+    void tick(Multi_QSL* screen, const QList<int>& rows) {
+        auto* list = child<QListView>(screen, "Liste_QSO");
+        Keyboard::clickInto(list);
+        list->setCurrentIndex(list->model()->index(0, 0));
+        int at = 0;
+        for (const int row : rows) {
+            for (; at < row; ++at)
+                Keyboard::press(Qt::Key_Down);
+            Keyboard::press(Qt::Key_Space);
+        }
+    }
+    void save(Multi_QSL* screen) {
+        Keyboard::clickInto(child<QPushButton>(screen, "Enregistre"));
+        Keyboard::pressButton();
+    }
+    QStringList listed(const QList<int>& logRows) const {
+        QStringList lines;
+        for (const int row : logRows)
+            lines.append(ListLine(row + 1, kLog[row]));
+        return lines;
+    }
+    QByteArray original;
+};
+
+} // namespace
+
+TEST(QslMarking, OnlyColumn137Changes) {
+    const QString full = logLine("F5ABC", "RM001", "05/12/26");
+    const QString marked = full.left(136) + "*" + full.mid(137);
+    EXPECT_EQ(markQslReceived({full, full, full}, {1, 3}), (QStringList{marked, full, marked}));
+    EXPECT_EQ(markQslReceived({full}, {0, 2, -1}), QStringList{full});
+    EXPECT_EQ(markQslReceived({full + "XYZ"}, {1}), QStringList{marked});
+    EXPECT_EQ(markQslReceived({"F5ABC"}, {1}), QStringList{"F5ABC*"});
+}
+
+TEST_F(MultiQsl, OpensWithTheCallsignAndNoSearch) {
+    Multi_QSL* screen = open("F5ABC");
+    EXPECT_EQ(screen->windowTitle(), "Enregistrement des QSL multiples");
+    EXPECT_EQ(child<QLineEdit>(screen, "Indicatif")->text(), "F5ABC");
+    EXPECT_TRUE(shown(screen).isEmpty());
+    EXPECT_FALSE(child<QPushButton>(screen, "Enregistre")->isEnabled());
+    EXPECT_EQ(child<QLabel>(screen, "Label3")->text(), "Pour rechercher les QSO avec la station");
+    EXPECT_EQ(child<QLabel>(screen, "Label1")->text(),
+              "Cochez dans la liste ci-dessus les QSL reçues puis cliquez sur");
+    EXPECT_EQ(child<QPushButton>(screen, "Recherche")->text(), "Rechercher");
+    EXPECT_EQ(child<QPushButton>(screen, "Enregistre")->text(), "Enregistrer");
+    EXPECT_LE(screen->width(), 1366);
+    EXPECT_LE(screen->height(), 740);
+}
+
+TEST_F(MultiQsl, SearchListsUnconfirmedQsosOnly) {
+    Multi_QSL* screen = open("");
+    const struct {
+        const char* text;
+        QList<int> rows;
+    } cases[] = {
+        {"", {0, 1, 3, 4, 5}}, {"f5", {0, 1, 4, 5}}, {"F5ABC", {0, 4, 5}}, {"i1", {3}}, {"ZZ", {}}};
+    for (const auto& c : cases) {
+        search(screen, c.text);
+        EXPECT_EQ(shown(screen), listed(c.rows)) << c.text;
+    }
+    EXPECT_TRUE(child<QPushButton>(screen, "Enregistre")->isEnabled());
+}
+
+TEST_F(MultiQsl, ThreeTicksChangeExactlyThreeBytes) {
+    Multi_QSL* screen = open("f5");
+    search(screen, "f5");
+    ASSERT_EQ(shown(screen), listed({0, 1, 4, 5}));
+    tick(screen, {0, 2, 3});
+    save(screen);
+
+    const QByteArray after = readBytes("F5XYZ_DCI.log");
+    ASSERT_EQ(after.size(), original.size());
+    QList<qsizetype> changed;
+    for (qsizetype i = 0; i < after.size(); ++i)
+        if (after[i] != original[i])
+            changed.append(i);
+    // Column 137 of lines 1, 5 and 6, each line 144 bytes with its CR LF.
+    EXPECT_EQ(changed, (QList<qsizetype>{136, 4 * 144 + 136, 5 * 144 + 136}));
+    for (const qsizetype i : changed)
+        EXPECT_EQ(after[i], '*');
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(qsoList.reloads, 1);
+    EXPECT_EQ(qsoList.selected, QList<int>{5});
+    EXPECT_EQ(qsoList.fileLines[0].mid(136, 1), "*");
+    EXPECT_TRUE(shown(screen).isEmpty());
+    EXPECT_EQ(child<QLineEdit>(screen, "Indicatif")->text(), "f5");
+    EXPECT_FALSE(dirEntries().contains("Temporaire4.txt"));
+
+    search(screen, "");
+    EXPECT_EQ(shown(screen), listed({1, 3}));
+}
+
+TEST_F(MultiQsl, NothingTickedChangesNothing) {
+    Multi_QSL* screen = open("");
+    search(screen, "ZZ");
+    save(screen);
+    search(screen, "");
+    save(screen);
+    EXPECT_EQ(dialogs.messages, QStringList(2, "Selectionnez un ou plusieurs QSO"));
+    EXPECT_EQ(readBytes("F5XYZ_DCI.log"), original);
+    EXPECT_EQ(qsoList.reloads, 0);
+    EXPECT_EQ(shown(screen).size(), 5);
+    EXPECT_FALSE(dirEntries().contains("Temporaire4.txt"));
+}
+
+TEST_F(MultiQsl, FailedRewriteMarksNoneOfThem) {
+    // A directory in the way of the scratch file: the rewrite cannot be made.
+    ASSERT_TRUE(QDir(ProgramDirectory::path()).mkdir("Temporaire4.txt"));
+    Multi_QSL* screen = open("");
+    search(screen, "");
+    tick(screen, {0, 1});
+    save(screen);
+    EXPECT_EQ(dialogs.messages,
+              QStringList{"Impossible d'enregistrer le fichier F5XYZ_DCI.log, il n'a pas été "
+                          "modifié."});
+    EXPECT_EQ(readBytes("F5XYZ_DCI.log"), original);
+    EXPECT_EQ(qsoList.reloads, 0);
+    EXPECT_EQ(shown(screen).size(), 5);
+}
+
+TEST_F(MultiQsl, OpensModallyFromTheButtonAndWaits) {
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* screen = qobject_cast<Multi_QSL*>(QApplication::activeModalWidget());
+        ASSERT_NE(screen, nullptr);
+        checked = true;
+        EXPECT_EQ(child<QLineEdit>(screen, "Indicatif")->text(), "IK2F5X");
+        search(screen, "IK2F5X");
+        tick(screen, {0});
+        save(screen);
+        Keyboard::clickInto(child<QPushButton>(screen, "Quitter"));
+        Keyboard::pressButton();
+    });
+    openMultiQsl(qsoList, "IK2F5X", nullptr);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(decodeCp1252(readBytes("F5XYZ_DCI.log")).split("\r\n").value(1).mid(136, 1), "*");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include "qsolistaccess.h"
+#include "qsorecord.h"
+#include "stationlog.h"
+#include "stationsettings.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QPointer>
+
+// Main's QSO list as the search and the QSL marking see it: the list lines of the station log.
+class FakeQsoList : public QsoListAccess {
+public:
+    QStringList listLines() const override {
+        QStringList out;
+        const int width = listNumberWidth(int(fileLines.size()));
+        for (int i = 0; i < fileLines.size(); ++i)
+            out.append(ListLine(i + 1, fileLines[i], width));
+        return out;
+    }
+    QString fileLine(int row) const override { return fileLines.value(row); }
+    void selectRow(int row) override { selected.append(row); }
+    void reload() override {
+        ++reloads;
+        fileLines.clear();
+        StationLog(StationCallsign()).loadQsoList(fileLines);
+        selectRow(int(fileLines.size()) - 1);
+    }
+
+    QStringList fileLines;
+    QList<int> selected;
+    int reloads = 0;
+};
+
+// Screens are top-level windows; each test ends with none left.
+class ReportScreenTest : public ProgramTest {
+protected:
+    void TearDown() override {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            windows.append(w);
+        for (const QPointer<QWidget>& w : windows)
+            delete w.data();
+        ProgramTest::TearDown();
+    }
+    // The station's log, loaded into the list as Main loads it.
+    void useLog(const QStringList& lines) {
+        setStation("F5XYZ", lines);
+        qsoList.reload();
+        qsoList.selected.clear();
+        qsoList.reloads = 0;
+    }
+    template <class T = QWidget> static T* child(QWidget* screen, const QString& name) {
+        T* found = screen->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    FakeQsoList qsoList;
+};
