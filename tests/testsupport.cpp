@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -24,7 +25,11 @@ bool FakeDialogs::question(const QString& text) {
     return answer;
 }
 
-bool FakeDialogs::choosePrinter(QPrinter&) {
+bool FakeDialogs::choosePrinter(QPrinter& printer) {
+    if (printerAnswer && !printerPdf.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printerPdf);
+    }
     return printerAnswer;
 }
 

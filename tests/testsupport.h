@@ -27,6 +27,8 @@ public:
     QStringList questions;
     std::deque<bool> answers;
     bool printerAnswer = true;
+    // When set, a printer chosen prints into this PDF file.
+    QString printerPdf;
 };
 
 class FakeClock : public Clock {

@@ -1,0 +1,113 @@
+#include "lineprinter.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+// Notes the printer's font at the moment the printer is chosen.
+class FontNotingDialogs : public FakeDialogs {
+public:
+    bool choosePrinter(QPrinter& printer) override {
+        fontWhenChoosing = printerFont();
+        return FakeDialogs::choosePrinter(printer);
+    }
+    PrinterFont fontWhenChoosing;
+};
+
+class LinePrinter : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        Dialogs::setInstance(&noting);
+        noting.printerPdf = dir.filePath("printed.pdf");
+        printerFont() = {"Arial", 12, false};
+    }
+    QByteArray pdf() const {
+        QFile f(noting.printerPdf);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Page objects of the PDF (not the /Pages tree).
+    static int pdfPages(const QByteArray& bytes) {
+        static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+        return int(QString::fromLatin1(bytes).count(page));
+    }
+    static QStringList numbered(int count) {
+        QStringList lines;
+        for (int n = 1; n <= count; ++n)
+            lines.append(QStringLiteral("%1 ligne imprimée").arg(n, 5));
+        return lines;
+    }
+    FontNotingDialogs noting;
+};
+
+} // namespace
+
+TEST(LinesPerPage, CountsWholeLinesAndNeverNone) {
+    struct Case {
+        int pageHeight, lineHeight, expected;
+    };
+    const Case cases[] = {{1000, 10, 100}, {1009, 10, 100}, {999, 10, 99}, {10, 10, 1},
+                          {9, 10, 1},      {0, 10, 1},      {500, 0, 1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(linesPerPage(c.pageHeight, c.lineHeight), c.expected)
+            << c.pageHeight << " / " << c.lineHeight;
+}
+
+TEST(Paginate, StartsANewPageWhenTheNextLineWouldNotFit) {
+    const QStringList five{"a", "b", "c", "d", "e"};
+    EXPECT_TRUE(paginate({}, 3).isEmpty());
+    EXPECT_EQ(paginate(five, 2), (QList<QStringList>{{"a", "b"}, {"c", "d"}, {"e"}}));
+    EXPECT_EQ(paginate(five, 5), (QList<QStringList>{five}));
+    EXPECT_EQ(paginate(five, 9), (QList<QStringList>{five}));
+    EXPECT_EQ(paginate({"a", "", "  "}, 1), (QList<QStringList>{{"a"}, {""}, {"  "}}));
+}
+
+TEST_F(LinePrinter, PrintsShortListOnOnePageInTheListFont) {
+    const QStringList lines{"   Titre", "", "    1 F5ABC      RM001", ""};
+    EXPECT_EQ(printLines(lines), QList<QStringList>{lines});
+    EXPECT_EQ(noting.fontWhenChoosing, (PrinterFont{"Courier New", 9, true}));
+    EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
+    const QByteArray bytes = pdf();
+    ASSERT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(pdfPages(bytes), 1);
+}
+
+TEST_F(LinePrinter, LongListGoesOverSeveralFullPages) {
+    const QStringList lines = numbered(120);
+    const QList<QStringList> pages = printLines(lines);
+    ASSERT_GE(pages.size(), 2);
+    QStringList again;
+    for (const QStringList& page : pages)
+        again += page;
+    EXPECT_EQ(again, lines);
+    // Every page but the last is filled before the next starts.
+    for (qsizetype p = 1; p + 1 < pages.size(); ++p)
+        EXPECT_EQ(pages[p].size(), pages[0].size());
+    EXPECT_LE(pages.last().size(), pages[0].size());
+    EXPECT_EQ(pdfPages(pdf()), pages.size());
+    EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
+}
+
+TEST_F(LinePrinter, SmallerFontFitsMoreLinesOnAPage) {
+    const QStringList lines = numbered(300);
+    const qsizetype at9 = printLines(lines).first().size();
+    const qsizetype at18 = printLines(lines, {"Courier New", 18, false}).first().size();
+    EXPECT_GT(at9, at18 * 3 / 2);
+}
+
+TEST_F(LinePrinter, CancelledDialogPrintsNothingAndGivesTheFontBack) {
+    noting.printerAnswer = false;
+    EXPECT_TRUE(printLines(numbered(3)).isEmpty());
+    EXPECT_FALSE(QFile::exists(noting.printerPdf));
+    EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
+    EXPECT_TRUE(noting.messages.isEmpty());
+}
+
+TEST_F(LinePrinter, PrinterThatCannotStartSaysSo) {
+    noting.printerPdf = dir.filePath("missing/printed.pdf");
+    EXPECT_TRUE(printLines(numbered(3)).isEmpty());
+    EXPECT_EQ(noting.messages, QStringList{"Impossible d'imprimer sur cette imprimante"});
+    EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
+}
