@@ -1,9 +1,9 @@
 #include "castlelistscreen.h"
 
 #include "castlelayout.h"
-#include "castleprint.h"
 #include "clock.h"
 #include "dialogs.h"
+#include "lineprinter.h"
 #include "programdirectory.h"
 #include "stationlog.h"
 #include "stationsettings.h"
@@ -97,6 +97,6 @@ void CastleListScreen::save() {
 }
 
 void CastleListScreen::print() {
-    printCastleList(printedList(m_award, StationCallsign(), shown(),
-                                Clock::instance().nowLocal().date(), listLines()));
+    printLines(printedList(m_award, StationCallsign(), shown(), Clock::instance().nowLocal().date(),
+                           listLines()));
 }

@@ -1,6 +1,7 @@
 #include "aff_contacte.h"
 #include "aff_contacte_dclo.h"
 #include "castleawards.h"
+#include "lineprinter.h"
 #include "reglement.h"
 #include "reglement_dcpc.h"
 #include "scores.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QPointer>
@@ -301,6 +303,29 @@ TEST_F(AwardScreens, DcloScoreScreen) {
               (QStringList{"Pour le diplome DCLo Francais il faut :",
                            "10 Chateaux contactés et confirmés dans",
                            "3 Provinces de Lombardie minimum"}));
+}
+
+TEST_F(AwardScreens, PrintingGoesToTheChosenPrinterAndGivesItsFontBack) {
+    setStation("F1ABC", {qso("CN001", true), qso("MI001")});
+    printerFont() = {"Arial", 12, false};
+    openAffContacte();
+    openAffContacteDclo();
+    const QString pdf = dir.filePath("printed.pdf");
+    for (QWidget* screen : {static_cast<QWidget*>(existingScreen<Aff_Contacte>()),
+                            static_cast<QWidget*>(existingScreen<Aff_Contacte_DCLO>())}) {
+        QFile::remove(pdf);
+        dialogs.printerAnswer = false;
+        dialogs.printerPdf = pdf;
+        press(screen, "Imprimer");
+        EXPECT_FALSE(QFile::exists(pdf));
+        dialogs.printerAnswer = true;
+        press(screen, "Imprimer");
+        QFile printed(pdf);
+        ASSERT_TRUE(printed.open(QIODevice::ReadOnly)) << screen->objectName().toStdString();
+        EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
+        EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
+    }
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(AwardScreens, DcpcScoreScreen) {
