@@ -15,10 +15,10 @@ const QString kBands =
     QStringLiteral("Toutes les bandes radioamateur de 2 à 160 metres, en SSB, CW et RTTY.");
 const QString kStart = QStringLiteral("Les contacts sont valables à partir du 1er janvier 2001.");
 
-const QString kApply1 = QStringLiteral("La demande est adressée aux responsables du diplome, dont");
+const QString kApply1 =
+    QStringLiteral("La demande est adressée aux responsables du diplome, à l'adresse postale");
 const QStringList kApply{
-    QStringLiteral(
-        "    l'adresse postale en vigueur est publiée sur le site du diplome. Elle comprend :"),
+    QStringLiteral("    en vigueur publiée sur le site du diplome. Elle comprend :"),
     QStringLiteral("    a) une lettre datée et signée et un extrait du log donnant pour chaque"),
     QStringLiteral("       contact l'indicatif, la date, l'heure GMT, la fréquence, le mode,"),
     QStringLiteral("       le RST, la référence et le nom du chateau ;"),

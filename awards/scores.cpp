@@ -38,7 +38,10 @@ Scores::Scores(QWidget* owner)
     auto* lists = new QVBoxLayout;
     lists->addWidget(addLabel(this, QStringLiteral("Label2")));
     lists->addWidget(makeTextList(this, QStringLiteral("Liste_Regions"), m_regions, 40, 21), 1);
-    lists->addWidget(makeTextList(this, QStringLiteral("Region_Coni"), m_cuneo, 40, 1));
+    QListView* cuneo = makeTextList(this, QStringLiteral("Region_Coni"), m_cuneo, 40, 1);
+    cuneo->setFixedHeight(cuneo->minimumHeight());
+    cuneo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lists->addWidget(cuneo);
     columns->addLayout(lists);
 
     auto* results = new QVBoxLayout;
