@@ -1,5 +1,6 @@
 #include "main.h"
 
+#include "castleawards.h"
 #include "castlelist.h"
 #include "clock.h"
 #include "dialogs.h"
@@ -267,7 +268,8 @@ void Main::buildMenus() {
     connect(
         entry(menu("Mnu_Enregistre", "Enregistrer"), "Mnu_Enr_Contacte", "les Chateaux contactes"),
         &QAction::triggered, this, &saveContactedCastles);
-    inert(menu("Mnu_Affichage", "Afficher"), "Mnu_C_Contacte", "les Chateaux contactes");
+    connect(entry(menu("Mnu_Affichage", "Afficher"), "Mnu_C_Contacte", "les Chateaux contactes"),
+            &QAction::triggered, this, &openAffContacte);
     connect(named(bar->addAction("Situer"), "Mnu_Situer_P"), &QAction::triggered, this,
             &openSituation);
 
@@ -285,20 +287,26 @@ void Main::buildMenus() {
 
     QMenu* dci = menu("Mnu_D_DCI", "Diplome DCI");
     inert(dci, "Mnu_Titre_DCI", "Diplome des Chateaux Italiens");
-    inert(dci, "Mnu_Reglement", "Règlement DCI");
-    inert(dci, "Mnu_Liste_DCI", "Liste des Chateaux contactés");
-    inert(dci, "Mnu_Scores", "Scores DCI");
+    connect(entry(dci, "Mnu_Reglement", "Règlement DCI"), &QAction::triggered, this,
+            &openReglement);
+    connect(entry(dci, "Mnu_Liste_DCI", "Liste des Chateaux contactés"), &QAction::triggered, this,
+            &openAffContacte);
+    connect(entry(dci, "Mnu_Scores", "Scores DCI"), &QAction::triggered, this, &openScores);
 
     QMenu* dclo = menu("Mnu_D_DCLO", "Diplome DCLo");
     inert(dclo, "Mnu_Titre_DCLO", "Diplome des Chateaux de LOmbardie");
     inert(dclo, "Mnu_Reglement_DCLO", "Règlement DCLo");
-    inert(dclo, "Mnu_Provinces_DCLO", "Listes des Chateaux contactés");
-    inert(dclo, "Mnu_Scores_DCLO", "Scores DCLo");
+    connect(entry(dclo, "Mnu_Provinces_DCLO", "Listes des Chateaux contactés"), &QAction::triggered,
+            this, &openAffContacteDclo);
+    connect(entry(dclo, "Mnu_Scores_DCLO", "Scores DCLo"), &QAction::triggered, this,
+            &openScoresDclo);
 
     QMenu* dcpc = menu("Mnu_DCPC", "Diplome DCPC");
     inert(dcpc, "Mnu_Titre_DCPC", "Diplome des Chateaux de la Province de Cueno");
-    inert(dcpc, "Mnu_Reglement_DCPC", "Règlement DCPC");
-    inert(dcpc, "Mnu_Scores_DCPC", "Scores DCPC");
+    connect(entry(dcpc, "Mnu_Reglement_DCPC", "Règlement DCPC"), &QAction::triggered, this,
+            &openReglementDcpc);
+    connect(entry(dcpc, "Mnu_Scores_DCPC", "Scores DCPC"), &QAction::triggered, this,
+            &openScoresDcpc);
 
     QMenu* idca = menu("Mnu_IDCA", "Diplome IDCA");
     inert(idca, "Mnu_Titre_IDCA", "Diplome des Districts des Chateau Italiens");
