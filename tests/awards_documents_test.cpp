@@ -426,3 +426,27 @@ TEST_F(DocumentScreens, AWindowClosedWithoutCreatingSavesNothing) {
     EXPECT_EQ(edit(existingScreen<Document_WAIS>(), "L_Nom")->text(), "");
     EXPECT_FALSE(QFile::exists(path("I1TEST_Richiesta_WAIS_MIXED.txt")));
 }
+
+TEST_F(DocumentScreens, TheWaisListButtonOpensTheRequestWindowAndEveryWindowFitsTheScreen) {
+    openAffContacteWais();
+    auto* list = existingScreen<Aff_Contacte_WAIS>();
+    Keyboard::clickInto(child<QPushButton>(list, "Doc_WAIS"));
+    Keyboard::pressButton();
+    auto* document = existingScreen<Document_WAIS>();
+    ASSERT_NE(document, nullptr);
+    EXPECT_TRUE(document->isVisible());
+    EXPECT_EQ(Keyboard::focused(), edit(document, "L_Nom"));
+
+    openDocumentDci();
+    openAffContacteIdca();
+    openScoresIdca();
+    openScoresWais();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible())
+            continue;
+        EXPECT_LE(w->minimumSizeHint().width(), 1366) << w->metaObject()->className();
+        EXPECT_LE(w->minimumSizeHint().height(), 740) << w->metaObject()->className();
+        EXPECT_LE(w->frameGeometry().width(), 1366) << w->metaObject()->className();
+        EXPECT_LE(w->frameGeometry().height(), 740) << w->metaObject()->className();
+    }
+}
