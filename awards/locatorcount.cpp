@@ -1,6 +1,5 @@
 #include "locatorcount.h"
 
-#include "programdirectory.h"
 #include "qsorecord.h"
 #include "stationlog.h"
 #include "stationsettings.h"
@@ -22,7 +21,11 @@ struct Columns {
     int callsign, locator, reference, referenceWidth, date, time, mode, band, qsl;
     const char16_t* referencePrefix;
 };
-constexpr Columns kDciColumns{0, 138, 34, 5, 40, 49, 55, 59, 136, u"DCI-"};
+constexpr Columns kDciColumns{LogColumns::kCallsign,  LogColumns::kLocator,
+                              LogColumns::kReference, 5,
+                              LogColumns::kDate,      LogColumns::kTime,
+                              LogColumns::kMode,      LogColumns::kBand,
+                              LogColumns::kQsl,       u"DCI-"};
 constexpr Columns kDaiColumns{0, 13, 34, 6, 41, 50, 56, 60, 137, u"DAI-"};
 
 const Columns& columnsOf(WaisLog log) {
