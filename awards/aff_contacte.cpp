@@ -1,5 +1,7 @@
 #include "aff_contacte.h"
 
+#include "districtlocatorawards.h"
+
 #include <QLayout>
 #include <QPushButton>
 
@@ -12,4 +14,6 @@ Aff_Contacte::Aff_Contacte(QWidget* owner)
       m_document(new QPushButton(QStringLiteral("Document pour le diplome DCI"), this)) {
     m_document->setObjectName(QStringLiteral("Command1"));
     buttonRow()->addWidget(m_document);
+    // The request document reads this list; this window stays open.
+    connect(m_document, &QPushButton::clicked, this, &openDocumentDci);
 }

@@ -8,7 +8,7 @@ class Aff_Contacte : public CastleListScreen {
     Q_OBJECT
 public:
     explicit Aff_Contacte(QWidget* owner = nullptr);
-    // Opens the request document of the DCI award, which reads listLines().
+    // `Command1`: opens the request document of the DCI award, which reads listLines().
     QPushButton* documentButton() const { return m_document; }
 
 private:

@@ -90,9 +90,7 @@ QStringList CastleListScreen::listLines() const {
 void CastleListScreen::save() {
     const ListFile file = savedList(m_award, StationCallsign(), shown(),
                                     Clock::instance().nowLocal().date(), listLines());
-    const bool saved =
-        rewriteTextFile(ProgramDirectory::filePath(file.fileName),
-                        ProgramDirectory::filePath(QStringLiteral("Temporaire.txt")), file.lines);
+    const bool saved = writeProgramFile(file.fileName, file.lines);
     showMessage(saved ? savedMessage(file.fileName) : saveFailureMessage(file.fileName));
 }
 

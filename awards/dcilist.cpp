@@ -181,8 +181,4 @@ QString savedMessage(const QString& fileName) {
     return QStringLiteral("Le log a été enregistré sous le nom : ") + fileName;
 }
 
-QString saveFailureMessage(const QString& fileName) {
-    return QStringLiteral("Impossible d'enregistrer le fichier ") + fileName + u'.';
-}
-
 } // namespace awards

@@ -61,6 +61,5 @@ QStringList printedList(Award award, const QString& station, Shown shown, const 
 
 inline const QString kListFooter = QStringLiteral("Liste établie par ZELK_DCI");
 QString savedMessage(const QString& fileName);
-QString saveFailureMessage(const QString& fileName);
 
 } // namespace awards

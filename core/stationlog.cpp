@@ -27,8 +27,16 @@ QByteArrayView column(QByteArrayView line, qsizetype start, qsizetype width) {
 
 } // namespace
 
-int widenYear(int twoDigitYear) {
+int widenedYear(int twoDigitYear) {
     return (twoDigitYear >= 50 ? 1900 : 2000) + twoDigitYear;
+}
+
+QString widenedDate(QStringView date) {
+    const QStringView yy = date.size() >= 2 ? date.last(2) : date;
+    const int year = yy.size() == 2 ? twoDigits(yy, 0) : -1;
+    const QString century =
+        year < 0 ? QStringLiteral("20") : QString::number(widenedYear(year) / 100);
+    return date.first(qMin<qsizetype>(6, date.size())).toString() + century + yy.toString();
 }
 
 qint64 recordInstant(QStringView line) {
@@ -42,7 +50,7 @@ qint64 recordInstant(QStringView line) {
     const int hours = twoDigits(time, 0), minutes = twoDigits(time, 3);
     if (day < 0 || month < 0 || yy < 0 || hours < 0 || minutes < 0)
         return -1;
-    const qint64 year = widenYear(yy);
+    const qint64 year = widenedYear(yy);
     return (((year * 100 + month) * 100 + day) * 100 + hours) * 100 + minutes;
 }
 

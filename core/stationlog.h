@@ -45,8 +45,11 @@ private:
     QString m_path;
 };
 
-// A two-digit year in full: 50-99 are 19xx, 00-49 20xx.
-int widenYear(int twoDigitYear);
+// A two-digit year widened as the date-ordered insert reads it: 50-99 to 19xx, 00-49 to 20xx.
+int widenedYear(int twoDigitYear);
+// "JJ/MM/AA" written "JJ/MM/AAAA" with the widened year; a year that is not two digits keeps
+// "20" in front.
+QString widenedDate(QStringView date);
 
 // Instant of a record for the date-ordered insert: date columns 41-48 (two-digit year widened,
 // 50-99 to 19xx and 00-49 to 20xx) and time columns 50-54, as the number yyyyMMddhhmm; -1 when

@@ -1,6 +1,7 @@
 #include "textfile.h"
 
 #include "codepage.h"
+#include "programdirectory.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,6 +128,16 @@ bool rewriteTextFile(const QString& target, const QString& scratchPath, const QS
     }
     syncDirectory(liveInfo.absolutePath());
     return true;
+}
+
+bool writeProgramFile(const QString& fileName, const QStringList& lines) {
+    return rewriteTextFile(ProgramDirectory::filePath(fileName),
+                           ProgramDirectory::filePath(QStringLiteral("Temporaire_Export.txt")),
+                           lines);
+}
+
+QString saveFailureMessage(const QString& fileName) {
+    return QStringLiteral("Impossible d'enregistrer le fichier ") + fileName;
 }
 
 bool appendTextLine(const QString& path, const QString& line) {

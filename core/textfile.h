@@ -23,3 +23,9 @@ bool rewriteTextFile(const QString& target, const QString& scratch, const QStrin
 bool appendTextLine(const QString& path, const QString& line);
 
 QByteArray encodeLines(const QStringList& lines);
+
+// Writes a file of the program directory (an export, a saved list, a document) whole or not at
+// all, through the scratch file "Temporaire_Export.txt".
+bool writeProgramFile(const QString& fileName, const QStringList& lines);
+// What the operator is told when a file could not be written.
+QString saveFailureMessage(const QString& fileName);

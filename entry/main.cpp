@@ -4,6 +4,7 @@
 #include "castlelist.h"
 #include "clock.h"
 #include "dialogs.h"
+#include "districtlocatorawards.h"
 #include "entryrules.h"
 #include "geoscreens.h"
 #include "programdirectory.h"
@@ -311,13 +312,17 @@ void Main::buildMenus() {
     QMenu* idca = menu("Mnu_IDCA", "Diplome IDCA");
     inert(idca, "Mnu_Titre_IDCA", "Diplome des Districts des Chateau Italiens");
     inert(idca, "Mnu_Reglement_IDCA", "Règlement IDCA");
-    inert(idca, "Mnu_Districts_IDCA", "Liste des Districts contactés");
-    inert(idca, "Mnu_Scores_IDCA", "Scores IDCA");
+    connect(entry(idca, "Mnu_Districts_IDCA", "Liste des Districts contactés"), &QAction::triggered,
+            this, &openAffContacteIdca);
+    connect(entry(idca, "Mnu_Scores_IDCA", "Scores IDCA"), &QAction::triggered, this,
+            &openScoresIdca);
 
     QMenu* wais = menu("Mnu_WAIS", "Diplome WAIS");
     inert(wais, "Mnu_Titre_WAIS", "Diplome des Locators des Chateaux Italiens");
-    inert(wais, "Mnu_Locators_WAIS", "Liste des Locators contactés");
-    inert(wais, "Mnu_Scores_WAIS", "Scores WAIS");
+    connect(entry(wais, "Mnu_Locators_WAIS", "Liste des Locators contactés"), &QAction::triggered,
+            this, &openAffContacteWais);
+    connect(entry(wais, "Mnu_Scores_WAIS", "Scores WAIS"), &QAction::triggered, this,
+            &openScoresWais);
 
     QMenu* help = menu("Mnu_aide", "Aide");
     connect(entry(help, "Mnu_Historique", "Historique"), &QAction::triggered, this,

@@ -13,11 +13,6 @@ QString trimmedColumn(const QString& line, int start, int width) {
     return logField(line, start, width).trimmed();
 }
 
-bool twoDigits(QStringView s) {
-    return s.size() == 2 && s[0].isDigit() && s[1].isDigit() && s[0].unicode() < 128 &&
-           s[1].unicode() < 128;
-}
-
 } // namespace
 
 QString adifBand(const QString& bandLabel) {
@@ -34,10 +29,8 @@ QString adifBand(const QString& bandLabel) {
 QString adifDate(const QString& date) {
     if (date.isEmpty())
         return {};
-    const QString yy = date.right(2);
     // A damaged year keeps the century the log had always been written with.
-    const QString year = twoDigits(yy) ? QString::number(widenYear(yy.toInt())) : "20" + yy;
-    return year + date.mid(3, 2) + date.left(2);
+    return widenedDate(date).mid(6) + date.mid(3, 2) + date.left(2);
 }
 
 QString ADIF_SP(const QString& line) {

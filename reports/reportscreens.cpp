@@ -26,10 +26,9 @@ bool readLog(QStringList& lines) {
 
 // Writes a new file whole or not at all; a message says so when it cannot.
 bool writeNewFile(const QString& fileName, const QStringList& lines) {
-    if (rewriteTextFile(ProgramDirectory::filePath(fileName),
-                        ProgramDirectory::filePath("Temporaire_Export.txt"), lines))
+    if (writeProgramFile(fileName, lines))
         return true;
-    showMessage("Impossible d'enregistrer le fichier " + fileName);
+    showMessage(saveFailureMessage(fileName));
     return false;
 }
 

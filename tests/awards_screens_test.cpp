@@ -161,7 +161,7 @@ TEST_F(AwardScreens, FailedSaveSaysSoAndLeavesNoFile) {
     ASSERT_TRUE(QDir(path("")).mkpath(name + "/x"));
     Aff_Contacte* screen = openAffContacte();
     press(screen, "Enregistrer");
-    EXPECT_EQ(dialogs.messages, QStringList{"Impossible d'enregistrer le fichier " + name + "."});
+    EXPECT_EQ(dialogs.messages, QStringList{"Impossible d'enregistrer le fichier " + name});
     EXPECT_FALSE(QDir(path("")).exists("Temporaire.txt"));
 }
 

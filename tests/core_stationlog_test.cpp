@@ -172,3 +172,17 @@ TEST_F(StationLogTest, ALogWithLoneCarriageReturnsIsEditedLineByLine) {
     ASSERT_TRUE(log().deleteQso(b, 2));
     EXPECT_EQ(readBytes("IK1ABC_DCI.log"), crlf({a, c}));
 }
+
+TEST(WidenedDate, WidensTheTwoDigitYearAsTheInsertDoes) {
+    const struct {
+        const char* stored;
+        const char* widened;
+    } cases[] = {
+        {"12/05/07", "12/05/2007"}, {"01/01/98", "01/01/1998"}, {"31/12/49", "31/12/2049"},
+        {"01/01/50", "01/01/1950"}, {"01/01/00", "01/01/2000"}, {"01/01/99", "01/01/1999"},
+        {"        ", "      20  "}, {"01/01/AB", "01/01/20AB"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(widenedDate(QString::fromLatin1(c.stored)), QString::fromLatin1(c.widened))
+            << c.stored;
+}

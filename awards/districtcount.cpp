@@ -1,0 +1,103 @@
+#include "districtcount.h"
+
+#include "qsorecord.h"
+
+namespace awards {
+
+namespace {
+
+int countMarks(const std::array<bool, kDistrictCount + 1>& marks) {
+    int count = 0;
+    for (int d = 1; d <= kDistrictCount; ++d)
+        count += marks[d] ? 1 : 0;
+    return count;
+}
+
+bool isDigits(QStringView text) {
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return !text.isEmpty();
+}
+
+} // namespace
+
+int DistrictMarks::contactedCount() const {
+    return countMarks(contacted);
+}
+
+int DistrictMarks::confirmedCount() const {
+    return countMarks(confirmed);
+}
+
+int districtOf(const QString& logLine) {
+    const QString field = logLine.mid(LogColumns::kDistrict, 3);
+    const QString digits = field.trimmed();
+    if (!isDigits(digits))
+        return -1;
+    const int district = digits.toInt();
+    return district <= kDistrictCount ? district : -1;
+}
+
+DistrictMarks markDistricts(const QStringList& logLines) {
+    DistrictMarks marks;
+    for (const QString& line : logLines) {
+        const int d = districtOf(line);
+        if (d < 0)
+            continue;
+        marks.contacted[d] = true;
+        if (line.mid(LogColumns::kQsl, 1) == u"*")
+            marks.confirmed[d] = true;
+    }
+    return marks;
+}
+
+QStringList districtListLines(const DistrictMarks& marks) {
+    QStringList lines;
+    lines.reserve(kDistrictCount);
+    for (int d = 1; d <= kDistrictCount; ++d) {
+        QString line = QStringLiteral("      District %1  ").arg(d, 3, 10, QChar(u'0'));
+        if (marks.contacted[d])
+            line += QStringLiteral("Contacté");
+        if (marks.confirmed[d])
+            line += QStringLiteral(" et Confirmé");
+        lines.append(line);
+    }
+    return lines;
+}
+
+QStringList districtLevelLabels() {
+    return {
+        QStringLiteral("    25 districts pour le diplome de base"),
+        QStringLiteral("    50 districts pour le diplome de Bois"),
+        QStringLiteral("    75 districts pour le diplome de Bronze"),
+        QStringLiteral("  100 districts pour le diplome d' Argent"),
+        QStringLiteral("  125 districts pour le diplome d' Or"),
+        QStringLiteral("  150 districts pour le diplome de Platine"),
+        QStringLiteral("  175 districts pour le diplome de saphire"),
+        QStringLiteral("  200 districts pour le diplome d' Emeraude"),
+        QStringLiteral("  225 districts pour le diplome de Diamant"),
+        QStringLiteral("  230 districts pour le diplome d' Honneur"),
+    };
+}
+
+Verdict districtVerdict(int confirmed) {
+    struct Level {
+        int from;
+        const char16_t* text;
+    };
+    static constexpr Level kLevels[] = {
+        {230, u"le diplome d' Honneur"}, {225, u"le diplome de Diamant"},
+        {200, u"le diplome d'Emeraude"}, {175, u"le diplome de Saphire"},
+        {150, u"le diplome de Platine"}, {125, u"le diplome d'Or"},
+        {100, u"le diplome d'Argent"},   {75, u"le diplome de Bronze"},
+        {50, u"le diplome de Bois"},     {25, u"le diplome de Base"},
+    };
+    for (const Level& level : kLevels)
+        if (confirmed >= level.from)
+            return {QStringLiteral(" Bravo, vous pouvez obtenir"), QString::fromUtf16(level.text)};
+    return {QStringLiteral("Vous ne pouvez pas encore obtenir"),
+            QStringLiteral("de dipolmes des districts Italiens")};
+}
+
+} // namespace awards

@@ -1,0 +1,86 @@
+#pragma once
+#include "districtcount.h"
+
+#include <QString>
+#include <QStringList>
+
+// The WAIS award: the locator squares of the station log, merged with the sibling logbook's log
+// when that one is installed and up to date.
+namespace awards {
+
+// The two WAIS windows word the second update message differently.
+enum class WaisWindow { Scores, List };
+// "DCI": the station log; "DAI": the sibling logbook's log, at its own columns.
+enum class WaisLog { Dci, Dai };
+
+// The sibling logbook's settings, read under its application "DAI" and never written.
+struct DaiSettings {
+    QString callsign = QStringLiteral("FXXXX");
+    QString directory = QStringLiteral("C:\\XXXX");
+    QString programUpdated = QStringLiteral("Non"); // "Mise a jour Prog"
+    QString logUpdated = QStringLiteral("Non");     // "Mise a jour Log"
+
+    static DaiSettings read();
+    QString logPath() const;
+};
+
+// Verifie_Import_DAI: whether the sibling log is merged, and the messages to show in order.
+struct ImportCheck {
+    bool merge = false;
+    QStringList messages;
+};
+ImportCheck verifieImportDai(const DaiSettings& dai, WaisWindow window);
+
+// Band and mode labels of the list, from the columns as stored.
+QString waisBandLabel(const QString& band);
+QString waisModeLabel(const QString& mode);
+
+// The entry of one log line for Loc_Tempo: the locator (in capitals) and its flag ("*"
+// confirmed, "0" not) for the score; the 81-column line for the list. Empty when the line
+// holds no locator, so that it is skipped.
+QString waisScoreEntry(const QString& logLine, WaisLog log);
+QString waisListEntry(const QString& logLine, WaisLog log);
+
+// The hidden sorted list of entries: ascending text, case ignored.
+class LocTempo {
+public:
+    void add(const QString& entry);
+    void addScoreEntries(const QStringList& logLines, WaisLog log);
+    void addListEntries(const QStringList& logLines, WaisLog log);
+    QStringList sorted() const;
+
+private:
+    QStringList m_entries;
+};
+
+// Walks the sorted entries: each new key (the first `keyLength` characters) is one square,
+// confirmed when its first entry is. `first` holds those first entries in order.
+struct SquareCount {
+    int contacted = 0;
+    int confirmed = 0;
+    QStringList first;
+};
+inline constexpr int kScoreKeyLength = 4;
+inline constexpr int kListKeyLength = 7;
+SquareCount countSquares(const QStringList& sortedEntries, int keyLength);
+
+// The 80-column line shown for the first entry of a square, "*" last when confirmed.
+QString waisShownLine(const QString& listEntry);
+QStringList waisShownLines(const SquareCount& squares);
+
+inline const QString kWaisHeading = QStringLiteral(
+    "    Locator           Indicatif                          Date        QTR     QRG   Mode   "
+    "Prov   Reference                                     QSL");
+inline const QString kTempoLocatorFile = QStringLiteral("Tempo_Locator.txt");
+
+QString waisWindowTitle(bool merge);
+QString waisContactedCaption(bool merge);
+QString waisConfirmedCaption(bool merge);
+QStringList waisLevelLabels(); // Label13 to Label17, then Label9
+Verdict locatorVerdict(int confirmed);
+
+// Reads one log for the WAIS windows. A station log that cannot be read gives no line; a sibling
+// log that cannot be read gives no line and the message naming it.
+QStringList readWaisLog(WaisLog log, const DaiSettings& dai, QString& failure);
+
+} // namespace awards

@@ -1,0 +1,83 @@
+#pragma once
+#include "qsorecord.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListView>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QStringListModel>
+
+// Award windows are top-level windows kept between calls; each test ends with none left.
+class AwardScreenTest : public ProgramTest {
+protected:
+    void TearDown() override {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            windows.append(w);
+        for (const QPointer<QWidget>& w : windows)
+            delete w.data();
+        ProgramTest::TearDown();
+    }
+
+    template <class T = QWidget> static T* child(QWidget* screen, const QString& name) {
+        T* found = screen ? screen->findChild<T*>(name) : nullptr;
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    static QString text(QWidget* screen, const QString& labelName) {
+        QLabel* label = child<QLabel>(screen, labelName);
+        return label ? label->text() : QString();
+    }
+
+    static QStringList lines(QWidget* screen, const QString& listName) {
+        auto* list = child<QListView>(screen, listName);
+        return list ? static_cast<QStringListModel*>(list->model())->stringList() : QStringList();
+    }
+
+    // The sibling logbook's settings, as that program leaves them.
+    static void setDai(const QString& callsign, const QString& directory, const QString& program,
+                       const QString& log) {
+        QSettings s(QSettings::IniFormat, QSettings::UserScope, "ZELK", "DAI");
+        s.setValue("Setup /Indicatif Station", callsign);
+        s.setValue("Setup /Chemin Repertoire", directory);
+        s.setValue("Setup " + callsign + "/Mise a jour Prog", program);
+        s.setValue("Setup " + callsign + "/Mise a jour Log", log);
+    }
+};
+
+// A station log line with the fields the award windows read.
+inline QString awardQso(const QString& callsign, const QString& district, const QString& locator,
+                        bool qsl = false, const QString& reference = "CN001",
+                        const QString& date = "12/05/07", const QString& time = "14:30",
+                        const QString& mode = "SSB", const QString& band = "14 Mhz") {
+    QsoRecord r;
+    r.callsign = callsign;
+    r.district = district;
+    r.reference = reference;
+    r.date = date;
+    r.time = time;
+    r.mode = mode;
+    r.band = band;
+    r.rstReceived = "59";
+    r.rstSent = "59";
+    r.castleName = "CASTELLO " + reference;
+    r.qslReceived = qsl;
+    r.locator = locator;
+    return BuildLogLine(r);
+}
+
+// A sibling log line: callsign 1-12, locator 14-17, reference 35-40, date 42-49, time 51-55,
+// mode 57-59, band 61-67, QSL marker 138.
+inline QString daiQso(const QString& callsign, const QString& locator, bool qsl,
+                      const QString& reference = "RM0012", const QString& date = "03/04/99",
+                      const QString& time = "09:05", const QString& mode = "CW ",
+                      const QString& band = "7.0 Mhz") {
+    QString line = callsign.leftJustified(12) + " " + locator.leftJustified(4) + QString(17, u' ') +
+                   reference.leftJustified(6) + " " + date + " " + time + " " + mode + " " + band;
+    line = line.leftJustified(137);
+    return line + (qsl ? "* " : "  ") + "XX";
+}

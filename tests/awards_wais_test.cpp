@@ -1,0 +1,360 @@
+#include "aff_contacte_wais.h"
+#include "awards_support.h"
+#include "districtlocatorawards.h"
+#include "locatorcount.h"
+#include "scores_wais.h"
+#include "screenslot.h"
+#include "stationsettings.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace awards;
+
+namespace {
+
+const QString kProgramMessage = "Pour importer les locators de 'ZELK_DAI' celui-ci doit etre a une "
+                                "revision superieur a V1.0.5";
+const QString kScoresLogMessage =
+    "Pour importer les locators du log de 'ZELK_DAI' celui-ci etre mis a jour avec le programme "
+    "'Ajout_Locator_a_ZELK_DAI.exe'";
+const QString kListLogMessage =
+    "Pour importer les locators du log de 'ZELK_DAI' celui*ci doit etre mis a jour avec le "
+    "programme 'Ajout_Locator_a_ZELK_DAI.exe'";
+
+QString blanks(int n) {
+    return QString(n, u' ');
+}
+
+DaiSettings dai(const QString& callsign, const QString& program, const QString& log) {
+    DaiSettings d;
+    d.callsign = callsign;
+    d.programUpdated = program;
+    d.logUpdated = log;
+    return d;
+}
+
+QStringList entries(const QStringList& dci, const QStringList& dai, bool list) {
+    LocTempo tempo;
+    if (list) {
+        tempo.addListEntries(dci, WaisLog::Dci);
+        tempo.addListEntries(dai, WaisLog::Dai);
+    } else {
+        tempo.addScoreEntries(dci, WaisLog::Dci);
+        tempo.addScoreEntries(dai, WaisLog::Dai);
+    }
+    return tempo.sorted();
+}
+
+} // namespace
+
+TEST(WaisEntries, AStationLogQsoInItsColumns) {
+    const QString line =
+        awardQso("I1ABC", "12", "jn45", true, "CN001", "12/05/07", "14:30", "FM", "144 Mhz");
+    const QString entry = waisListEntry(line, WaisLog::Dci);
+    EXPECT_EQ(entry, "   JN45* I1ABC" + blanks(7) + "    12/05/2007 1430  ??m ????? CN DCI-CN001" +
+                         blanks(16) + "*");
+    EXPECT_EQ(entry.size(), 81);
+    EXPECT_EQ(waisShownLine(entry), "   JN45 I1ABC" + blanks(7) +
+                                        "    12/05/2007 1430  ??m ????? CN DCI-CN001" + blanks(16) +
+                                        "*");
+    EXPECT_EQ(waisShownLine(entry).size(), 80);
+    EXPECT_EQ(waisScoreEntry(line, WaisLog::Dci), "JN45*");
+}
+
+TEST(WaisEntries, ASiblingLogQsoInItsOwnColumns) {
+    const QString line =
+        daiQso("IK2XYZ", "jn46", false, "RM0012", "03/04/99", "09:05", "CW ", "7.0 Mhz");
+    const QString entry = waisListEntry(line, WaisLog::Dai);
+    EXPECT_EQ(entry, "   JN460 IK2XYZ" + blanks(6) +
+                         "    03/04/1999 0905  40m CW    RM DAI-RM0012" + blanks(15) + "0");
+    EXPECT_EQ(waisShownLine(entry), "   JN46 IK2XYZ" + blanks(6) +
+                                        "    03/04/1999 0905  40m CW    RM DAI-RM0012" +
+                                        blanks(15) + " ");
+    EXPECT_EQ(waisScoreEntry(line, WaisLog::Dai), "JN460");
+    EXPECT_EQ(waisScoreEntry(daiQso("IK2XYZ", "JN46", true), WaisLog::Dai), "JN46*");
+}
+
+TEST(WaisEntries, ALineWithoutLocatorGivesNoEntry) {
+    const QString full = awardQso("I1ABC", "12", "JN45", true);
+    const QStringList none = {
+        awardQso("I1ABC", "12", "", true),
+        full.left(138),
+        full.left(141),
+        full.left(40),
+        QString(),
+        daiQso("IK2XYZ", "    ", true),
+        daiQso("IK2XYZ", "JN46", true).left(16),
+    };
+    for (const QString& line : none.mid(0, 5)) {
+        EXPECT_EQ(waisListEntry(line, WaisLog::Dci), QString()) << line.size();
+        EXPECT_EQ(waisScoreEntry(line, WaisLog::Dci), QString()) << line.size();
+    }
+    for (const QString& line : none.mid(5)) {
+        EXPECT_EQ(waisListEntry(line, WaisLog::Dai), QString()) << line.size();
+        EXPECT_EQ(waisScoreEntry(line, WaisLog::Dai), QString()) << line.size();
+    }
+    // A sibling line that stops after its locator still gives a full entry.
+    EXPECT_EQ(waisListEntry(daiQso("IK2XYZ", "JN46", true).left(17), WaisLog::Dai),
+              "   JN460 IK2XYZ" + blanks(10) + "      20   " + blanks(6) + "??m ?????    DAI-" +
+                  blanks(21) + "0");
+}
+
+TEST(WaisEntries, BandAndModeTables) {
+    const struct {
+        const char* stored;
+        const char* label;
+    } bands[] = {{"3.5 Mhz", "80m"}, {"7.0 Mhz", "40m"}, {"14 Mhz ", "20m"}, {"21 Mhz ", "15m"},
+                 {"28 Mhz ", "10m"}, {"1.8 Mhz", "??m"}, {"144 Mhz", "??m"}, {"432 Mhz", "??m"},
+                 {"14 Mhz", "??m"},  {"14.070 ", "??m"}, {"       ", "??m"}},
+      modes[] = {{"SSB", "PHONE"}, {"CW ", "CW   "}, {"AM ", "AM   "}, {"RTT", "RTTY "},
+                 {"SST", "SSTV "}, {"FM ", "?????"}, {"CW", "?????"},  {"ssb", "?????"}};
+    for (const auto& b : bands)
+        EXPECT_EQ(waisBandLabel(b.stored), QString::fromLatin1(b.label)) << b.stored;
+    for (const auto& m : modes)
+        EXPECT_EQ(waisModeLabel(m.stored), QString::fromLatin1(m.label)) << m.stored;
+}
+
+TEST(WaisSquares, ASquareConfirmedInOneLogCountsOnceConfirmedAndShowsThatQso) {
+    const QStringList dci = {
+        awardQso("I1AAA", "12", "JN45", false),
+        awardQso("I1BBB", "12", "JN46", false, "CN002"),
+        awardQso("I1CCC", "12", "jn46", false, "CN003"),
+        awardQso("I1DDD", "12", "    ", true),
+    };
+    const QStringList sibling = {daiQso("IK2XYZ", "jn45", true), daiQso("IK2ZZZ", "JN47", false)};
+
+    const SquareCount listed = countSquares(entries(dci, sibling, true), kListKeyLength);
+    EXPECT_EQ(listed.contacted, 3);
+    EXPECT_EQ(listed.confirmed, 1);
+    EXPECT_EQ(waisShownLines(listed),
+              (QStringList{
+                  "   JN45 IK2XYZ" + blanks(6) + "    03/04/1999 0905  40m CW    RM DAI-RM0012" +
+                      blanks(15) + "*",
+                  "   JN46 I1BBB" + blanks(7) + "    12/05/2007 1430  20m PHONE CN DCI-CN002" +
+                      blanks(16) + " ",
+                  "   JN47 IK2ZZZ" + blanks(6) + "    03/04/1999 0905  40m CW    RM DAI-RM0012" +
+                      blanks(15) + " ",
+              }));
+
+    const SquareCount scored = countSquares(entries(dci, sibling, false), kScoreKeyLength);
+    EXPECT_EQ(scored.contacted, 3);
+    EXPECT_EQ(scored.confirmed, 1);
+    EXPECT_EQ(scored.first, (QStringList{"JN45*", "JN460", "JN470"}));
+}
+
+TEST(WaisSquares, AnEmptyLogHasNoSquare) {
+    const SquareCount none = countSquares({}, kListKeyLength);
+    EXPECT_EQ(none.contacted, 0);
+    EXPECT_EQ(none.confirmed, 0);
+    EXPECT_TRUE(none.first.isEmpty());
+}
+
+TEST(WaisVerdict, LevelsAtTheirEdges) {
+    const QString bravo = " Bravo, vous pouvez obtenir";
+    const QString notYet = "Vous ne pouvez pas encore obtenir";
+    const struct {
+        int confirmed;
+        QString line1, line2;
+    } cases[] = {
+        {0, notYet, "de diplomes des Locators Italiens"},
+        {99, notYet, "de diplomes des Locators Italiens"},
+        {100, bravo, "le diplome de Base"},
+        {199, bravo, "le diplome de Base"},
+        {200, bravo, "le diplome Advanced"},
+        {299, bravo, "le diplome Advanced"},
+        {300, bravo, "le diplome Extra"},
+        {499, bravo, "le diplome Extra"},
+        {500, bravo, "le diplome d'Or"},
+        {999, bravo, "le diplome d'Or"},
+        {1000, bravo, "le diplome de Platine"},
+        {1399, bravo, "le diplome de Platine"},
+        {1400, bravo, "le diplome de Diamant"},
+        {5000, bravo, "le diplome de Diamant"},
+    };
+    for (const auto& c : cases) {
+        const Verdict v = locatorVerdict(c.confirmed);
+        EXPECT_EQ(v.line1, c.line1) << c.confirmed;
+        EXPECT_EQ(v.line2, c.line2) << c.confirmed;
+    }
+}
+
+TEST(VerifieImportDai, MessagesAndTheirAssembly) {
+    const struct {
+        DaiSettings settings;
+        WaisWindow window;
+        bool merge;
+        QStringList messages;
+    } cases[] = {
+        {dai("FXXXX", "Non", "Non"), WaisWindow::List, false, {}},
+        {dai("IK2XYZ", "Oui", "Oui"), WaisWindow::List, true, {}},
+        {dai("IK2XYZ", "", ""), WaisWindow::Scores, true, {}},
+        {dai("IK2XYZ", "non", "NON"), WaisWindow::Scores, true, {}},
+        {dai("IK2XYZ", "Non", "Oui"), WaisWindow::Scores, false, {kProgramMessage}},
+        {dai("IK2XYZ", "Oui", "Non"), WaisWindow::Scores, false, {"\r\n" + kScoresLogMessage}},
+        {dai("IK2XYZ", "Oui", "Non"), WaisWindow::List, false, {"\r\n" + kListLogMessage}},
+        {dai("IK2XYZ", "Non", "Non"),
+         WaisWindow::Scores,
+         false,
+         {kProgramMessage, kProgramMessage + "\r\n" + kScoresLogMessage}},
+        {dai("IK2XYZ", "Non", "Non"),
+         WaisWindow::List,
+         false,
+         {kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage}},
+    };
+    for (const auto& c : cases) {
+        const ImportCheck check = verifieImportDai(c.settings, c.window);
+        EXPECT_EQ(check.merge, c.merge) << c.settings.callsign.toStdString();
+        EXPECT_EQ(check.messages, c.messages);
+    }
+}
+
+class WaisScreens : public AwardScreenTest {
+protected:
+    QString siblingDir() const { return dir.filePath("dai"); }
+    void writeSibling(const QString& callsign, const QStringList& lines) {
+        QDir().mkpath(siblingDir());
+        QFile f(QDir(siblingDir()).filePath(callsign + "_DAI.log"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(crlf(lines));
+    }
+    QString daiSettingsFile() const { return dir.filePath("settings/ZELK/DAI.ini"); }
+    QByteArray daiSettingsBytes() const {
+        QFile f(daiSettingsFile());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList stationLog() const {
+        return {awardQso("I1AAA", "12", "JN45", false), awardQso("I1BBB", "12", "JN61", true),
+                awardQso("I1CCC", "12", "JN61", false)};
+    }
+};
+
+TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
+    setStation("I1TEST", stationLog());
+    openAffContacteWais();
+    auto* list = existingScreen<Aff_Contacte_WAIS>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->windowTitle(), "Locators DCI contactés");
+    EXPECT_EQ(text(list, "Label1"), kWaisHeading);
+    EXPECT_EQ(kWaisHeading.size(), 146);
+    EXPECT_EQ(text(list, "Nb_Ref"), "2");
+    EXPECT_EQ(text(list, "NB_Ref_V"), "1");
+    EXPECT_EQ(text(list, "Label2"), "locators contactés");
+    EXPECT_EQ(text(list, "Label5"), "locators confirmés");
+    EXPECT_EQ(lines(list, "Liste_Locators"),
+              (QStringList{"   JN45 I1AAA" + blanks(7) +
+                               "    12/05/2007 1430  20m PHONE CN DCI-CN001" + blanks(16) + " ",
+                           "   JN61 I1BBB" + blanks(7) +
+                               "    12/05/2007 1430  20m PHONE CN DCI-CN001" + blanks(16) + "*"}));
+    EXPECT_EQ(child<QPushButton>(list, "Doc_WAIS")->text(), "Document pour le diplome WAIS");
+    EXPECT_TRUE(QFile::exists(path("Tempo_Locator.txt")));
+    EXPECT_EQ(readBytes("Tempo_Locator.txt"), QByteArray());
+
+    openScoresWais();
+    auto* scores = existingScreen<Scores_WAIS>();
+    ASSERT_NE(scores, nullptr);
+    EXPECT_EQ(scores->windowTitle(), "Locators DCI contactés");
+    EXPECT_EQ(text(scores, "Label5"), "Locators DCI contacté(s)");
+    EXPECT_EQ(text(scores, "Label10"), "Locators DCI confirmé(s)");
+    EXPECT_EQ(text(scores, "NB_Contacte"), "2");
+    EXPECT_EQ(text(scores, "NB_Confirme"), "1");
+    EXPECT_EQ(text(scores, "Label1"), "Vous ne pouvez pas encore obtenir");
+    EXPECT_EQ(text(scores, "Label2"), "de diplomes des Locators Italiens");
+    EXPECT_EQ(text(scores, "Label7"), "Scores pour le diplome");
+    EXPECT_EQ(text(scores, "Label8"), "des Locators Italiens");
+    EXPECT_EQ(text(scores, "Label3"), "Pour obtenir les diplomes des Locators");
+    EXPECT_EQ(text(scores, "Label4"), "Italiens il vous faut la confirmation de :");
+    EXPECT_EQ(text(scores, "Label13"), "   100 Locators pour le diplome de base");
+    EXPECT_EQ(text(scores, "Label14"), "   200 Locators pour le diplome Advanced");
+    EXPECT_EQ(text(scores, "Label15"), "   300 Locators pour le diplome Extra");
+    EXPECT_EQ(text(scores, "Label16"), "   500 Locators pour le diplome d'Or");
+    EXPECT_EQ(text(scores, "Label17"), " 1000 Locators pour le diplome de Platine");
+    EXPECT_EQ(text(scores, "Label9"), " 1400 Locators pour le diplome de Diamant");
+
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_FALSE(QFile::exists(daiSettingsFile()));
+}
+
+TEST_F(WaisScreens, AnOutdatedSiblingLogbookGivesBothMessagesAndIsNotMerged) {
+    setStation("I1TEST", stationLog());
+    setDai("IK2XYZ", siblingDir(), "Non", "Non");
+    writeSibling("IK2XYZ", {daiQso("IK2AAA", "JN70", true)});
+    const QByteArray settingsBefore = daiSettingsBytes();
+
+    openScoresWais();
+    EXPECT_EQ(dialogs.messages,
+              (QStringList{kProgramMessage, kProgramMessage + "\r\n" + kScoresLogMessage}));
+    auto* scores = existingScreen<Scores_WAIS>();
+    EXPECT_EQ(scores->windowTitle(), "Locators DCI contactés");
+    EXPECT_EQ(text(scores, "NB_Contacte"), "2");
+
+    dialogs.messages.clear();
+    openAffContacteWais();
+    EXPECT_EQ(dialogs.messages,
+              (QStringList{kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage}));
+    EXPECT_EQ(text(existingScreen<Aff_Contacte_WAIS>(), "Nb_Ref"), "2");
+    EXPECT_EQ(daiSettingsBytes(), settingsBefore);
+}
+
+TEST_F(WaisScreens, AnUpToDateSiblingLogIsMergedSquareBySquare) {
+    setStation("I1TEST", stationLog());
+    setDai("IK2XYZ", siblingDir(), "Oui", "Oui");
+    writeSibling("IK2XYZ", {daiQso("IK2AAA", "jn45", true), daiQso("IK2BBB", "JN70", false),
+                            daiQso("IK2CCC", "    ", true)});
+    const QByteArray settingsBefore = daiSettingsBytes();
+
+    openAffContacteWais();
+    auto* list = existingScreen<Aff_Contacte_WAIS>();
+    EXPECT_EQ(list->windowTitle(), "Locators DAI et DCI contactés");
+    EXPECT_EQ(text(list, "Nb_Ref"), "3");
+    EXPECT_EQ(text(list, "NB_Ref_V"), "2");
+    EXPECT_EQ(lines(list, "Liste_Locators"),
+              (QStringList{"   JN45 IK2AAA" + blanks(6) +
+                               "    03/04/1999 0905  40m CW    RM DAI-RM0012" + blanks(15) + "*",
+                           "   JN61 I1BBB" + blanks(7) +
+                               "    12/05/2007 1430  20m PHONE CN DCI-CN001" + blanks(16) + "*",
+                           "   JN70 IK2BBB" + blanks(6) +
+                               "    03/04/1999 0905  40m CW    RM DAI-RM0012" + blanks(15) + " "}));
+
+    openScoresWais();
+    auto* scores = existingScreen<Scores_WAIS>();
+    EXPECT_EQ(scores->windowTitle(), "Locators DAI et DCI contactés");
+    EXPECT_EQ(text(scores, "Label5"), "Locators DCI + DAI contacté(s)");
+    EXPECT_EQ(text(scores, "Label10"), "Locators DCI + DAI confirmé(s)");
+    EXPECT_EQ(text(scores, "NB_Contacte"), "3");
+    EXPECT_EQ(text(scores, "NB_Confirme"), "2");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(daiSettingsBytes(), settingsBefore);
+}
+
+TEST_F(WaisScreens, AMissingSiblingLogIsNamedOnceAndLeftOut) {
+    setStation("I1TEST", stationLog());
+    setDai("IK2XYZ", siblingDir(), "Oui", "Oui");
+    const QString missing = QDir(siblingDir()).filePath("IK2XYZ_DAI.log");
+
+    openAffContacteWais();
+    EXPECT_EQ(dialogs.messages, QStringList{"Impossible de lire le fichier " + missing});
+    auto* list = existingScreen<Aff_Contacte_WAIS>();
+    EXPECT_EQ(text(list, "Nb_Ref"), "2");
+    EXPECT_EQ(lines(list, "Liste_Locators").size(), 2);
+
+    dialogs.messages.clear();
+    openScoresWais();
+    EXPECT_EQ(dialogs.messages, QStringList{"Impossible de lire le fichier " + missing});
+    EXPECT_EQ(text(existingScreen<Scores_WAIS>(), "NB_Confirme"), "1");
+}
+
+TEST_F(WaisScreens, NoSiblingSettingsReadAsTheDefaults) {
+    const DaiSettings d = DaiSettings::read();
+    EXPECT_EQ(d.callsign, "FXXXX");
+    EXPECT_EQ(d.directory, "C:\\XXXX");
+    EXPECT_EQ(d.programUpdated, "Non");
+    EXPECT_EQ(d.logUpdated, "Non");
+    setDai("IK2XYZ", "/somewhere", "Oui", "Non");
+    const DaiSettings set = DaiSettings::read();
+    EXPECT_EQ(set.callsign, "IK2XYZ");
+    EXPECT_EQ(set.logPath(), "/somewhere/IK2XYZ_DAI.log");
+    EXPECT_EQ(set.programUpdated, "Oui");
+    EXPECT_EQ(set.logUpdated, "Non");
+}
