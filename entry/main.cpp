@@ -194,7 +194,6 @@ void Main::buildWidgets() {
     titleStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     titleStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     titleStrip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    titleStrip->setFixedHeight(titles->sizeHint().height());
     titleStrip->setFocusPolicy(Qt::NoFocus);
     top->addWidget(titleStrip);
     m_model = new QsoListModel(this);
@@ -352,6 +351,9 @@ void Main::SetMainCaptions() {
     text("Label_Mode", "Mode");
     text("Label_Rem", "Nom du Chateau");
     text("Label_Liste_QSO", kColumnTitles);
+    auto* titles = findChild<QLabel*>("Label_Liste_QSO");
+    titles->adjustSize();
+    findChild<QScrollArea*>("Titres_Liste_QSO")->setFixedHeight(titles->height());
     text("Label_QRG", "QRG");
     text("Label_RST", "RST R");
     text("Label_RSTE", "RST E");

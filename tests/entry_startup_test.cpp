@@ -180,6 +180,9 @@ TEST_F(StartupTest, CaptionsMenusAndMessages) {
                                 "Date       QTR  Mode   QRG  RSTR RSTE                  Mom du "
                                 "Chateau                                                   QSL  "
                                 "Loc"));
+    // The titles are shown whole in their strip, which scrolls with the list.
+    EXPECT_GT(w("Titres_Liste_QSO")->height(), 0);
+    EXPECT_EQ(w("Label_Liste_QSO")->size(), w("Label_Liste_QSO")->sizeHint());
     EXPECT_EQ(w<QPushButton>("Valide_A")->text(), "Valider le QSO");
     EXPECT_EQ(w<QPushButton>("QSL")->text(), "Gestion des QSL");
     EXPECT_EQ(main->findChild<QMenu*>("Mnu_DCPC")->title(), "Diplome DCPC");
