@@ -144,20 +144,18 @@ TEST_F(ChainTest, ReferenceChecks) {
     }
     // The province was worked: no mini map.
     EXPECT_EQ(topLevel("Mini_Carte"), nullptr);
-}
+    EXPECT_EQ(focused(), w("Mode_A"));
 
-TEST_F(ChainTest, UnlistedCastleEmptiesTheCastleFields) {
-    setStation("IK1ABC", {logLine("I1OLD", "RM002")});
-    start();
-    typeEnter("IK1XYZ");
+    // A castle missing from the list empties the castle fields and opens them.
+    dialogs.messages.clear();
+    focusOn("Ref_A");
+    retype("AQ777");
     enter();
-    typeEnter("RM777");
     EXPECT_EQ(dialogs.messages,
               QStringList{QString::fromUtf8("ATTENTION ce Chateau n'est pas referencé")});
     EXPECT_EQ(text("Rem_A"), "");
     EXPECT_TRUE(edit("Rem_A")->isEnabled());
     EXPECT_TRUE(edit("Distr_A")->isEnabled());
-    EXPECT_EQ(topLevel("Mini_Carte"), nullptr);
 }
 
 TEST_F(ChainTest, RefusalsKeepTheChainWhereItWas) {
@@ -270,18 +268,4 @@ TEST_F(ChainTest, ModeAndBandAreRememberedAsTheyChange) {
     enter();
     EXPECT_EQ(text("Bande_A"), "21 Mhz");
     EXPECT_EQ(StationSettings::bandIndex("IK1ABC"), 6);
-}
-
-TEST_F(ChainTest, MiniMapOnlyForTheFirstQsoOfAProvince) {
-    setStation("IK1ABC");
-    start();
-    typeNewQso("IK1XYZ", "", "AQ001");
-    Keyboard::pressButton();
-    ASSERT_EQ(rows().size(), 1);
-    dialogs.messages.clear();
-    typeEnter("IK1XYZ");
-    enter();
-    typeEnter("AQ002");
-    EXPECT_EQ(topLevel("Mini_Carte"), nullptr);
-    EXPECT_EQ(focused(), w("Mode_A"));
 }
