@@ -113,7 +113,7 @@ def cpu_model():
     return platform.processor() or "unknown"
 
 
-def table(context, times, memory, repetitions):
+def table(context, times, memory, repetitions, extra):
     out = []
     w = out.append
     w("# Benchmarks")
@@ -197,7 +197,8 @@ def table(context, times, memory, repetitions):
     w("```sh")
     w("cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZELK_BUILD_TESTS=OFF")
     w("cmake --build build/bench -j2 --target bench_zelk")
-    w("bench/benchmarks.py --repetitions %d > docs/benchmarks.md" % repetitions)
+    w("bench/benchmarks.py --repetitions %d%s > docs/benchmarks.md"
+      % (repetitions, "".join(" -- " + " ".join(extra) for _ in [0] if extra)))
     w("```")
     w("")
     w("The script runs `build/bench/bench/bench_zelk` (any Google Benchmark flag after `--` is")
@@ -219,7 +220,7 @@ def main():
     os.environ["QT_QPA_PLATFORM"] = "offscreen"
     context, times = run_benchmarks(args.binary, args.repetitions, args.extra)
     memory = run_memory(args.binary)
-    sys.stdout.write(table(context, times, memory, args.repetitions))
+    sys.stdout.write(table(context, times, memory, args.repetitions, args.extra))
 
 
 if __name__ == "__main__":
