@@ -1,16 +1,25 @@
 #include "dcilist.h"
 
 #include "qsorecord.h"
-
-#include <algorithm>
+#include "textfile.h"
 
 namespace awards {
 
 namespace {
 
 // A log field with its blank fill; a short line is filled too, so that columns stay in place.
+void appendField(QString& out, QStringView logLine, int start, int width) {
+    const qsizetype from = qMin<qsizetype>(start, logLine.size());
+    const QStringView value = logLine.sliced(from, qMin<qsizetype>(width, logLine.size() - from));
+    out.append(value);
+    for (qsizetype i = value.size(); i < width; ++i)
+        out.append(u' ');
+}
+
 QString field(const QString& logLine, int start, int width) {
-    return logField(logLine, start, width).leftJustified(width, u' ');
+    QString out;
+    appendField(out, logLine, start, width);
+    return out;
 }
 
 QString qslMarker(const QString& logLine) {
@@ -21,12 +30,19 @@ bool isConfirmed(const QString& logLine) {
     return qslMarker(logLine) == QStringLiteral("*");
 }
 
-// Reference, castle name, date and callsign, each followed by two blanks.
-QString commonColumns(const QString& logLine) {
+// Reference, castle name, date and callsign, each followed by two blanks; built in place, as a
+// list has a line per QSO.
+QString commonColumns(const QString& logLine, int extra) {
     using namespace LogColumns;
-    return u' ' + field(logLine, kReference, 5) + QStringLiteral("  ") +
-           field(logLine, kCastleName, 60) + QStringLiteral("  ") + field(logLine, kDate, 8) +
-           QStringLiteral("  ") + field(logLine, kCallsign, 12) + QStringLiteral("  ");
+    QString out;
+    out.reserve(95 + extra);
+    out.append(u' ');
+    for (const auto& [start, width] : {std::pair{kReference, 5}, std::pair{kCastleName, 60},
+                                       std::pair{kDate, 8}, std::pair{kCallsign, 12}}) {
+        appendField(out, logLine, start, width);
+        out.append(QLatin1StringView("  "));
+    }
+    return out;
 }
 
 const QString kDciFileHeader =
@@ -92,12 +108,19 @@ ListTexts listTexts(Award award, Shown shown) {
 
 QString dciListLine(const QString& logLine) {
     using namespace LogColumns;
-    return commonColumns(logLine) + field(logLine, kBand, 7) + QStringLiteral("  ") +
-           field(logLine, kMode, 3) + QStringLiteral("   ") + qslMarker(logLine);
+    QString out = commonColumns(logLine, 15);
+    appendField(out, logLine, kBand, 7);
+    out.append(QLatin1StringView("  "));
+    appendField(out, logLine, kMode, 3);
+    out.append(QLatin1StringView("   "));
+    appendField(out, logLine, kQsl, 1);
+    return out;
 }
 
 QString dcloListLine(const QString& logLine) {
-    return commonColumns(logLine) + qslMarker(logLine);
+    QString out = commonColumns(logLine, 1);
+    appendField(out, logLine, LogColumns::kQsl, 1);
+    return out;
 }
 
 bool isDcloProvince(QStringView code) {
@@ -106,9 +129,7 @@ bool isDcloProvince(QStringView code) {
 }
 
 void sortListLines(QStringList& lines) {
-    std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    sortIgnoringCase(lines);
 }
 
 ListView dciList(const QStringList& logLines, Shown shown) {

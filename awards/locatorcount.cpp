@@ -49,11 +49,6 @@ QChar flagOf(const QString& line, const Columns& c) {
     return line.mid(c.qsl, 1) == u"*" ? u'*' : u'0';
 }
 
-bool entryOrder(const QString& a, const QString& b) {
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a < b;
-}
-
 } // namespace
 
 DaiSettings DaiSettings::read() {
@@ -139,11 +134,31 @@ QString waisListEntry(const QString& logLine, WaisLog log) {
     const QChar flag = flagOf(logLine, c);
     const QString time = column(logLine, c.time, 5);
     const QString reference = column(logLine, c.reference, c.referenceWidth);
-    return "   " + locator + flag + " " + column(logLine, c.callsign, 12) + "    " +
-           widenedDate(column(logLine, c.date, 8)) + " " + time.left(2) + time.right(2) + "  " +
-           waisBandLabel(column(logLine, c.band, 7)) + " " +
-           waisModeLabel(column(logLine, c.mode, 3)) + " " + reference.left(2) + " " +
-           QString::fromUtf16(c.referencePrefix) + (reference + QString(25, u' ')).left(21) + flag;
+    // Built in place: a merged list has an entry per QSO of two logs.
+    QString out;
+    out.reserve(100);
+    out += QLatin1StringView("   ");
+    out += locator;
+    out += flag;
+    out += u' ';
+    out += column(logLine, c.callsign, 12);
+    out += QLatin1StringView("    ");
+    out += widenedDate(column(logLine, c.date, 8));
+    out += u' ';
+    out += QStringView(time).left(2);
+    out += QStringView(time).right(2);
+    out += QLatin1StringView("  ");
+    out += waisBandLabel(column(logLine, c.band, 7));
+    out += u' ';
+    out += waisModeLabel(column(logLine, c.mode, 3));
+    out += u' ';
+    out += QStringView(reference).left(2);
+    out += u' ';
+    out += QStringView(c.referencePrefix);
+    out += QStringView(reference).left(21);
+    out += QString(21 - qMin<qsizetype>(21, reference.size()), u' ');
+    out += flag;
+    return out;
 }
 
 void LocTempo::add(const QString& entry) {
@@ -164,7 +179,7 @@ void LocTempo::addListEntries(const QStringList& logLines, WaisLog log) {
 
 QStringList LocTempo::sorted() const {
     QStringList entries = m_entries;
-    std::stable_sort(entries.begin(), entries.end(), entryOrder);
+    sortIgnoringCase(entries, true);
     return entries;
 }
 

@@ -7,12 +7,15 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -53,6 +56,21 @@ bool writeAll(int fd, const QByteArray& data) {
         left -= n;
     }
     return true;
+}
+
+// The case-folded text, with a quick path for ASCII, which nearly every line is.
+QString foldedCase(const QString& text) {
+    QString out(text.size(), Qt::Uninitialized);
+    const QChar* in = text.constData();
+    QChar* o = out.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = in[i].unicode();
+        if (u >= u'A' && u <= u'Z')
+            o[i] = QChar(u + 32);
+        else
+            o[i] = u < 0x80 ? in[i] : in[i].toCaseFolded();
+    }
+    return out;
 }
 
 } // namespace
@@ -128,6 +146,23 @@ bool rewriteTextFile(const QString& target, const QString& scratchPath, const QS
     }
     syncDirectory(liveInfo.absolutePath());
     return true;
+}
+
+void sortIgnoringCase(QStringList& lines, bool exactTies) {
+    std::vector<std::pair<QString, qsizetype>> keyed;
+    keyed.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        keyed.emplace_back(foldedCase(lines[i]), i);
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return exactTies && lines[a.second] < lines[b.second];
+    });
+    QStringList sorted;
+    sorted.reserve(lines.size());
+    for (const auto& k : keyed)
+        sorted.append(lines[k.second]);
+    lines = std::move(sorted);
 }
 
 bool writeProgramFile(const QString& fileName, const QStringList& lines) {

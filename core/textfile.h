@@ -24,6 +24,10 @@ bool appendTextLine(const QString& path, const QString& line);
 
 QByteArray encodeLines(const QStringList& lines);
 
+// Sorts lines ignoring case, stable; with `exactTies`, lines equal but for case go in exact order.
+// Each line is folded once, not at every comparison, so a 100,000-line list sorts at once.
+void sortIgnoringCase(QStringList& lines, bool exactTies = false);
+
 // Writes a file of the program directory (an export, a saved list, a document) whole or not at
 // all, through the scratch file "Temporaire_Export.txt".
 bool writeProgramFile(const QString& fileName, const QStringList& lines);
