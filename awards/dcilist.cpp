@@ -1,5 +1,6 @@
 #include "dcilist.h"
 
+#include "castlecount.h"
 #include "qsorecord.h"
 
 #include <algorithm>
@@ -98,11 +99,6 @@ QString dciListLine(const QString& logLine) {
 
 QString dcloListLine(const QString& logLine) {
     return commonColumns(logLine) + qslMarker(logLine);
-}
-
-bool isDcloProvince(QStringView code) {
-    static const QStringList codes = QStringLiteral("BG BS CO CR LC LO MI MN PV SO VA").split(u' ');
-    return codes.contains(code);
 }
 
 void sortListLines(QStringList& lines) {
