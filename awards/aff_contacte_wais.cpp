@@ -1,8 +1,8 @@
 #include "aff_contacte_wais.h"
 
+#include "castlelayout.h"
 #include "dialogs.h"
 #include "districtlocatorawards.h"
-#include "idcawaiswidgets.h"
 #include "locatorcount.h"
 #include "programdirectory.h"
 #include "textfile.h"
@@ -18,21 +18,21 @@ using namespace awards;
 Aff_Contacte_WAIS::Aff_Contacte_WAIS(QWidget* owner)
     : QWidget(owner), m_locators(new QStringListModel(this)) {
     setUpWindow(this, waisWindowTitle(false));
-    m_contacted = makeLabel(this, QStringLiteral("Nb_Ref"), QString());
-    m_confirmed = makeLabel(this, QStringLiteral("NB_Ref_V"), QString());
+    m_contacted = addLabel(this, QStringLiteral("Nb_Ref"));
+    m_confirmed = addLabel(this, QStringLiteral("NB_Ref_V"));
     auto* document = new QPushButton(QStringLiteral("Document pour le diplome WAIS"), this);
     document->setObjectName(QStringLiteral("Doc_WAIS"));
     connect(document, &QPushButton::clicked, this, [] { openDocumentWais(); });
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_contacted, 0, 0, Qt::AlignRight);
-    grid->addWidget(makeLabel(this, QStringLiteral("Label2"), QStringLiteral("locators contactés")),
+    grid->addWidget(addLabel(this, QStringLiteral("Label2"), QStringLiteral("locators contactés")),
                     0, 1);
     grid->addWidget(m_confirmed, 1, 0, Qt::AlignRight);
-    grid->addWidget(makeLabel(this, QStringLiteral("Label5"), QStringLiteral("locators confirmés")),
+    grid->addWidget(addLabel(this, QStringLiteral("Label5"), QStringLiteral("locators confirmés")),
                     1, 1);
     grid->addWidget(document, 0, 2, 2, 1);
-    grid->addWidget(makeLabel(this, QStringLiteral("Label1"), QString()), 2, 0, 1, 3);
+    grid->addWidget(addLabel(this, QStringLiteral("Label1")), 2, 0, 1, 3);
     grid->addWidget(makeLineList(this, QStringLiteral("Liste_Locators"), m_locators, 80), 3, 0, 1,
                     3);
     grid->setColumnStretch(1, 1);

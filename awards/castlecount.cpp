@@ -54,7 +54,25 @@ const QStringList kDcloProvinces{QStringLiteral("    BG Province de Bergame     
                                  QStringLiteral("    SO Province de Sondrio     "),
                                  QStringLiteral("    VA Province de Varese      ")};
 
+// The verdict of a score; `notYet` is worded differently for each award.
+void decide(CastleScore& score, bool canClaim, const QString& notYet) {
+    score.canClaim = canClaim;
+    score.verdict = canClaim ? kCanClaim : notYet;
+}
+
+qsizetype dcloIndex(QStringView code) {
+    for (qsizetype i = 0; i < kDcloProvinces.size(); ++i) {
+        if (QStringView(kDcloProvinces[i]).mid(4, 2) == code)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
+
+bool isDcloProvince(QStringView code) {
+    return dcloIndex(code) >= 0;
+}
 
 QString castleKey(const QString& logLine) {
     return logField(logLine, LogColumns::kReference, 5).trimmed().toUpper();
@@ -92,21 +110,18 @@ DciScore computeDciScore(const QStringList& logLines) {
         score.regionsConfirmed += t.flagged() ? 1 : 0;
     }
     score.cuneo = int(cuneo.contacted.size());
-    score.canClaim =
-        score.confirmed >= 20 && score.regionsConfirmed >= 5 && score.cuneo >= 1 && cuneo.flagged();
-    score.verdict =
-        score.canClaim ? kCanClaim : QStringLiteral(" Vous ne pouvez pas encore obtenir");
+    decide(score,
+           score.confirmed >= 20 && score.regionsConfirmed >= 5 && score.cuneo >= 1 &&
+               cuneo.flagged(),
+           QStringLiteral(" Vous ne pouvez pas encore obtenir"));
     return score;
 }
 
 DcloScore computeDcloScore(const QStringList& logLines) {
     std::array<Tally, 11> provinces;
     for (const QString& line : logLines) {
-        const QString province = scoreProvince(line);
-        for (int i = 0; i < 11; ++i) {
-            if (kDcloProvinces[i].mid(4, 2) == province)
-                provinces[i].add(line);
-        }
+        if (const qsizetype i = dcloIndex(scoreProvince(line)); i >= 0)
+            provinces[i].add(line);
     }
 
     DcloScore score;
@@ -118,8 +133,8 @@ DcloScore computeDcloScore(const QStringList& logLines) {
         score.confirmed += int(t.confirmed.size());
         score.provincesConfirmed += t.flagged() ? 1 : 0;
     }
-    score.canClaim = score.confirmed >= 10 && score.provincesConfirmed >= 3;
-    score.verdict = score.canClaim ? kCanClaim : QStringLiteral("Vous pouvez pas encore obtenir");
+    decide(score, score.confirmed >= 10 && score.provincesConfirmed >= 3,
+           QStringLiteral("Vous pouvez pas encore obtenir"));
     return score;
 }
 
@@ -145,9 +160,7 @@ DcpcScore computeDcpcScore(const QStringList& logLines) {
     score.lines.append(QString());
     score.contacted = int(cuneo.contacted.size());
     score.confirmed = int(cuneo.confirmed.size());
-    score.canClaim = score.confirmed >= 10;
-    score.verdict =
-        score.canClaim ? kCanClaim : QStringLiteral("Vous ne pouvez pas encore obtenir");
+    decide(score, score.confirmed >= 10, QStringLiteral("Vous ne pouvez pas encore obtenir"));
     return score;
 }
 

@@ -10,16 +10,20 @@ namespace awards {
 // The castle a log line is about.
 QString castleKey(const QString& logLine);
 
+// What every castle score counts, and its verdict.
+struct CastleScore {
+    int contacted = 0; // the first count
+    int confirmed = 0; // the second count
+    bool canClaim = false;
+    QString verdict;
+};
+
 // DCI: castles of all Italy, by region, with the province of Cuneo apart.
-struct DciScore {
+struct DciScore : CastleScore {
     QStringList regionLines; // an empty line, then the 20 regions in the order of their codes
     QString cuneoLine;
-    int contacted = 0;        // Nb_Chx
-    int confirmed = 0;        // Nb_Conf
-    int regionsConfirmed = 0; // Nb_Reg
-    int cuneo = 0;            // Nb_Cuneo
-    bool canClaim = false;
-    QString verdict; // Label13
+    int regionsConfirmed = 0;
+    int cuneo = 0;
 };
 DciScore computeDciScore(const QStringList& logLines);
 
@@ -34,13 +38,12 @@ inline const QStringList kDciRule{QStringLiteral("Pour le diplome DCI HF Francai
                                   QStringLiteral("dans la Province de Cuneo")};
 
 // DCLO: castles of the 11 Lombard provinces.
-struct DcloScore {
-    QStringList provinceLines;  // an empty line, then the 11 provinces
-    int contacted = 0;          // NB_Chateaux
-    int confirmed = 0;          // NB_Confirme
-    int provincesConfirmed = 0; // Nb_Provinces
-    bool canClaim = false;
-    QString verdict; // Label12
+// True when the two characters are one of the Lombard codes, exactly as written (MB is not one
+// of them).
+bool isDcloProvince(QStringView code);
+struct DcloScore : CastleScore {
+    QStringList provinceLines; // an empty line, then the 11 provinces
+    int provincesConfirmed = 0;
 };
 DcloScore computeDcloScore(const QStringList& logLines);
 
@@ -54,12 +57,8 @@ inline const QStringList kDcloRule{QStringLiteral("Pour le diplome DCLo Francais
 
 // DCPC: castles of the province of Cuneo; the list keeps one line per QSO, in log order.
 QString dcpcListLine(const QString& logLine);
-struct DcpcScore {
+struct DcpcScore : CastleScore {
     QStringList lines; // the QSOs, then an empty line
-    int contacted = 0; // NB_Chateaux
-    int confirmed = 0; // NB_Confirme
-    bool canClaim = false;
-    QString verdict; // Label1
 };
 DcpcScore computeDcpcScore(const QStringList& logLines);
 

@@ -5,7 +5,6 @@
 #include "dialogs.h"
 #include "lineprinter.h"
 #include "programdirectory.h"
-#include "stationlog.h"
 #include "stationsettings.h"
 #include "textfile.h"
 
@@ -75,8 +74,7 @@ void CastleListScreen::Affiche() {
     if (m_award == Award::Dci)
         setWindowTitle(dciCaption(shown()));
     // A log that cannot be read shows as an empty list.
-    QStringList logLines;
-    StationLog(StationCallsign()).loadQsoList(logLines);
+    const QStringList logLines = stationLogLines();
     const ListView view =
         m_award == Award::Dci ? dciList(logLines, shown()) : dcloList(logLines, shown());
     m_model->setStringList(view.lines);

@@ -1,5 +1,6 @@
 #include "dcilist.h"
 
+#include "castlecount.h"
 #include "qsorecord.h"
 #include "textfile.h"
 
@@ -121,11 +122,6 @@ QString dcloListLine(const QString& logLine) {
     QString out = commonColumns(logLine, 1);
     appendField(out, logLine, LogColumns::kQsl, 1);
     return out;
-}
-
-bool isDcloProvince(QStringView code) {
-    static const QStringList codes = QStringLiteral("BG BS CO CR LC LO MI MN PV SO VA").split(u' ');
-    return codes.contains(code);
 }
 
 void sortListLines(QStringList& lines) {

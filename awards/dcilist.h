@@ -16,10 +16,6 @@ QString dciListLine(const QString& logLine);
 // A QSO of the DCLO list: as the DCI line without band and mode, 95 characters.
 QString dcloListLine(const QString& logLine);
 
-// True when the two characters are one of the 11 Lombard codes of the DCLO award, exactly as
-// written (MB is not one of them).
-bool isDcloProvince(QStringView code);
-
 // The order of the sorted lists: the whole line, case ignored; equal lines keep their order.
 void sortListLines(QStringList& lines);
 

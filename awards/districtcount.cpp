@@ -81,23 +81,26 @@ QStringList districtLevelLabels() {
     };
 }
 
-Verdict districtVerdict(int confirmed) {
-    struct Level {
-        int from;
-        const char16_t* text;
-    };
-    static constexpr Level kLevels[] = {
-        {230, u"le diplome d' Honneur"}, {225, u"le diplome de Diamant"},
-        {200, u"le diplome d'Emeraude"}, {175, u"le diplome de Saphire"},
-        {150, u"le diplome de Platine"}, {125, u"le diplome d'Or"},
-        {100, u"le diplome d'Argent"},   {75, u"le diplome de Bronze"},
-        {50, u"le diplome de Bois"},     {25, u"le diplome de Base"},
-    };
-    for (const Level& level : kLevels)
+Verdict levelVerdict(int confirmed, std::initializer_list<Level> levels, const QString& noneYet) {
+    for (const Level& level : levels)
         if (confirmed >= level.from)
             return {QStringLiteral(" Bravo, vous pouvez obtenir"), QString::fromUtf16(level.text)};
-    return {QStringLiteral("Vous ne pouvez pas encore obtenir"),
-            QStringLiteral("de dipolmes des districts Italiens")};
+    return {QStringLiteral("Vous ne pouvez pas encore obtenir"), noneYet};
+}
+
+Verdict districtVerdict(int confirmed) {
+    return levelVerdict(confirmed,
+                        {{230, u"le diplome d' Honneur"},
+                         {225, u"le diplome de Diamant"},
+                         {200, u"le diplome d'Emeraude"},
+                         {175, u"le diplome de Saphire"},
+                         {150, u"le diplome de Platine"},
+                         {125, u"le diplome d'Or"},
+                         {100, u"le diplome d'Argent"},
+                         {75, u"le diplome de Bronze"},
+                         {50, u"le diplome de Bois"},
+                         {25, u"le diplome de Base"}},
+                        QStringLiteral("de dipolmes des districts Italiens"));
 }
 
 } // namespace awards

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <array>
+#include <initializer_list>
 
 // The IDCA award: the districts of the castles worked, over the lines of the station log.
 namespace awards {
@@ -33,5 +34,13 @@ struct Verdict {
     QString line2;
 };
 Verdict districtVerdict(int confirmed);
+
+// The highest level whose threshold is reached, the levels given from the highest; below them
+// all, the award is not yet reached at all.
+struct Level {
+    int from;
+    const char16_t* text;
+};
+Verdict levelVerdict(int confirmed, std::initializer_list<Level> levels, const QString& noneYet);
 
 } // namespace awards

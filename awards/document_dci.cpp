@@ -7,23 +7,12 @@
 
 using namespace awards;
 
-namespace {
-
-std::function<QStringList()>& listSource() {
-    static std::function<QStringList()> source;
-    return source;
-}
-
-} // namespace
-
 Document_DCI::Document_DCI(QWidget* owner)
     : RequestForm(owner, QStringLiteral("Document DCI"),
                   QStringLiteral("Création d'un fichier pour le diplome DCI"), dciRequestFields(),
                   Colours::kCurrent) {}
 
-void Document_DCI::setListSource(std::function<QStringList()> source) {
-    listSource() = std::move(source);
-}
+namespace {
 
 // The list as Aff_Contacte holds it now, in whichever mode it shows; reopened, and so filled
 // again, when it was closed.
@@ -34,7 +23,9 @@ QStringList shownDciList() {
     return list->listLines();
 }
 
+} // namespace
+
 void Document_DCI::createFile() {
-    const QStringList lines = listSource() ? listSource()() : shownDciList();
-    writeFile(kDciFileName, dciFileLines(applicant(), lines), savedMessage(kDciFileName, false));
+    writeFile(kDciFileName, dciFileLines(applicant(), shownDciList()),
+              savedMessage(kDciFileName, false));
 }

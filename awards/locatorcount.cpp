@@ -239,20 +239,14 @@ QStringList waisLevelLabels() {
 }
 
 Verdict locatorVerdict(int confirmed) {
-    struct Level {
-        int from;
-        const char16_t* text;
-    };
-    static constexpr Level kLevels[] = {
-        {1400, u"le diplome de Diamant"}, {1000, u"le diplome de Platine"},
-        {500, u"le diplome d'Or"},        {300, u"le diplome Extra"},
-        {200, u"le diplome Advanced"},    {100, u"le diplome de Base"},
-    };
-    for (const Level& level : kLevels)
-        if (confirmed >= level.from)
-            return {QStringLiteral(" Bravo, vous pouvez obtenir"), QString::fromUtf16(level.text)};
-    return {QStringLiteral("Vous ne pouvez pas encore obtenir"),
-            QStringLiteral("de diplomes des Locators Italiens")};
+    return levelVerdict(confirmed,
+                        {{1400, u"le diplome de Diamant"},
+                         {1000, u"le diplome de Platine"},
+                         {500, u"le diplome d'Or"},
+                         {300, u"le diplome Extra"},
+                         {200, u"le diplome Advanced"},
+                         {100, u"le diplome de Base"}},
+                        QStringLiteral("de diplomes des Locators Italiens"));
 }
 
 QStringList readWaisLog(WaisLog log, const DaiSettings& dai, QString& failure) {

@@ -1,7 +1,7 @@
 #include "requestform.h"
 
+#include "castlelayout.h"
 #include "dialogs.h"
-#include "idcawaiswidgets.h"
 #include "programdirectory.h"
 #include "screen.h"
 #include "stationsettings.h"
@@ -24,7 +24,7 @@ RequestForm::RequestForm(QWidget* owner, const QString& title, const QString& he
     auto* grid = new QGridLayout;
     const auto addRow = [this, grid](const QString& caption, QLineEdit* edit) {
         const int row = grid->rowCount();
-        QLabel* label = makeLabel(this, "Label_" + edit->objectName(), caption);
+        QLabel* label = addLabel(this, "Label_" + edit->objectName(), caption);
         label->setBuddy(edit);
         edit->setAccessibleName(caption);
         grid->addWidget(label, row, 0);
@@ -46,7 +46,7 @@ RequestForm::RequestForm(QWidget* owner, const QString& title, const QString& he
                 QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kCreditDigits)), edit));
             const int row = addRow(field.caption, edit);
             grid->addWidget(
-                makeLabel(this, QStringLiteral("Label_Locators"), QStringLiteral("locators")), row,
+                addLabel(this, QStringLiteral("Label_Locators"), QStringLiteral("locators")), row,
                 2);
         } else {
             addRow(field.caption, edit);
@@ -59,7 +59,7 @@ RequestForm::RequestForm(QWidget* owner, const QString& title, const QString& he
     connect(m_create, &QPushButton::clicked, this, [this] { createFile(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(makeLabel(this, QStringLiteral("Label8"), heading), 0, Qt::AlignHCenter);
+    layout->addWidget(addLabel(this, QStringLiteral("Label8"), heading), 0, Qt::AlignHCenter);
     layout->addLayout(grid);
     layout->addWidget(m_create, 0, Qt::AlignHCenter);
 }

@@ -1,15 +1,10 @@
 #pragma once
 #include <QWidget>
 
-class QLabel;
-
 // The WAIS counts of squares and the level reached.
 class Scores_WAIS : public QWidget {
     Q_OBJECT
 public:
     explicit Scores_WAIS(QWidget* owner = nullptr);
     void opening();
-
-private:
-    QLabel* label(const char* name) const;
 };

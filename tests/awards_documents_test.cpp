@@ -12,15 +12,10 @@
 #include "textfile.h"
 
 #include <QLineEdit>
-#include <QRadioButton>
 
 using namespace awards;
 
 namespace {
-
-QString blanks(int n) {
-    return QString(n, u' ');
-}
 
 Applicant rossi(const QString& credit = "12") {
     Applicant a;
@@ -113,35 +108,22 @@ QStringList squares(int from, int to) {
     return lines;
 }
 
-// A line of the DCI castle list, 110 columns.
-QString castleListLine(const QString& reference, const QString& date, const QString& callsign,
-                       const QString& band, const QString& mode, bool qsl) {
-    return " " + reference.leftJustified(5) + "  " + QString("CASTELLO").leftJustified(60) + "  " +
-           date + "  " + callsign.leftJustified(12) + "  " + band.leftJustified(7) + "  " +
-           mode.leftJustified(3) + "   " + (qsl ? "*" : " ");
-}
-
 } // namespace
 
-TEST(WaisLetter, FiftySquaresFillPageTwoWithoutAnEmptyPageThree) {
-    const QStringList expected = letterTop() + squares(0, 50) + totals("12", "50", "62");
-    EXPECT_EQ(waisLetterLines(rossi(), waisList(50), QDate(2026, 12, 5)), expected);
-}
-
-TEST(WaisLetter, TheFiftyFirstSquareStartsPageThree) {
-    const QStringList expected =
-        letterTop() + squares(0, 50) +
-        QStringList{
-            kClosing,
-            "",
-            "",
-            "    Worked All Italian Squares - I1TEST -MIXED-" + blanks(28) + "Pag. 3",
-            "",
-            "",
-            "   CODE CALL            DATE       TIME BAND MODE  PR QTH",
-            "   ---- --------------- ---------- ---- ---- ----- -- -------------------------"} +
-        squares(50, 51) + totals("0", "51", "51");
-    EXPECT_EQ(waisLetterLines(rossi(""), waisList(51), QDate(2026, 12, 5)), expected);
+TEST(WaisLetter, FiftySquaresFillPageTwoAndTheFiftyFirstStartsPageThree) {
+    EXPECT_EQ(waisLetterLines(rossi(), waisList(50), QDate(2026, 12, 5)),
+              letterTop() + squares(0, 50) + totals("12", "50", "62"));
+    const QStringList pageThree = {
+        kClosing,
+        "",
+        "",
+        "    Worked All Italian Squares - I1TEST -MIXED-" + blanks(28) + "Pag. 3",
+        "",
+        "",
+        "   CODE CALL            DATE       TIME BAND MODE  PR QTH",
+        "   ---- --------------- ---------- ---- ---- ----- -- -------------------------"};
+    EXPECT_EQ(waisLetterLines(rossi(""), waisList(51), QDate(2026, 12, 5)),
+              letterTop() + squares(0, 50) + pageThree + squares(50, 51) + totals("0", "51", "51"));
 }
 
 TEST(WaisLetter, CreditAndTotals) {
@@ -159,68 +141,23 @@ TEST(WaisLetter, CreditAndTotals) {
             waisLetterLines(rossi(c.credit), waisList(c.squares), QDate(2026, 12, 5));
         EXPECT_EQ(lines.mid(lines.size() - 5), totals(c.credited, c.toCredit, c.total)) << c.credit;
     }
-    const QStringList none = waisLetterLines(rossi(), waisList(0), QDate(2026, 12, 5));
-    EXPECT_EQ(none, letterTop() + totals("12", "0", "12"));
-}
-
-TEST(DciFile, HeaderAndOneLinePerListedQso) {
-    Applicant a = rossi();
-    const QStringList list = {
-        castleListLine("CN001", "12/05/07", "I1ABC", "14 Mhz", "SSB", true),
-        castleListLine("RM002", "01/01/98", "IK0XYZ", "144 Mhz", "CW", false),
-        castleListLine("", "02/02/02", "I1NOREF", "14 Mhz", "SSB", false),
-        castleListLine("TO010", "31/12/49", "IZ1LONGCALL1", "3.5 Mhz", "FM", false),
-        castleListLine("AL001", "01/01/50", "I1A", "7.0 Mhz", "SSB", false),
-        castleListLine("BG001", "01/01/09", "I1B", "21 Mhz", "SSB", false),
-        castleListLine("BS001", "01/01/09", "I1C", "28 Mhz", "SSB", false),
-        "",
-    };
-    const QStringList expected = {
-        "                           D.C.I.    Diploma dei Castelli D'italia",
-        "       I1TEST",
-        blanks(23) + "ROSSI           MARIO",
-        blanks(23) + "VIA ROMA 1",
-        blanks(23) + "10100   TORINO               ITALIA      e-mail:  mario@example.org",
-        "    CN001  I1ABC           20   SSB       12/05/2007",
-        "    RM002  IK0XYZ             CW        01/01/1998",
-        "    TO010  IZ1LONGCALL1    80   FM        31/12/2049",
-        "    AL001  I1A             40   SSB       01/01/1950",
-        "    BG001  I1B             15   SSB       01/01/2009",
-        "    BS001  I1C             10   SSB       01/01/2009",
-    };
-    EXPECT_EQ(dciFileLines(a, list), expected);
-
-    a.pays = "REPUBBLICA ITA";
-    a.email.clear();
-    EXPECT_EQ(dciFileLines(a, {})[4],
-              blanks(23) + "10100   TORINO               REPUBBLICA ITAe-mail:  ");
-}
-
-TEST(RequestFields, RefusalsEmptyFirstThenLength) {
-    const QList<RequestField> wais = waisRequestFields();
-    const QList<RequestField> dci = dciRequestFields();
-    EXPECT_EQ(requestFieldRefusal(wais[0], ""), "Entrez un nom");
-    EXPECT_EQ(requestFieldRefusal(wais[0], QString(20, 'A')), "");
-    EXPECT_EQ(requestFieldRefusal(wais[0], QString(21, 'A')), "20 caracteres maxi pour le Nom");
-    EXPECT_EQ(requestFieldRefusal(dci[0], QString(17, 'A')), "16 caracteres maxi pour le Nom");
-    EXPECT_EQ(requestFieldRefusal(wais[3], ""), "");
-    EXPECT_EQ(requestFieldRefusal(wais[7], ""), "");
-    EXPECT_EQ(requestFieldRefusal(dci[6], ""), "");
-    EXPECT_EQ(typedRequestChar(wais[0], 'a'), QChar('A'));
-    EXPECT_EQ(typedRequestChar(wais[0], QChar(0xE9)), QChar(0xE9));
-    EXPECT_EQ(typedRequestChar(dci[6], 'a'), QChar('a'));
 }
 
 class DocumentScreens : public AwardScreenTest {
 protected:
     void SetUp() override {
         AwardScreenTest::SetUp();
-        setStation("I1TEST", {awardQso("I1AAA", "12", "JN45", true, "CN001", "12/05/07"),
-                              awardQso("I1BBB", "12", "JN46", false, "CN002", "01/01/98")});
-    }
-    void TearDown() override {
-        Document_DCI::setListSource(nullptr);
-        AwardScreenTest::TearDown();
+        // Every band and year the DCI file writes its own way; no reference, no file line.
+        setStation(
+            "I1TEST",
+            {awardQso("I1AAA", "12", "JN45", true, "CN001", "12/05/07"),
+             awardQso("I1BBB", "12", "JN46", false, "CN002", "01/01/98"),
+             awardQso("IK0XYZ", "", "", false, "RM002", "01/01/98", "14:30", "CW", "144 Mhz"),
+             awardQso("I1NOREF", "", "", false, "", "02/02/02"),
+             awardQso("IZ1LONGCALL1", "", "", false, "TO010", "31/12/49", "14:30", "FM", "3.5 Mhz"),
+             awardQso("I1A", "", "", false, "AL001", "01/01/50", "14:30", "SSB", "7.0 Mhz"),
+             awardQso("I1B", "", "", false, "BG001", "01/01/09", "14:30", "SSB", "21 Mhz"),
+             awardQso("I1C", "", "", false, "BS001", "01/01/09", "14:30", "SSB", "28 Mhz")});
     }
 
     QLineEdit* edit(QWidget* screen, const QString& name) { return child<QLineEdit>(screen, name); }
@@ -343,24 +280,19 @@ TEST_F(DocumentScreens, TheWaisWindowChecksEachFieldInTurnAndWritesTheLetter) {
     EXPECT_EQ(StationSettings::value(section, "e-mail", "?"), "?");
 }
 
-TEST_F(DocumentScreens, TheDciWindowWritesTheListItIsGivenAndSharesTheDetails) {
+TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShowsAndSharesTheDetails) {
     const QString section = "Setup I1TEST";
-    StationSettings::setValue(section, "Nom", "ROSSI");
-    StationSettings::setValue(section, "Prenom", "MARIO");
-    StationSettings::setValue(section, "Adresse 1", "VIA ROMA 1");
-    StationSettings::setValue(section, "Adresse 2", "SCALA B");
-    StationSettings::setValue(section, "Code Postal", "10100");
-    StationSettings::setValue(section, "Ville", "TORINO");
-    StationSettings::setValue(section, "Pays", "ITALIA");
-    StationSettings::setValue(section, "Credit", "12");
-    int calls = 0;
-    Document_DCI::setListSource([&calls] {
-        ++calls;
-        return QStringList{castleListLine("CN001", "12/05/07", "I1ABC", "14 Mhz", "SSB", true),
-                           castleListLine("RM002", "01/01/98", "IK0XYZ", "144 Mhz", "CW", false)};
-    });
-
-    openDocumentDci();
+    const struct {
+        const char* key;
+        const char* value;
+    } details[] = {{"Nom", "ROSSI"},         {"Prenom", "MARIO"},      {"Adresse 1", "VIA ROMA 1"},
+                   {"Adresse 2", "SCALA B"}, {"Code Postal", "10100"}, {"Ville", "TORINO"},
+                   {"Pays", "ITALIA"},       {"Credit", "12"}};
+    for (const auto& d : details)
+        StationSettings::setValue(section, d.key, d.value);
+    Aff_Contacte* list = openAffContacte();
+    choose(list, "Option1_2");
+    press(list, "Command1");
     QPointer<Document_DCI> screen = existingScreen<Document_DCI>();
     ASSERT_FALSE(screen.isNull());
     EXPECT_EQ(screen->windowTitle(), "Document DCI");
@@ -387,40 +319,60 @@ TEST_F(DocumentScreens, TheDciWindowWritesTheListItIsGivenAndSharesTheDetails) {
                     {"L_Ville", "Entrez une ville", QString(22, 'x'),
                      "21 caracteres maxi pour la ville", "paris", "PARIS"},
                     {"L_Pays", "Entrez un pays", QString(16, 'x'),
-                     "15 caracteres maxi pour le pays", "france", "FRANCE"},
+                     "15 caracteres maxi pour le pays", "repubblica ita", "REPUBBLICA ITA"},
                     {"L_Email", nullptr, QString(61, 'x'), "60 caracteres maxi pour l'adresse",
                      "Luigi@Example.org", "Luigi@Example.org"},
                 });
     EXPECT_EQ(Keyboard::focused(), child<QPushButton>(screen, "L_Fichier"));
     Keyboard::pressButton();
-    EXPECT_EQ(calls, 1);
     EXPECT_EQ(dialogs.messages,
               QStringList{"Le fichier a été enregistré sous le nom DCI_DaAcc.txt"});
     EXPECT_TRUE(screen.isNull() || !screen->isVisible());
+    // The list shows the confirmed QSOs only.
+    const QByteArray header =
+        "                           D.C.I.    Diploma dei Castelli D'italia\r\n"
+        "       I1TEST\r\n"
+        "                       VERDI           LUIGI\r\n"
+        "                       VIA PO 2\r\n"
+        "                       F-75001 PARIS                REPUBBLICA ITAe-mail:  "
+        "Luigi@Example.org\r\n";
     EXPECT_EQ(readBytes("DCI_DaAcc.txt"),
-              QByteArray("                           D.C.I.    Diploma dei Castelli D'italia\r\n"
-                         "       I1TEST\r\n"
-                         "                       VERDI           LUIGI\r\n"
-                         "                       VIA PO 2\r\n"
-                         "                       F-75001 PARIS                FRANCE      "
-                         "e-mail:  Luigi@Example.org\r\n"
-                         "    CN001  I1ABC           20   SSB       12/05/2007\r\n"
-                         "    RM002  IK0XYZ             CW        01/01/1998\r\n"));
+              header + "    CN001  I1AAA           20   SSB       12/05/2007\r\n");
 
     // What was typed here shows in the WAIS window; its own details were kept.
     openDocumentWais();
     auto* wais = existingScreen<Document_WAIS>();
     const QStringList waisFields = {"L_Nom",         "L_Prenom", "L_Adresse_1", "L_Adresse_2",
                                     "L_Code_Postal", "L_Ville",  "L_Pays",      "L_Credit"};
-    const QStringList waisShown = {"VERDI",   "LUIGI", "VIA PO 2", "SCALA B",
-                                   "F-75001", "PARIS", "FRANCE",   "12"};
+    const QStringList waisShown = {"VERDI",   "LUIGI", "VIA PO 2",       "SCALA B",
+                                   "F-75001", "PARIS", "REPUBBLICA ITA", "12"};
     for (int i = 0; i < waisFields.size(); ++i)
         EXPECT_EQ(edit(wais, waisFields[i])->text(), waisShown[i]) << i;
+
+    // With the list closed meanwhile, it opens again in its first mode, all QSOs.
+    press(list, "Command1");
+    for (int i = 0; i < 7; ++i)
+        Keyboard::enter();
+    ASSERT_EQ(Keyboard::focused(), child<QPushButton>(existingScreen<Document_DCI>(), "L_Fichier"));
+    list->close();
+    Keyboard::pressButton();
+    EXPECT_EQ(readBytes("DCI_DaAcc.txt"),
+              header + "    AL001  I1A             40   SSB       01/01/1950\r\n"
+                       "    BG001  I1B             15   SSB       01/01/2009\r\n"
+                       "    BS001  I1C             10   SSB       01/01/2009\r\n"
+                       "    CN001  I1AAA           20   SSB       12/05/2007\r\n"
+                       "    CN002  I1BBB           20   SSB       01/01/1998\r\n"
+                       "    RM002  IK0XYZ             CW        01/01/1998\r\n"
+                       "    TO010  IZ1LONGCALL1    80   FM        31/12/2049\r\n");
 }
 
-TEST_F(DocumentScreens, AWindowClosedWithoutCreatingSavesNothing) {
-    openDocumentWais();
+TEST_F(DocumentScreens, TheWaisListButtonOpensTheWindowAndClosingItSavesNothing) {
+    openAffContacteWais();
+    press(existingScreen<Aff_Contacte_WAIS>(), "Doc_WAIS");
     auto* screen = existingScreen<Document_WAIS>();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(Keyboard::focused(), edit(screen, "L_Nom"));
     Keyboard::typeEnter("rossi");
     screen->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -428,56 +380,4 @@ TEST_F(DocumentScreens, AWindowClosedWithoutCreatingSavesNothing) {
     openDocumentWais();
     EXPECT_EQ(edit(existingScreen<Document_WAIS>(), "L_Nom")->text(), "");
     EXPECT_FALSE(QFile::exists(path("I1TEST_Richiesta_WAIS_MIXED.txt")));
-}
-
-TEST_F(DocumentScreens, TheWaisListButtonOpensTheRequestWindowAndEveryWindowFitsTheScreen) {
-    openAffContacteWais();
-    auto* list = existingScreen<Aff_Contacte_WAIS>();
-    Keyboard::clickInto(child<QPushButton>(list, "Doc_WAIS"));
-    Keyboard::pressButton();
-    auto* document = existingScreen<Document_WAIS>();
-    ASSERT_NE(document, nullptr);
-    EXPECT_TRUE(document->isVisible());
-    EXPECT_EQ(Keyboard::focused(), edit(document, "L_Nom"));
-
-    openDocumentDci();
-    openAffContacteIdca();
-    openScoresIdca();
-    openScoresWais();
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
-        EXPECT_LE(w->minimumSizeHint().width(), 1366) << w->metaObject()->className();
-        EXPECT_LE(w->minimumSizeHint().height(), 740) << w->metaObject()->className();
-        EXPECT_LE(w->frameGeometry().width(), 1366) << w->metaObject()->className();
-        EXPECT_LE(w->frameGeometry().height(), 740) << w->metaObject()->className();
-    }
-}
-
-TEST_F(DocumentScreens, TheDciButtonWritesTheQsosTheListShows) {
-    const QString section = StationSettings::stationSection("I1TEST");
-    const struct {
-        const char* key;
-        const char* value;
-    } details[] = {{"Nom", "ROSSI"},         {"Prenom", "MARIO"}, {"Adresse 1", "VIA ROMA 1"},
-                   {"Code Postal", "10100"}, {"Ville", "TORINO"}, {"Pays", "ITALIA"}};
-    for (const auto& d : details)
-        StationSettings::setValue(section, d.key, d.value);
-    Aff_Contacte* list = openAffContacte();
-    Keyboard::clickInto(child<QRadioButton>(list, "Option1_2"));
-    Keyboard::press(Qt::Key_Space);
-    Keyboard::clickInto(list->documentButton());
-    Keyboard::pressButton();
-    QPointer<Document_DCI> document = existingScreen<Document_DCI>();
-    ASSERT_FALSE(document.isNull());
-    // Every remembered detail is passed with Enter; the e-mail stays empty.
-    for (int i = 0; i < 7; ++i)
-        Keyboard::enter();
-    ASSERT_EQ(Keyboard::focused(), child<QPushButton>(document, "L_Fichier"));
-    // The list window was closed meanwhile: it opens again in its first mode, all QSOs.
-    list->close();
-    Keyboard::pressButton();
-    EXPECT_TRUE(readBytes("DCI_DaAcc.txt")
-                    .endsWith("    CN001  I1AAA           20   SSB       12/05/2007\r\n"
-                              "    CN002  I1BBB           20   SSB       01/01/1998\r\n"));
 }

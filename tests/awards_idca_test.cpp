@@ -56,9 +56,6 @@ TEST(DistrictMarks, ADistrictCountsOnceAndAConfirmationAlsoMarksItContacted) {
     });
     EXPECT_EQ(marks.contactedCount(), 3);
     EXPECT_EQ(marks.confirmedCount(), 2);
-    EXPECT_TRUE(marks.contacted[0]);
-    EXPECT_TRUE(marks.contacted[44]);
-    EXPECT_FALSE(marks.confirmed[44]);
 
     const QStringList lines = districtListLines(marks);
     ASSERT_EQ(lines.size(), 230);
@@ -67,16 +64,6 @@ TEST(DistrictMarks, ADistrictCountsOnceAndAConfirmationAlsoMarksItContacted) {
     EXPECT_EQ(lines[11], "      District 012  Contacté et Confirmé");
     EXPECT_EQ(lines[43], "      District 044  Contacté");
     EXPECT_EQ(lines[229], "      District 230  ");
-}
-
-TEST(DistrictMarks, AnEmptyLogListsEveryDistrictWithoutMark) {
-    const DistrictMarks marks = markDistricts({});
-    EXPECT_EQ(marks.contactedCount(), 0);
-    EXPECT_EQ(marks.confirmedCount(), 0);
-    const QStringList lines = districtListLines(marks);
-    ASSERT_EQ(lines.size(), 230);
-    for (int d = 1; d <= 230; ++d)
-        EXPECT_EQ(lines[d - 1], QStringLiteral("      District %1  ").arg(d, 3, 10, QChar('0')));
 }
 
 TEST(DistrictVerdict, LevelsAtTheirEdges) {
@@ -112,58 +99,49 @@ TEST(DistrictVerdict, LevelsAtTheirEdges) {
 
 class IdcaScreens : public AwardScreenTest {};
 
-TEST_F(IdcaScreens, TheDistrictListShowsTheMarksAndCounts) {
-    setStation("I1TEST", {withDistrict("012"), withDistrict("12 ", true), withDistrict("5  "),
-                          withDistrict("ABC"), withDistrict("000", true)});
-    openAffContacteIdca();
-    auto* screen = existingScreen<Aff_Contacte_IDCA>();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_TRUE(screen->isVisible());
-    EXPECT_EQ(screen->windowTitle(), "Districts contactés");
-    EXPECT_EQ(text(screen, "D_Cont"), "2");
-    EXPECT_EQ(text(screen, "D_Conf"), "1");
-    EXPECT_EQ(text(screen, "Label2"), "district(s) contacté(s)");
-    EXPECT_EQ(text(screen, "Label1"), "district(s) confirmé(s)");
-    const QStringList shown = lines(screen, "List1");
-    ASSERT_EQ(shown.size(), 230);
-    EXPECT_EQ(shown[4], "      District 005  Contacté");
-    EXPECT_EQ(shown[11], "      District 012  Contacté et Confirmé");
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(IdcaScreens, TheScoreShowsTheCountsTheLevelsAndTheVerdict) {
+TEST_F(IdcaScreens, TheListAndTheScoreShowTheMarksCountsLevelsAndVerdict) {
     QStringList log = confirmedDistricts(24);
-    log << awardQso("I1ABC", "100", "JN45");
+    log << withDistrict("100") << withDistrict("ABC") << withDistrict("012");
     setStation("I1TEST", log);
+    openAffContacteIdca();
+    auto* list = existingScreen<Aff_Contacte_IDCA>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->windowTitle(), "Districts contactés");
+    EXPECT_EQ(texts(list, "D_Cont D_Conf Label2 Label1"),
+              (QStringList{"25", "24", "district(s) contacté(s)", "district(s) confirmé(s)"}));
+    const QStringList shown = lines(list, "List1");
+    ASSERT_EQ(shown.size(), 230);
+    EXPECT_EQ(shown[11], "      District 012  Contacté et Confirmé");
+    EXPECT_EQ(shown[99], "      District 100  Contacté");
+
     openScoresIdca();
     auto* screen = existingScreen<Scores_IDCA>();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->windowTitle(), "Scores IDCA");
-    EXPECT_EQ(text(screen, "NB_Contacte"), "25");
-    EXPECT_EQ(text(screen, "NB_Confirme"), "24");
-    EXPECT_EQ(text(screen, "Label1"), "Vous ne pouvez pas encore obtenir");
-    EXPECT_EQ(text(screen, "Label2"), "de dipolmes des districts Italiens");
-    EXPECT_EQ(text(screen, "Label7"), "Scores pour le diplome");
-    EXPECT_EQ(text(screen, "Label8"), "des districts Italiens");
-    EXPECT_EQ(text(screen, "Label5"), "Districts contacté(s)");
-    EXPECT_EQ(text(screen, "Label10"), "Districts confirmé(s)");
-    EXPECT_EQ(text(screen, "Label3"), "Pour obtenir les diplomes des districts");
-    EXPECT_EQ(text(screen, "Label4"), "Italiens il vous faut la confirmation de :");
-    const QStringList levels = {
-        "    25 districts pour le diplome de base",   "    50 districts pour le diplome de Bois",
-        "    75 districts pour le diplome de Bronze", "  100 districts pour le diplome d' Argent",
-        "  125 districts pour le diplome d' Or",      "  150 districts pour le diplome de Platine",
-        "  175 districts pour le diplome de saphire", "  200 districts pour le diplome d' Emeraude",
-        "  225 districts pour le diplome de Diamant", "  230 districts pour le diplome d' Honneur",
-    };
-    for (int i = 0; i < levels.size(); ++i)
-        EXPECT_EQ(text(screen, QStringLiteral("Niveau_%1").arg(i + 1)), levels[i]);
-    screen->close();
-
-    setStation("I1TEST", confirmedDistricts(230));
-    openScoresIdca();
-    screen = existingScreen<Scores_IDCA>();
-    EXPECT_EQ(text(screen, "NB_Confirme"), "230");
-    EXPECT_EQ(text(screen, "Label1"), " Bravo, vous pouvez obtenir");
-    EXPECT_EQ(text(screen, "Label2"), "le diplome d' Honneur");
+    EXPECT_EQ(texts(screen,
+                    "NB_Contacte NB_Confirme Label1 Label2 Label7 Label8 Label5 Label10 Label3 "
+                    "Label4 Niveau_1 Niveau_2 Niveau_3 Niveau_4 Niveau_5 Niveau_6 Niveau_7 "
+                    "Niveau_8 Niveau_9 Niveau_10"),
+              (QStringList{"25",
+                           "24",
+                           "Vous ne pouvez pas encore obtenir",
+                           "de dipolmes des districts Italiens",
+                           "Scores pour le diplome",
+                           "des districts Italiens",
+                           "Districts contacté(s)",
+                           "Districts confirmé(s)",
+                           "Pour obtenir les diplomes des districts",
+                           "Italiens il vous faut la confirmation de :",
+                           "    25 districts pour le diplome de base",
+                           "    50 districts pour le diplome de Bois",
+                           "    75 districts pour le diplome de Bronze",
+                           "  100 districts pour le diplome d' Argent",
+                           "  125 districts pour le diplome d' Or",
+                           "  150 districts pour le diplome de Platine",
+                           "  175 districts pour le diplome de saphire",
+                           "  200 districts pour le diplome d' Emeraude",
+                           "  225 districts pour le diplome de Diamant",
+                           "  230 districts pour le diplome d' Honneur"}));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }

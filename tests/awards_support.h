@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStringListModel>
 
@@ -27,15 +28,30 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-
     static QString text(QWidget* screen, const QString& labelName) {
         QLabel* label = child<QLabel>(screen, labelName);
         return label ? label->text() : QString();
     }
-
+    // The texts of the labels named, blank-separated.
+    static QStringList texts(QWidget* screen, const QString& labelNames) {
+        QStringList found;
+        for (const QString& name : labelNames.split(u' '))
+            found << text(screen, name);
+        return found;
+    }
     static QStringList lines(QWidget* screen, const QString& listName) {
         auto* list = child<QListView>(screen, listName);
         return list ? static_cast<QStringListModel*>(list->model())->stringList() : QStringList();
+    }
+    // Gives a button the focus and presses it with Enter.
+    static void press(QWidget* screen, const QString& button) {
+        Keyboard::clickInto(child<QWidget>(screen, button));
+        Keyboard::pressButton();
+    }
+    // Gives an option button the focus and selects it with the space bar.
+    static void choose(QWidget* screen, const QString& option) {
+        Keyboard::clickInto(child<QRadioButton>(screen, option));
+        Keyboard::press(Qt::Key_Space);
     }
 
     // The sibling logbook's settings, as that program leaves them.
@@ -70,6 +86,12 @@ inline QString awardQso(const QString& callsign, const QString& district, const 
     return BuildLogLine(r);
 }
 
+// A castle QSO of I1ABC on 05/12/26, 14 Mhz SSB.
+inline QString castleQso(const QString& reference, bool qsl = false,
+                         const QString& callsign = "I1ABC", const QString& date = "05/12/26") {
+    return logLine(callsign, reference, date, "14:30", "SSB", "14 Mhz", qsl);
+}
+
 // A sibling log line: callsign 1-12, locator 14-17, reference 35-40, date 42-49, time 51-55,
 // mode 57-59, band 61-67, QSL marker 138.
 inline QString daiQso(const QString& callsign, const QString& locator, bool qsl,
@@ -80,4 +102,8 @@ inline QString daiQso(const QString& callsign, const QString& locator, bool qsl,
                    reference.leftJustified(6) + " " + date + " " + time + " " + mode + " " + band;
     line = line.leftJustified(137);
     return line + (qsl ? "* " : "  ") + "XX";
+}
+
+inline QString blanks(int n) {
+    return QString(n, u' ');
 }

@@ -22,28 +22,12 @@ const QString kListLogMessage =
     "Pour importer les locators du log de 'ZELK_DAI' celui*ci doit etre mis a jour avec le "
     "programme 'Ajout_Locator_a_ZELK_DAI.exe'";
 
-QString blanks(int n) {
-    return QString(n, u' ');
-}
-
 DaiSettings dai(const QString& callsign, const QString& program, const QString& log) {
     DaiSettings d;
     d.callsign = callsign;
     d.programUpdated = program;
     d.logUpdated = log;
     return d;
-}
-
-QStringList entries(const QStringList& dci, const QStringList& dai, bool list) {
-    LocTempo tempo;
-    if (list) {
-        tempo.addListEntries(dci, WaisLog::Dci);
-        tempo.addListEntries(dai, WaisLog::Dai);
-    } else {
-        tempo.addScoreEntries(dci, WaisLog::Dci);
-        tempo.addScoreEntries(dai, WaisLog::Dai);
-    }
-    return tempo.sorted();
 }
 
 } // namespace
@@ -54,25 +38,10 @@ TEST(WaisEntries, AStationLogQsoInItsColumns) {
     const QString entry = waisListEntry(line, WaisLog::Dci);
     EXPECT_EQ(entry, "   JN45* I1ABC" + blanks(7) + "    12/05/2007 1430  ??m ????? CN DCI-CN001" +
                          blanks(16) + "*");
-    EXPECT_EQ(entry.size(), 81);
     EXPECT_EQ(waisShownLine(entry), "   JN45 I1ABC" + blanks(7) +
                                         "    12/05/2007 1430  ??m ????? CN DCI-CN001" + blanks(16) +
                                         "*");
-    EXPECT_EQ(waisShownLine(entry).size(), 80);
     EXPECT_EQ(waisScoreEntry(line, WaisLog::Dci), "JN45*");
-}
-
-TEST(WaisEntries, ASiblingLogQsoInItsOwnColumns) {
-    const QString line =
-        daiQso("IK2XYZ", "jn46", false, "RM0012", "03/04/99", "09:05", "CW ", "7.0 Mhz");
-    const QString entry = waisListEntry(line, WaisLog::Dai);
-    EXPECT_EQ(entry, "   JN460 IK2XYZ" + blanks(6) +
-                         "    03/04/1999 0905  40m CW    RM DAI-RM0012" + blanks(15) + "0");
-    EXPECT_EQ(waisShownLine(entry), "   JN46 IK2XYZ" + blanks(6) +
-                                        "    03/04/1999 0905  40m CW    RM DAI-RM0012" +
-                                        blanks(15) + " ");
-    EXPECT_EQ(waisScoreEntry(line, WaisLog::Dai), "JN460");
-    EXPECT_EQ(waisScoreEntry(daiQso("IK2XYZ", "JN46", true), WaisLog::Dai), "JN46*");
 }
 
 TEST(WaisEntries, ALineWithoutLocatorGivesNoEntry) {
@@ -113,41 +82,6 @@ TEST(WaisEntries, BandAndModeTables) {
         EXPECT_EQ(waisBandLabel(b.stored), QString::fromLatin1(b.label)) << b.stored;
     for (const auto& m : modes)
         EXPECT_EQ(waisModeLabel(m.stored), QString::fromLatin1(m.label)) << m.stored;
-}
-
-TEST(WaisSquares, ASquareConfirmedInOneLogCountsOnceConfirmedAndShowsThatQso) {
-    const QStringList dci = {
-        awardQso("I1AAA", "12", "JN45", false),
-        awardQso("I1BBB", "12", "JN46", false, "CN002"),
-        awardQso("I1CCC", "12", "jn46", false, "CN003"),
-        awardQso("I1DDD", "12", "    ", true),
-    };
-    const QStringList sibling = {daiQso("IK2XYZ", "jn45", true), daiQso("IK2ZZZ", "JN47", false)};
-
-    const SquareCount listed = countSquares(entries(dci, sibling, true), kListKeyLength);
-    EXPECT_EQ(listed.contacted, 3);
-    EXPECT_EQ(listed.confirmed, 1);
-    EXPECT_EQ(waisShownLines(listed),
-              (QStringList{
-                  "   JN45 IK2XYZ" + blanks(6) + "    03/04/1999 0905  40m CW    RM DAI-RM0012" +
-                      blanks(15) + "*",
-                  "   JN46 I1BBB" + blanks(7) + "    12/05/2007 1430  20m PHONE CN DCI-CN002" +
-                      blanks(16) + " ",
-                  "   JN47 IK2ZZZ" + blanks(6) + "    03/04/1999 0905  40m CW    RM DAI-RM0012" +
-                      blanks(15) + " ",
-              }));
-
-    const SquareCount scored = countSquares(entries(dci, sibling, false), kScoreKeyLength);
-    EXPECT_EQ(scored.contacted, 3);
-    EXPECT_EQ(scored.confirmed, 1);
-    EXPECT_EQ(scored.first, (QStringList{"JN45*", "JN460", "JN470"}));
-}
-
-TEST(WaisSquares, AnEmptyLogHasNoSquare) {
-    const SquareCount none = countSquares({}, kListKeyLength);
-    EXPECT_EQ(none.contacted, 0);
-    EXPECT_EQ(none.confirmed, 0);
-    EXPECT_TRUE(none.first.isEmpty());
 }
 
 TEST(WaisVerdict, LevelsAtTheirEdges) {
@@ -193,14 +127,6 @@ TEST(VerifieImportDai, MessagesAndTheirAssembly) {
         {dai("IK2XYZ", "Non", "Oui"), WaisWindow::Scores, false, {kProgramMessage}},
         {dai("IK2XYZ", "Oui", "Non"), WaisWindow::Scores, false, {"\r\n" + kScoresLogMessage}},
         {dai("IK2XYZ", "Oui", "Non"), WaisWindow::List, false, {"\r\n" + kListLogMessage}},
-        {dai("IK2XYZ", "Non", "Non"),
-         WaisWindow::Scores,
-         false,
-         {kProgramMessage, kProgramMessage + "\r\n" + kScoresLogMessage}},
-        {dai("IK2XYZ", "Non", "Non"),
-         WaisWindow::List,
-         false,
-         {kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage}},
     };
     for (const auto& c : cases) {
         const ImportCheck check = verifieImportDai(c.settings, c.window);
@@ -236,8 +162,9 @@ TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->isVisible());
     EXPECT_EQ(list->windowTitle(), "Locators DCI contactés");
-    EXPECT_EQ(text(list, "Label1"), kWaisHeading);
-    EXPECT_EQ(kWaisHeading.size(), 146);
+    EXPECT_EQ(text(list, "Label1"), "    Locator           Indicatif                          Date"
+                                    "        QTR     QRG   Mode   Prov   Reference" +
+                                        blanks(37) + "QSL");
     EXPECT_EQ(text(list, "Nb_Ref"), "2");
     EXPECT_EQ(text(list, "NB_Ref_V"), "1");
     EXPECT_EQ(text(list, "Label2"), "locators contactés");
@@ -255,22 +182,18 @@ TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
     auto* scores = existingScreen<Scores_WAIS>();
     ASSERT_NE(scores, nullptr);
     EXPECT_EQ(scores->windowTitle(), "Locators DCI contactés");
-    EXPECT_EQ(text(scores, "Label5"), "Locators DCI contacté(s)");
-    EXPECT_EQ(text(scores, "Label10"), "Locators DCI confirmé(s)");
-    EXPECT_EQ(text(scores, "NB_Contacte"), "2");
-    EXPECT_EQ(text(scores, "NB_Confirme"), "1");
-    EXPECT_EQ(text(scores, "Label1"), "Vous ne pouvez pas encore obtenir");
-    EXPECT_EQ(text(scores, "Label2"), "de diplomes des Locators Italiens");
-    EXPECT_EQ(text(scores, "Label7"), "Scores pour le diplome");
-    EXPECT_EQ(text(scores, "Label8"), "des Locators Italiens");
-    EXPECT_EQ(text(scores, "Label3"), "Pour obtenir les diplomes des Locators");
-    EXPECT_EQ(text(scores, "Label4"), "Italiens il vous faut la confirmation de :");
-    EXPECT_EQ(text(scores, "Label13"), "   100 Locators pour le diplome de base");
-    EXPECT_EQ(text(scores, "Label14"), "   200 Locators pour le diplome Advanced");
-    EXPECT_EQ(text(scores, "Label15"), "   300 Locators pour le diplome Extra");
-    EXPECT_EQ(text(scores, "Label16"), "   500 Locators pour le diplome d'Or");
-    EXPECT_EQ(text(scores, "Label17"), " 1000 Locators pour le diplome de Platine");
-    EXPECT_EQ(text(scores, "Label9"), " 1400 Locators pour le diplome de Diamant");
+    EXPECT_EQ(
+        texts(scores, "Label5 Label10 NB_Contacte NB_Confirme Label1 Label2 Label7 Label8 "
+                      "Label3 Label4 Label13 Label14 Label15 Label16 Label17 Label9"),
+        (QStringList{
+            "Locators DCI contacté(s)", "Locators DCI confirmé(s)", "2", "1",
+            "Vous ne pouvez pas encore obtenir", "de diplomes des Locators Italiens",
+            "Scores pour le diplome", "des Locators Italiens",
+            "Pour obtenir les diplomes des Locators",
+            "Italiens il vous faut la confirmation de :", "   100 Locators pour le diplome de base",
+            "   200 Locators pour le diplome Advanced", "   300 Locators pour le diplome Extra",
+            "   500 Locators pour le diplome d'Or", " 1000 Locators pour le diplome de Platine",
+            " 1400 Locators pour le diplome de Diamant"}));
 
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_FALSE(QFile::exists(daiSettingsFile()));
@@ -343,18 +266,4 @@ TEST_F(WaisScreens, AMissingSiblingLogIsNamedOnceAndLeftOut) {
     openScoresWais();
     EXPECT_EQ(dialogs.messages, QStringList{"Impossible de lire le fichier " + missing});
     EXPECT_EQ(text(existingScreen<Scores_WAIS>(), "NB_Confirme"), "1");
-}
-
-TEST_F(WaisScreens, NoSiblingSettingsReadAsTheDefaults) {
-    const DaiSettings d = DaiSettings::read();
-    EXPECT_EQ(d.callsign, "FXXXX");
-    EXPECT_EQ(d.directory, "C:\\XXXX");
-    EXPECT_EQ(d.programUpdated, "Non");
-    EXPECT_EQ(d.logUpdated, "Non");
-    setDai("IK2XYZ", "/somewhere", "Oui", "Non");
-    const DaiSettings set = DaiSettings::read();
-    EXPECT_EQ(set.callsign, "IK2XYZ");
-    EXPECT_EQ(set.logPath(), "/somewhere/IK2XYZ_DAI.log");
-    EXPECT_EQ(set.programUpdated, "Oui");
-    EXPECT_EQ(set.logUpdated, "Non");
 }
