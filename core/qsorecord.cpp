@@ -68,9 +68,10 @@ QString ListLine(int number, const QString& L, int numberWidth) {
     // Separators between consecutive fields of the list line.
     static constexpr int kGaps[] = {2, 2, 1, 1, 2, 2, 2, 2, 2, 2, 1, 2, 1};
     int i = 0;
+    // Appended in place: the list builds a line per QSO shown.
     for (const Slice& s : kSlices) {
-        out += QString(kGaps[i++], u' ');
-        out += L.mid(s.logStart, s.width);
+        out.append(QStringView(u"  ").left(kGaps[i++]));
+        out.append(QStringView(L).mid(s.logStart, s.width));
     }
     return out;
 }

@@ -5,10 +5,6 @@
 
 namespace {
 
-QString field(const QString& tagOpener, const QString& value) {
-    return tagOpener + QString::number(value.size()) + u'>' + value;
-}
-
 QString trimmedColumn(const QString& line, int start, int width) {
     return logField(line, start, width).trimmed();
 }
@@ -37,20 +33,31 @@ QString ADIF_SP(const QString& line) {
     using namespace LogColumns;
     const QString time = trimmedColumn(line, kTime, 5);
     const bool confirmed = logField(line, kQsl, 1) == u"*";
-    const QStringList fields{
-        field("<call:", trimmedColumn(line, kCallsign, 12)),
-        field("<name:", trimmedColumn(line, kFirstName, 15)),
-        field("<band:", adifBand(trimmedColumn(line, kBand, 7))),
-        field("<mode:", trimmedColumn(line, kMode, 3)),
-        field("<qso_date:", adifDate(trimmedColumn(line, kDate, 8))),
-        field("<time_on:", time.left(2) + time.right(2)),
-        field("<rst_rcvd:", trimmedColumn(line, kRstReceived, 3)),
-        field("<rst_sent:", trimmedColumn(line, kRstSent, 3)),
-        field("<qth:", trimmedColumn(line, kReference, 5)),
-        field("<comment:", trimmedColumn(line, kCastleName, 60)),
-        field("<QSL_RCVD:", confirmed ? QStringLiteral("Y") : QStringLiteral("N")),
+    const std::pair<QLatin1StringView, QString> fields[] = {
+        {QLatin1StringView("<call:"), trimmedColumn(line, kCallsign, 12)},
+        {QLatin1StringView("<name:"), trimmedColumn(line, kFirstName, 15)},
+        {QLatin1StringView("<band:"), adifBand(trimmedColumn(line, kBand, 7))},
+        {QLatin1StringView("<mode:"), trimmedColumn(line, kMode, 3)},
+        {QLatin1StringView("<qso_date:"), adifDate(trimmedColumn(line, kDate, 8))},
+        {QLatin1StringView("<time_on:"), time.left(2) + time.right(2)},
+        {QLatin1StringView("<rst_rcvd:"), trimmedColumn(line, kRstReceived, 3)},
+        {QLatin1StringView("<rst_sent:"), trimmedColumn(line, kRstSent, 3)},
+        {QLatin1StringView("<qth:"), trimmedColumn(line, kReference, 5)},
+        {QLatin1StringView("<comment:"), trimmedColumn(line, kCastleName, 60)},
+        {QLatin1StringView("<QSL_RCVD:"), confirmed ? QStringLiteral("Y") : QStringLiteral("N")},
     };
-    return fields.join(u' ') + " <eor>";
+    // One string per record, built in place: an export writes a record per QSO.
+    QString out;
+    out.reserve(260);
+    for (const auto& [tag, value] : fields) {
+        out += tag;
+        out += QString::number(value.size());
+        out += u'>';
+        out += value;
+        out += u' ';
+    }
+    out += QLatin1StringView("<eor>");
+    return out;
 }
 
 QString adifFileName(const QString& callsign) {
