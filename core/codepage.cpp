@@ -32,13 +32,16 @@ QString decodeCp1252(QByteArrayView bytes) {
     return out;
 }
 
-QByteArray encodeCp1252(const QString& text) {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char* d = out.data();
+void encodeCp1252Into(QStringView text, char* d) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int b = byteFor(text[i].unicode());
         d[i] = static_cast<char>(b < 0 ? '?' : b);
     }
+}
+
+QByteArray encodeCp1252(const QString& text) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    encodeCp1252Into(text, out.data());
     return out;
 }
 

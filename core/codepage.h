@@ -7,6 +7,8 @@
 QString decodeCp1252(QByteArrayView bytes);
 // A character the code page lacks becomes "?", never several bytes.
 QByteArray encodeCp1252(const QString& text);
+// The same, written at `out`, which has room for one byte per character of `text`.
+void encodeCp1252Into(QStringView text, char* out);
 bool isCp1252Encodable(QChar c);
 
 // The text in capitals, letter by letter, where the capital is one character of the code page;

@@ -114,11 +114,14 @@ QByteArray encodeLines(const QStringList& lines) {
     qsizetype size = 0;
     for (const QString& l : lines)
         size += l.size() + 2;
-    QByteArray out;
-    out.reserve(size);
+    // Encoded straight into the one buffer: a log or an export has a line per QSO.
+    QByteArray out(size, Qt::Uninitialized);
+    char* d = out.data();
     for (const QString& l : lines) {
-        out += encodeCp1252(l);
-        out += "\r\n";
+        encodeCp1252Into(l, d);
+        d += l.size();
+        *d++ = '\r';
+        *d++ = '\n';
     }
     return out;
 }

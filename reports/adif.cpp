@@ -3,10 +3,12 @@
 #include "qsorecord.h"
 #include "stationlog.h"
 
+#include <charconv>
+
 namespace {
 
-QString trimmedColumn(const QString& line, int start, int width) {
-    return logField(line, start, width).trimmed();
+QStringView trimmedColumn(const QString& line, int start, int width) {
+    return QStringView(line).mid(start, width).trimmed();
 }
 
 } // namespace
@@ -31,27 +33,32 @@ QString adifDate(const QString& date) {
 
 QString ADIF_SP(const QString& line) {
     using namespace LogColumns;
-    const QString time = trimmedColumn(line, kTime, 5);
+    const QStringView time = trimmedColumn(line, kTime, 5);
     const bool confirmed = logField(line, kQsl, 1) == u"*";
-    const std::pair<QLatin1StringView, QString> fields[] = {
-        {QLatin1StringView("<call:"), trimmedColumn(line, kCallsign, 12)},
-        {QLatin1StringView("<name:"), trimmedColumn(line, kFirstName, 15)},
-        {QLatin1StringView("<band:"), adifBand(trimmedColumn(line, kBand, 7))},
-        {QLatin1StringView("<mode:"), trimmedColumn(line, kMode, 3)},
-        {QLatin1StringView("<qso_date:"), adifDate(trimmedColumn(line, kDate, 8))},
-        {QLatin1StringView("<time_on:"), time.left(2) + time.right(2)},
-        {QLatin1StringView("<rst_rcvd:"), trimmedColumn(line, kRstReceived, 3)},
-        {QLatin1StringView("<rst_sent:"), trimmedColumn(line, kRstSent, 3)},
-        {QLatin1StringView("<qth:"), trimmedColumn(line, kReference, 5)},
-        {QLatin1StringView("<comment:"), trimmedColumn(line, kCastleName, 60)},
-        {QLatin1StringView("<QSL_RCVD:"), confirmed ? QStringLiteral("Y") : QStringLiteral("N")},
+    const QString band = adifBand(trimmedColumn(line, kBand, 7).toString());
+    const QString date = adifDate(trimmedColumn(line, kDate, 8).toString());
+    const QString timeOn = time.left(2).toString() + time.right(2).toString();
+    const std::pair<const char*, QStringView> fields[] = {
+        {"<call:", trimmedColumn(line, kCallsign, 12)},
+        {"<name:", trimmedColumn(line, kFirstName, 15)},
+        {"<band:", band},
+        {"<mode:", trimmedColumn(line, kMode, 3)},
+        {"<qso_date:", date},
+        {"<time_on:", timeOn},
+        {"<rst_rcvd:", trimmedColumn(line, kRstReceived, 3)},
+        {"<rst_sent:", trimmedColumn(line, kRstSent, 3)},
+        {"<qth:", trimmedColumn(line, kReference, 5)},
+        {"<comment:", trimmedColumn(line, kCastleName, 60)},
+        {"<QSL_RCVD:", confirmed ? u"Y" : u"N"},
     };
     // One string per record, built in place: an export writes a record per QSO.
     QString out;
     out.reserve(260);
     for (const auto& [tag, value] : fields) {
-        out += tag;
-        out += QString::number(value.size());
+        char length[8];
+        const auto end = std::to_chars(length, length + sizeof length, value.size()).ptr;
+        out += QLatin1StringView(tag);
+        out += QLatin1StringView(length, end - length);
         out += u'>';
         out += value;
         out += u' ';
