@@ -5,7 +5,6 @@
 #include "textfile.h"
 
 #include <QFile>
-#include <QStringList>
 
 QString FirstNameList::path() {
     return ProgramDirectory::filePath("Liste_Prenom.txt");
@@ -27,11 +26,17 @@ std::optional<QString> FirstNameList::FindFirstName(const QString& callsign) {
 }
 
 bool FirstNameList::UpdateFirstNameList(const QString& callsign, const QString& firstName) {
-    const QString entry = entryLine(callsign, firstName);
-    const QString key = entry.left(12);
     QStringList lines;
     if (!readTextLines(path(), lines) && QFile::exists(path()))
         return false;
+    return rewriteTextFile(path(), ProgramDirectory::filePath("Temporaire.txt"),
+                           updatedLines(std::move(lines), callsign, firstName));
+}
+
+QStringList FirstNameList::updatedLines(QStringList lines, const QString& callsign,
+                                        const QString& firstName) {
+    const QString entry = entryLine(callsign, firstName);
+    const QString key = entry.left(12);
     bool replaced = false;
     for (QString& l : lines) {
         if (l.left(12) == key) {
@@ -41,5 +46,5 @@ bool FirstNameList::UpdateFirstNameList(const QString& callsign, const QString& 
     }
     if (!replaced)
         lines.append(entry);
-    return rewriteTextFile(path(), ProgramDirectory::filePath("Temporaire.txt"), lines);
+    return lines;
 }

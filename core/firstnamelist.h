@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -15,4 +16,7 @@ public:
     // Replaces every line of this callsign by the new entry, or appends the entry when none was
     // replaced. False, with the file unchanged, when it cannot be written.
     static bool UpdateFirstNameList(const QString& callsign, const QString& firstName);
+    // The lines of the list after that update; the other lines are kept as they are.
+    static QStringList updatedLines(QStringList lines, const QString& callsign,
+                                    const QString& firstName);
 };

@@ -1,0 +1,100 @@
+// A whole log: the award lists and scores, the reports, the searches, the QSL marking and the
+// first-name list update.
+#include "castlecount.h"
+#include "contactedcastles.h"
+#include "dcilist.h"
+#include "districtcount.h"
+#include "firstnamelist.h"
+#include "fuzzinput.h"
+#include "geocount.h"
+#include "locatorcount.h"
+#include "qsorecord.h"
+#include "qsosearch.h"
+
+#include <QDate>
+
+namespace {
+
+const QDate kDate(2026, 12, 5);
+
+void awardLists(const QStringList& lines) {
+    using namespace awards;
+    for (const Shown shown : {Shown::Contacted, Shown::Confirmed}) {
+        const ListView dci = dciList(lines, shown);
+        fuzzCheck(dci.count <= lines.size(), "DCI count");
+        savedList(Award::Dci, QStringLiteral("IK1ABC"), shown, kDate, dci.lines);
+        printedList(Award::Dci, QStringLiteral("IK1ABC"), shown, kDate, dci.lines);
+        const ListView dclo = dcloList(lines, shown);
+        fuzzCheck(dclo.count <= dci.count, "DCLO count");
+        printedList(Award::Dclo, QStringLiteral("IK1ABC"), shown, kDate, dclo.lines);
+    }
+    const DciScore dci = computeDciScore(lines);
+    fuzzCheck(dci.confirmed <= dci.contacted && dci.cuneo <= dci.contacted, "DCI score");
+    const DcloScore dclo = computeDcloScore(lines);
+    fuzzCheck(dclo.confirmed <= dclo.contacted, "DCLO score");
+    const DcpcScore dcpc = computeDcpcScore(lines);
+    fuzzCheck(dcpc.confirmed <= dcpc.contacted, "DCPC score");
+    const DistrictMarks marks = markDistricts(lines);
+    fuzzCheck(marks.confirmedCount() <= marks.contactedCount(), "IDCA count");
+    fuzzCheck(districtListLines(marks).size() == kDistrictCount, "IDCA list");
+    for (const WaisLog log : {WaisLog::Dci, WaisLog::Dai}) {
+        LocTempo score, list;
+        score.addScoreEntries(lines, log);
+        list.addListEntries(lines, log);
+        const SquareCount squares = countSquares(score.sorted(), kScoreKeyLength);
+        fuzzCheck(squares.confirmed <= squares.contacted, "WAIS count");
+        waisShownLines(countSquares(list.sorted(), kListKeyLength));
+    }
+    for (const char* band : {"Toutes", "14 Mhz", "14 Mhz "}) {
+        geo::provinceListLines(lines, QString::fromLatin1(band), QStringLiteral("SSB"));
+        geo::provincesOnMap(lines, QString::fromLatin1(band), QStringLiteral("CW"));
+        geo::regionListLines(geo::regionsWorked(lines, QString::fromLatin1(band), "SSB"));
+    }
+    savedContactedCastles(QStringLiteral("IK1ABC"), kDate, lines);
+    printedContactedCastles(QStringLiteral("IK1ABC"), kDate, lines);
+}
+
+void searches(const QStringList& lines) {
+    const int width = listNumberWidth(static_cast<int>(lines.size()));
+    QStringList listed;
+    for (int i = 0; i < lines.size(); ++i)
+        listed.append(ListLine(i + 1, lines[i], width));
+    const QString typed = lines.isEmpty() ? QString() : lines.first().left(8);
+    for (const SearchBy by : {SearchBy::Callsign, SearchBy::Date, SearchBy::Reference}) {
+        const SearchOutcome found = searchQsos(listed, by, typed);
+        if (!found.results.isEmpty())
+            resultRow(listed, found.results.last());
+    }
+    unconfirmedQsos(listed, typed);
+}
+
+void rewrites(const QStringList& lines) {
+    const int n = static_cast<int>(lines.size());
+    const QStringList marked = markQslReceived(lines, {1, n / 2 + 1, n});
+    fuzzCheck(marked.size() == n, "marked count");
+    for (int i = 0; i < n; ++i)
+        fuzzCheck(i == 0 || i == n / 2 || i == n - 1 || marked[i] == lines[i], "unmarked kept");
+
+    const QString callsign = lines.isEmpty() ? QString() : lines.first().left(12).trimmed();
+    const QString key = FirstNameList::entryLine(callsign, {}).left(12);
+    const QStringList updated = FirstNameList::updatedLines(lines, callsign, "MARIO");
+    QStringList others, kept;
+    for (const QString& l : lines)
+        if (l.left(12) != key)
+            others.append(l);
+    for (const QString& l : updated)
+        if (l.left(12) != key)
+            kept.append(l);
+    fuzzCheck(kept == others, "other first names kept");
+    fuzzCheck(updated.contains(FirstNameList::entryLine(callsign, "MARIO")), "entry written");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QStringList lines = fuzzLines(data, size);
+    awardLists(lines);
+    searches(lines);
+    rewrites(lines);
+    return 0;
+}
