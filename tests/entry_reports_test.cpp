@@ -3,8 +3,9 @@
 #include "qsorecord.h"
 
 #include <QFile>
-#include <QStandardItemModel>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -54,23 +55,40 @@ TEST_F(ReportsFromMain, SearchButtonFindsAndSelectsInTheList) {
 }
 
 TEST_F(ReportsFromMain, QslButtonMarksTheSelectedStationsQsos) {
-    auto* list = w<QListView>("Liste_QSO");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->model()->index(2, 0)).center());
-    QTimer::singleShot(0, [this] {
+    clickRow(2);
+    bool shown = false;
+    int waits = 0;
+    // Hands on the dialog once it is open.
+    std::function<void()> work = [&] {
         QWidget* screen = QApplication::activeModalWidget();
-        ASSERT_NE(screen, nullptr);
-        auto* indicatif = screen->findChild<QLineEdit*>("Indicatif");
-        EXPECT_EQ(indicatif->text(), "I1FEB");
-        QTest::mouseClick(screen->findChild<QPushButton*>("Recherche"), Qt::LeftButton);
-        auto* model =
-            static_cast<QStandardItemModel*>(screen->findChild<QListView*>("Liste_QSO")->model());
-        ASSERT_EQ(model->rowCount(), 2);
-        model->item(1)->setCheckState(Qt::Checked);
-        QTest::mouseClick(screen->findChild<QPushButton*>("Enregistre"), Qt::LeftButton);
-        QTest::mouseClick(screen->findChild<QPushButton*>("Quitter"), Qt::LeftButton);
-    });
-    click("QSL");
+        if (!screen) {
+            if (++waits < 100)
+                QTimer::singleShot(0, main, work);
+            return;
+        }
+        shown = true;
+        const auto press = [screen](const char* button) {
+            Keyboard::clickInto(screen->findChild<QPushButton*>(button));
+            Keyboard::pressButton();
+        };
+        EXPECT_EQ(screen->findChild<QLineEdit*>("Indicatif")->text(), "I1FEB");
+        press("Recherche");
+        auto* list = screen->findChild<QListView*>("Liste_QSO");
+        EXPECT_EQ(list->model()->rowCount(), 2);
+        Keyboard::clickInto(list);
+        list->setCurrentIndex(list->model()->index(0, 0));
+        Keyboard::press(Qt::Key_Down);
+        Keyboard::press(Qt::Key_Space);
+        press("Enregistre");
+        press("Quitter");
+        if (QApplication::activeModalWidget() == screen)
+            screen->close();
+    };
+    Keyboard::clickInto(w("QSL"));
+    QTimer::singleShot(0, main, work);
+    Keyboard::pressButton();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(rows()[2].mid(151, 1), "*");
     EXPECT_EQ(rows()[0].mid(151, 1), " ");
     EXPECT_EQ(main->selectedListLine(), rows()[2]);

@@ -53,7 +53,8 @@ protected:
     }
 
     static void press(QWidget* screen, const QString& buttonName = "Afficher") {
-        QTest::mouseClick(child<QPushButton>(screen, buttonName), Qt::LeftButton);
+        Keyboard::clickInto(child<QPushButton>(screen, buttonName));
+        Keyboard::pressButton();
     }
 
     static QString text(QWidget* screen, const QString& labelName) {

@@ -13,55 +13,55 @@
 #include <QLayout>
 #include <QLineEdit>
 
-#include <functional>
+#include <array>
 
 namespace {
 
 // The smallest common laptop screen, less a title bar.
 constexpr QSize kScreen(1366, 740);
 
+template <class T, void (*entry)()> QWidget* opened() {
+    entry();
+    return existingScreen<T>();
+}
+
 struct Window {
     const char* name;
-    std::function<QWidget*()> open;
+    QWidget* (*open)();
     // The map picture and its size, when the window has one.
     const char* picture;
     QSize pictureSize;
+    // Entry fields and combo boxes: field, caption label, accessible name.
+    std::vector<std::array<const char*, 3>> fields;
 };
 
 const std::vector<Window> kWindows = {
     {"Carte_Italie",
-     [] {
-         openCarteItalie();
-         return existingScreen<Carte_Italie>();
-     },
-     "Carte", geo::kMapSize},
+     opened<Carte_Italie, openCarteItalie>,
+     "Carte",
+     geo::kMapSize,
+     {{"Bande_AX", "Label_Bande", "Bande"}, {"Mode_A", "Label_Mode", "Mode"}}},
     {"Carte_Acti_DCI",
-     [] {
-         openCarteActiDci();
-         return existingScreen<Carte_Acti_DCI>();
-     },
-     "Picture1", geo::kMapSize},
+     opened<Carte_Acti_DCI, openCarteActiDci>,
+     "Picture1",
+     geo::kMapSize,
+     {{"Bande_A", "Label_Bande", "Bande"}, {"Mode_AX", "Label_Mode", "Mode"}}},
     {"Situation",
-     [] {
-         openSituation();
-         return existingScreen<Situation>();
-     },
-     "Picture1", geo::kMapSize},
-    {"Mini_Carte", [] { return openMiniCarte("MB001"); }, "Picture1", geo::kMiniMapSize},
+     opened<Situation, openSituation>,
+     "Picture1",
+     geo::kMapSize,
+     {{"Prefixe", "Label_Prefixe", "Prefixe Province"}}},
+    {"Mini_Carte", [] { return openMiniCarte("MB001"); }, "Picture1", geo::kMiniMapSize, {}},
     {"Province_Contacte",
-     [] {
-         openProvinceContacte();
-         return existingScreen<Province_Contacte>();
-     },
+     opened<Province_Contacte, openProvinceContacte>,
      nullptr,
-     {}},
+     {},
+     {{"Bande_A", "Label_Bande", "Bande"}, {"Mode_AX", "Label_Mode", "Mode"}}},
     {"Regions_Contacte",
-     [] {
-         openRegionsContacte();
-         return existingScreen<Regions_Contacte>();
-     },
+     opened<Regions_Contacte, openRegionsContacte>,
      nullptr,
-     {}},
+     {},
+     {{"Bande_A", "Label_Bande", "Bande"}, {"Mode_AX", "Label_Mode", "Mode"}}},
 };
 
 bool fits(QSize size) {
@@ -81,19 +81,17 @@ protected:
             if (w->isWindow() || !w->isVisibleTo(screen))
                 continue;
             const QRect where = w->geometry();
-            EXPECT_TRUE(screen->rect().contains(where))
-                << window << " " << w->objectName().toStdString();
-            EXPECT_GE(where.width(), w->minimumSizeHint().width())
-                << window << " " << w->objectName().toStdString();
-            EXPECT_GE(where.height(), w->minimumSizeHint().height())
-                << window << " " << w->objectName().toStdString();
+            const std::string name = std::string(window) + " " + w->objectName().toStdString();
+            EXPECT_TRUE(screen->rect().contains(where)) << name;
+            EXPECT_GE(where.width(), w->minimumSizeHint().width()) << name;
+            EXPECT_GE(where.height(), w->minimumSizeHint().height()) << name;
         }
     }
 };
 
 } // namespace
 
-TEST_F(GeoWindows, EveryWindowFitsALaptopScreenWithEveryControlUsable) {
+TEST_F(GeoWindows, EveryWindowFitsALaptopScreenAndNamesItsFields) {
     for (const Window& window : kWindows) {
         QWidget* screen = window.open();
         ASSERT_NE(screen, nullptr) << window.name;
@@ -105,6 +103,27 @@ TEST_F(GeoWindows, EveryWindowFitsALaptopScreenWithEveryControlUsable) {
             << window.name << " opens at " << screen->width() << " x " << screen->height();
         expectControlsInside(screen, window.name);
 
+        for (const auto& [fieldName, captionName, spokenName] : window.fields) {
+            auto* field = child<QWidget>(screen, fieldName);
+            auto* caption = child<QLabel>(screen, captionName);
+            EXPECT_EQ(caption->buddy(), field) << window.name << " " << fieldName;
+            EXPECT_EQ(field->accessibleName(), spokenName) << window.name << " " << fieldName;
+            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(field);
+            ASSERT_NE(spoken, nullptr) << fieldName;
+            const auto labels = spoken->relations(QAccessible::Label);
+            EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                                    [&](const auto& r) { return r.first->object() == caption; }))
+                << window.name << " " << fieldName;
+        }
+        // No entry field or combo box of the window is left without a name.
+        for (QWidget* w : screen->findChildren<QWidget*>()) {
+            if (qobject_cast<QComboBox*>(w) ||
+                (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parent()))) {
+                EXPECT_FALSE(w->accessibleName().isEmpty())
+                    << window.name << " " << w->objectName().toStdString();
+            }
+        }
+
         screen->resize(minimum);
         screen->layout()->activate();
         expectControlsInside(screen, window.name);
@@ -113,57 +132,6 @@ TEST_F(GeoWindows, EveryWindowFitsALaptopScreenWithEveryControlUsable) {
             EXPECT_EQ(picture->size(), window.pictureSize) << window.name;
             EXPECT_EQ(picture->pixmap().size(), window.pictureSize) << window.name;
         }
-        screen->close();
-        discardClosed();
-    }
-}
-
-TEST_F(GeoWindows, EveryEntryFieldIsNamedByItsCaption) {
-    struct Field {
-        const char* window;
-        const char* field;
-        const char* caption;
-        const char* name;
-    };
-    const std::vector<Field> fields = {
-        {"Carte_Italie", "Bande_AX", "Label_Bande", "Bande"},
-        {"Carte_Italie", "Mode_A", "Label_Mode", "Mode"},
-        {"Carte_Acti_DCI", "Bande_A", "Label_Bande", "Bande"},
-        {"Carte_Acti_DCI", "Mode_AX", "Label_Mode", "Mode"},
-        {"Situation", "Prefixe", "Label_Prefixe", "Prefixe Province"},
-        {"Province_Contacte", "Bande_A", "Label_Bande", "Bande"},
-        {"Province_Contacte", "Mode_AX", "Label_Mode", "Mode"},
-        {"Regions_Contacte", "Bande_A", "Label_Bande", "Bande"},
-        {"Regions_Contacte", "Mode_AX", "Label_Mode", "Mode"},
-    };
-    for (const Window& window : kWindows) {
-        QWidget* screen = window.open();
-        for (const Field& f : fields) {
-            if (QLatin1String(f.window) != QLatin1String(window.name))
-                continue;
-            auto* field = child<QWidget>(screen, f.field);
-            auto* caption = child<QLabel>(screen, f.caption);
-            EXPECT_EQ(caption->buddy(), field) << f.window << " " << f.field;
-            QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(field);
-            ASSERT_NE(spoken, nullptr) << f.field;
-            EXPECT_EQ(field->accessibleName(), f.name) << f.window << " " << f.field;
-            const auto labels = spoken->relations(QAccessible::Label);
-            EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
-                                    [&](const auto& r) { return r.first->object() == caption; }))
-                << f.window << " " << f.field;
-        }
-        // No entry field or combo box of the window is left without a name.
-        const auto entries = screen->findChildren<QWidget*>();
-        for (QWidget* w : entries) {
-            const bool entry =
-                qobject_cast<QComboBox*>(w) ||
-                (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parent()));
-            if (entry) {
-                EXPECT_FALSE(w->accessibleName().isEmpty())
-                    << window.name << " " << w->objectName().toStdString();
-            }
-        }
-
         screen->close();
         discardClosed();
     }

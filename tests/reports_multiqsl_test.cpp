@@ -1,18 +1,14 @@
-#include "codepage.h"
 #include "multi_qsl.h"
 #include "programdirectory.h"
 #include "qsosearch.h"
 #include "reports_support.h"
-#include "reportscreens.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -35,13 +31,7 @@ protected:
         screen->show();
         return screen;
     }
-    QStringList shown(Multi_QSL* screen) const {
-        auto* list = screen->findChild<QListView*>("Liste_QSO");
-        QStringList lines;
-        for (int row = 0; row < list->model()->rowCount(); ++row)
-            lines.append(list->model()->index(row, 0).data().toString());
-        return lines;
-    }
+    static QStringList shown(Multi_QSL* screen) { return shownIn(screen, "Liste_QSO"); }
     void search(Multi_QSL* screen, const QString& text) {
         Keyboard::clickInto(child<QLineEdit>(screen, "Indicatif"));
         Keyboard::press(Qt::Key_A, Qt::ControlModifier);
@@ -86,23 +76,17 @@ TEST(QslMarking, OnlyColumn137Changes) {
     EXPECT_EQ(markQslReceived({"F5ABC"}, {1}), QStringList{"F5ABC*"});
 }
 
-TEST_F(MultiQsl, OpensWithTheCallsignAndNoSearch) {
+TEST_F(MultiQsl, OpensWithTheCallsignAndListsUnconfirmedQsosOnly) {
     Multi_QSL* screen = open("F5ABC");
     EXPECT_EQ(screen->windowTitle(), "Enregistrement des QSL multiples");
     EXPECT_EQ(child<QLineEdit>(screen, "Indicatif")->text(), "F5ABC");
     EXPECT_TRUE(shown(screen).isEmpty());
     EXPECT_FALSE(child<QPushButton>(screen, "Enregistre")->isEnabled());
-    EXPECT_EQ(child<QLabel>(screen, "Label3")->text(), "Pour rechercher les QSO avec la station");
-    EXPECT_EQ(child<QLabel>(screen, "Label1")->text(),
-              "Cochez dans la liste ci-dessus les QSL reçues puis cliquez sur");
-    EXPECT_EQ(child<QPushButton>(screen, "Recherche")->text(), "Rechercher");
-    EXPECT_EQ(child<QPushButton>(screen, "Enregistre")->text(), "Enregistrer");
-    EXPECT_LE(screen->width(), 1366);
-    EXPECT_LE(screen->height(), 740);
-}
-
-TEST_F(MultiQsl, SearchListsUnconfirmedQsosOnly) {
-    Multi_QSL* screen = open("");
+    EXPECT_EQ((QStringList{child<QLabel>(screen, "Label3")->text(),
+                           child<QLabel>(screen, "Label1")->text()}),
+              (QStringList{"Pour rechercher les QSO avec la station",
+                           "Cochez dans la liste ci-dessus les QSL reçues puis cliquez sur"}));
+    EXPECT_TRUE(screen->width() <= 1366 && screen->height() <= 740);
     const struct {
         const char* text;
         QList<int> rows;
@@ -144,49 +128,21 @@ TEST_F(MultiQsl, ThreeTicksChangeExactlyThreeBytes) {
     EXPECT_EQ(shown(screen), listed({1, 3}));
 }
 
-TEST_F(MultiQsl, NothingTickedChangesNothing) {
+TEST_F(MultiQsl, NothingTickedOrAFailedRewriteChangesNothing) {
     Multi_QSL* screen = open("");
     search(screen, "ZZ");
     save(screen);
     search(screen, "");
     save(screen);
-    EXPECT_EQ(dialogs.messages, QStringList(2, "Selectionnez un ou plusieurs QSO"));
-    EXPECT_EQ(readBytes("F5XYZ_DCI.log"), original);
-    EXPECT_EQ(qsoList.reloads, 0);
-    EXPECT_EQ(shown(screen).size(), 5);
-    EXPECT_FALSE(dirEntries().contains("Temporaire4.txt"));
-}
-
-TEST_F(MultiQsl, FailedRewriteMarksNoneOfThem) {
     // A directory in the way of the scratch file: the rewrite cannot be made.
     ASSERT_TRUE(QDir(ProgramDirectory::path()).mkdir("Temporaire4.txt"));
-    Multi_QSL* screen = open("");
-    search(screen, "");
     tick(screen, {0, 1});
     save(screen);
     EXPECT_EQ(dialogs.messages,
-              QStringList{"Impossible d'enregistrer le fichier F5XYZ_DCI.log, il n'a pas été "
-                          "modifié."});
+              (QStringList{"Selectionnez un ou plusieurs QSO", "Selectionnez un ou plusieurs QSO",
+                           "Impossible d'enregistrer le fichier F5XYZ_DCI.log, il n'a pas été "
+                           "modifié."}));
     EXPECT_EQ(readBytes("F5XYZ_DCI.log"), original);
     EXPECT_EQ(qsoList.reloads, 0);
     EXPECT_EQ(shown(screen).size(), 5);
-}
-
-TEST_F(MultiQsl, OpensModallyFromTheButtonAndWaits) {
-    bool checked = false;
-    QTimer::singleShot(0, [&] {
-        auto* screen = qobject_cast<Multi_QSL*>(QApplication::activeModalWidget());
-        ASSERT_NE(screen, nullptr);
-        checked = true;
-        EXPECT_EQ(child<QLineEdit>(screen, "Indicatif")->text(), "IK2F5X");
-        search(screen, "IK2F5X");
-        tick(screen, {0});
-        save(screen);
-        Keyboard::clickInto(child<QPushButton>(screen, "Quitter"));
-        Keyboard::pressButton();
-    });
-    openMultiQsl(qsoList, "IK2F5X", nullptr);
-    EXPECT_TRUE(checked);
-    EXPECT_EQ(decodeCp1252(readBytes("F5XYZ_DCI.log")).split("\r\n").value(1).mid(136, 1), "*");
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

@@ -42,14 +42,7 @@ protected:
         return existingScreen<Recherche_Indicatif>();
     }
     QStringList results() const {
-        auto* list = existingScreen<Recherche_Indicatif>()->findChild<QListView*>("QSO_Effectues");
-        QStringList lines;
-        for (int row = 0; row < list->model()->rowCount(); ++row)
-            lines.append(list->model()->index(row, 0).data().toString());
-        return lines;
-    }
-    QString field(const char* name) const {
-        return existingScreen<Recherche_Indicatif>()->findChild<QLineEdit*>(name)->text();
+        return shownIn(existingScreen<Recherche_Indicatif>(), "QSO_Effectues");
     }
     bool option(int index) const {
         return existingScreen<Recherche_Indicatif>()
@@ -81,50 +74,6 @@ TEST(SearchRules, ChecksOnEnterInTheirOrder) {
         EXPECT_EQ(checkSearchField(by, text), message) << text;
 }
 
-TEST(SearchRules, TextCleanUp) {
-    EXPECT_EQ(capitalsAToZ("iz1/f5abc-é"), "IZ1/F5ABC-é");
-    const std::pair<const char*, const char*> breaks[] = {
-        {"\r\nF5", "F5"}, {"\r\n", ""}, {"F5\r\n", "F5\r\n"}, {"\nF5", "\nF5"}, {"", ""}};
-    for (const auto& [text, clean] : breaks)
-        EXPECT_EQ(withoutLeadingLineBreak(text), clean);
-}
-
-TEST(SearchRules, SearchesEachWay) {
-    const QStringList list = listOf(kLog);
-    const QString f5_1 = result(1, "F5ABC", "05/12/26", "RM001");
-    const QString f5_2 = result(2, "IK2F5X", "12/05/07", "MI012");
-    const QString f5_3 = result(3, "F5ABC", "12/05/07", "MI012", true);
-    const QString i1_4 = result(4, "I1XYZ", "12/05/07", "TO001");
-    const QString f5_5 = result(5, "F5ABC", "05/12/26", "RM001");
-    const struct {
-        SearchBy by;
-        QString text;
-        QStringList results;
-        QString message;
-        bool stopped;
-    } cases[] = {{SearchBy::Callsign, "F5", {f5_1, f5_2, f5_3, f5_5}, "", false},
-                 {SearchBy::Callsign, "f5a", {f5_1, f5_3, f5_5}, "", false},
-                 {SearchBy::Callsign, "\r\nI1", {i1_4}, "", false},
-                 {SearchBy::Callsign, "F5ABCX", {}, "Pas de QSO trouvé", false},
-                 {SearchBy::Callsign, "\r\n", {}, "Entrez un indicatif", true},
-                 {SearchBy::Date, "12/05/07", {f5_2, f5_3, i1_4}, "", false},
-                 {SearchBy::Date, "12/05/0", {}, "Pas de QSO trouvé", false},
-                 {SearchBy::Date, "", {}, "Entrez une date", true},
-                 {SearchBy::Reference, "mi012", {f5_2, f5_3}, "", false},
-                 {SearchBy::Reference, "MI01 ", {}, "Pas de QSO trouvé", false},
-                 {SearchBy::Reference, "", {}, "Entrez un departement", true}};
-    for (const auto& c : cases) {
-        const SearchOutcome outcome = searchQsos(list, c.by, c.text);
-        EXPECT_EQ(outcome.results, c.results) << c.text.toStdString();
-        EXPECT_EQ(outcome.message, c.message) << c.text.toStdString();
-        EXPECT_EQ(outcome.stopped, c.stopped) << c.text.toStdString();
-    }
-    // An empty list finds nothing whatever was typed.
-    const SearchOutcome none = searchQsos({}, SearchBy::Date, "");
-    EXPECT_EQ(none.message, "Pas de QSO trouvé");
-    EXPECT_FALSE(none.stopped);
-}
-
 TEST(SearchRules, ChosenResultFindsItsOwnQsoAmongTwins) {
     const QStringList list = listOf(kLog);
     EXPECT_EQ(resultRow(list, result(5, "F5ABC", "05/12/26", "RM001")), 4);
@@ -134,8 +83,8 @@ TEST(SearchRules, ChosenResultFindsItsOwnQsoAmongTwins) {
 
 TEST(SearchRules, WideNumbersOfALongList) {
     // A hundred thousand QSOs take six columns for their numbers.
-    QStringList log{logLine("F5ABC", "RM001", "05/12/26")};
-    log +=
+    const QStringList log =
+        QStringList{logLine("F5ABC", "RM001", "05/12/26")} +
         QStringList(99999, logLine("I1XYZ", "TO001", "12/05/07", "14:30", "SSB", "14 Mhz", true));
     QStringList list;
     for (int i = 0; i < log.size(); ++i)
@@ -145,139 +94,100 @@ TEST(SearchRules, WideNumbersOfALongList) {
     EXPECT_TRUE(found.results[0].startsWith("     1  F5ABC          05/12/26  RM001  CASTELLO"));
     EXPECT_EQ(resultRow(list, found.results[0]), 0);
     EXPECT_EQ(qsoNumber(list.last(), int(list.size())), 100000);
-    EXPECT_EQ(qsoNumber(list.first(), int(list.size())), 1);
     EXPECT_EQ(unconfirmedQsos(list, ""), QStringList{list.first()});
 }
 
-TEST_F(Search, OpensOnTheCallsignReadyToType) {
+TEST_F(Search, OpensOnTheCallsignAndEachFieldSearchesOrRefusesOnEnter) {
     Recherche_Indicatif* screen = open();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->windowTitle(), "Recherche QSO");
-    EXPECT_TRUE(option(1));
     EXPECT_EQ(child<QLabel>(screen, "Label13")->text(),
               "      N°   Indicatif                Date    N° DCI                   Nom de "
               "l'activité ");
-    EXPECT_EQ(child<QLabel>(screen, "Label3")->text(), "Rechercher un QSO par ...");
-    EXPECT_EQ(child<QLabel>(screen, "Label10")->text(), "QSL");
-    EXPECT_EQ(child<QListView>(screen, "QSO_Effectues")->toolTip(),
-              "Cliquez sur le QSO pour le selectionner");
-    EXPECT_EQ(child<QPushButton>(screen, "Command1")->text(), "Quitter");
-    EXPECT_EQ(Keyboard::focused(), child<QWidget>(screen, "Indica"));
-    EXPECT_LE(screen->width(), 1366);
-    EXPECT_LE(screen->height(), 740);
+    EXPECT_TRUE(screen->width() <= 1366 && screen->height() <= 740);
+    const QStringList f5abc{result(1, "F5ABC", "05/12/26", "RM001"),
+                            result(3, "F5ABC", "12/05/07", "MI012", true),
+                            result(5, "F5ABC", "05/12/26", "RM001")};
+    const QStringList mi012{result(2, "IK2F5X", "12/05/07", "MI012"),
+                            result(3, "F5ABC", "12/05/07", "MI012", true)};
+    const QStringList kept{"(a refusal keeps the results shown)"};
+    const struct {
+        const char* reach; // how the hand gets there: a click into a field or on an option
+        QString typed;     // typed into the emptied field, or pasted when it starts a line
+        QStringList results;
+        const char* message;
+        int option;
+        const char* left; // what the field shows afterwards
+    } steps[] = {
+        {"Indica", "f5a", f5abc, nullptr, 1, ""},
+        {"Indica", "f5", {f5abc[0], mi012[0], f5abc[1], f5abc[2]}, nullptr, 1, ""},
+        {"Indica", "iz1/f5abcd/pq", kept, "Attention 12 caracteres maxi pour l'indicatif", 1,
+         "IZ1/F5ABCD/PQ"},
+        {"Indica", "", kept, "Entrez un indicatif", 1, ""},
+        {"Indica", "zz9", {}, "Pas de QSO trouvé", 1, ""},
+        {"Indica", "\r\nI1", {result(4, "I1XYZ", "12/05/07", "TO001")}, nullptr, 1, ""},
+        {"Data", "12-05-07", kept, "Attention le format date doit etre JJ/MM/AA", 2, "12-05-07"},
+        {"Data", "12/05/2007", kept, "Attention 8 caracteres maxi pour la date (format jj/mm/aa)",
+         2, "12/05/2007"},
+        {"Data", "12/05/07", mi012 + QStringList{result(4, "I1XYZ", "12/05/07", "TO001")}, nullptr,
+         2, ""},
+        {"Data", "12/05/0", {}, "Pas de QSO trouvé", 2, ""},
+        {"Option1_3", "mi01", kept, "Attention 5 caracteres pour la reference", 3, "MI01"},
+        {"Depa", "mi012", mi012, nullptr, 3, ""},
+        {"Data", "05/12/26", {f5abc[0], f5abc[2]}, nullptr, 2, ""},
+        // Tabbed back to, the callsign field searches by the option still selected.
+        {"Backtab", "F5", {}, "Entrez une date", 2, "F5"},
+    };
+    QStringList messages;
+    for (const auto& step : steps) {
+        const QStringList before = results();
+        const QString reach = step.reach;
+        if (reach.startsWith("Option")) {
+            QTest::mouseClick(child<QRadioButton>(screen, reach), Qt::LeftButton);
+        } else if (reach == "Backtab") {
+            for (int n = 0; n < 8 && Keyboard::focused()->objectName() != "Indica"; ++n)
+                Keyboard::press(Qt::Key_Backtab);
+        } else {
+            Keyboard::clickInto(child<QWidget>(screen, reach));
+        }
+        auto* field = qobject_cast<QLineEdit*>(Keyboard::focused());
+        ASSERT_NE(field, nullptr) << step.reach;
+        Keyboard::press(Qt::Key_A, Qt::ControlModifier);
+        Keyboard::press(Qt::Key_Delete);
+        if (step.typed.startsWith("\r\n")) {
+            QGuiApplication::clipboard()->setText(step.typed);
+            Keyboard::press(Qt::Key_V, Qt::ControlModifier);
+        } else {
+            Keyboard::type(step.typed);
+        }
+        Keyboard::enter();
+        if (step.message)
+            messages.append(step.message);
+        const std::string what = step.typed.toStdString();
+        EXPECT_EQ(results(), step.results == kept ? before : step.results) << what;
+        EXPECT_EQ(dialogs.messages, messages) << what;
+        EXPECT_TRUE(option(step.option)) << what;
+        EXPECT_EQ(field->text(), step.left) << what;
+    }
 }
 
-TEST_F(Search, ByCallsignTypedInLowerCase) {
-    open();
-    Keyboard::type("f5a");
-    EXPECT_EQ(field("Indica"), "F5A");
-    Keyboard::enter();
-    EXPECT_EQ(results(), (QStringList{result(1, "F5ABC", "05/12/26", "RM001"),
-                                      result(3, "F5ABC", "12/05/07", "MI012", true),
-                                      result(5, "F5ABC", "05/12/26", "RM001")}));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(field("Indica"), "");
-}
+TEST_F(Search, QuitterClosesAndAClickOnAResultSelectsThatQsoAndCloses) {
+    QPointer<QWidget> window = open();
+    QTest::mouseClick(child<QRadioButton>(window, "Option1_2"), Qt::LeftButton);
+    Keyboard::clickInto(child<QWidget>(window, "Command1"));
+    Keyboard::pressButton();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 
-TEST_F(Search, CallsignRefusals) {
-    open();
-    Keyboard::typeEnter("iz1/f5abcd/pq");
-    EXPECT_EQ(dialogs.messages, QStringList{"Attention 12 caracteres maxi pour l'indicatif"});
-    EXPECT_EQ(field("Indica"), "IZ1/F5ABCD/PQ");
-    EXPECT_TRUE(results().isEmpty());
-    Keyboard::press(Qt::Key_A, Qt::ControlModifier);
-    Keyboard::press(Qt::Key_Delete);
-    Keyboard::enter();
-    EXPECT_EQ(dialogs.messages.last(), "Entrez un indicatif");
-    Keyboard::typeEnter("zz9");
-    EXPECT_EQ(dialogs.messages.last(), "Pas de QSO trouvé");
-    EXPECT_EQ(dialogs.messages.size(), 3);
-}
-
-TEST_F(Search, ByDateAfterAClickInTheDateField) {
-    Recherche_Indicatif* screen = open();
-    Keyboard::clickInto(child<QWidget>(screen, "Data"));
-    EXPECT_TRUE(option(2));
-    Keyboard::typeEnter("12-05-07");
-    EXPECT_EQ(dialogs.messages, QStringList{"Attention le format date doit etre JJ/MM/AA"});
-    EXPECT_EQ(field("Data"), "12-05-07");
-    Keyboard::press(Qt::Key_A, Qt::ControlModifier);
-    Keyboard::typeEnter("12/05/2007");
-    EXPECT_EQ(dialogs.messages.last(),
-              "Attention 8 caracteres maxi pour la date (format jj/mm/aa)");
-    EXPECT_EQ(field("Data"), "12/05/2007");
-    Keyboard::press(Qt::Key_A, Qt::ControlModifier);
-    Keyboard::typeEnter("12/05/07");
-    EXPECT_EQ(results(), (QStringList{result(2, "IK2F5X", "12/05/07", "MI012"),
-                                      result(3, "F5ABC", "12/05/07", "MI012", true),
-                                      result(4, "I1XYZ", "12/05/07", "TO001")}));
-    EXPECT_EQ(field("Data"), "");
-    Keyboard::typeEnter("12/05/0");
-    EXPECT_EQ(dialogs.messages.last(), "Pas de QSO trouvé");
-    EXPECT_TRUE(results().isEmpty());
-    EXPECT_EQ(dialogs.messages.size(), 3);
-}
-
-TEST_F(Search, ByReferenceChosenWithItsOption) {
-    Recherche_Indicatif* screen = open();
-    QTest::mouseClick(child<QRadioButton>(screen, "Option1_3"), Qt::LeftButton);
-    EXPECT_EQ(Keyboard::focused(), child<QWidget>(screen, "Depa"));
-    Keyboard::typeEnter("mi01");
-    EXPECT_EQ(dialogs.messages, QStringList{"Attention 5 caracteres pour la reference"});
-    EXPECT_EQ(field("Depa"), "MI01");
-    Keyboard::typeEnter("2");
-    EXPECT_EQ(results(), (QStringList{result(2, "IK2F5X", "12/05/07", "MI012"),
-                                      result(3, "F5ABC", "12/05/07", "MI012", true)}));
-    EXPECT_EQ(field("Depa"), "");
-    EXPECT_EQ(dialogs.messages.size(), 1);
-}
-
-TEST_F(Search, EnterInTheCallsignFieldSearchesByTheSelectedOption) {
-    Recherche_Indicatif* screen = open();
-    Keyboard::clickInto(child<QWidget>(screen, "Data"));
-    Keyboard::typeEnter("05/12/26");
-    EXPECT_EQ(results().size(), 2);
-    // Tab back to the callsign field: its option is not selected.
-    Keyboard::press(Qt::Key_Backtab);
-    Keyboard::press(Qt::Key_Backtab);
-    ASSERT_EQ(Keyboard::focused(), child<QWidget>(screen, "Indica"));
-    EXPECT_TRUE(option(2));
-    Keyboard::typeEnter("F5");
-    EXPECT_EQ(dialogs.messages, QStringList{"Entrez une date"});
-    EXPECT_TRUE(results().isEmpty());
-    EXPECT_EQ(field("Indica"), "F5");
-}
-
-TEST_F(Search, LeadingLineBreakOfAPastedTextIsRemoved) {
-    open();
-    QGuiApplication::clipboard()->setText("\r\nI1");
-    Keyboard::press(Qt::Key_V, Qt::ControlModifier);
-    Keyboard::enter();
-    EXPECT_EQ(results(), QStringList{result(4, "I1XYZ", "12/05/07", "TO001")});
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(Search, ClickOnAResultSelectsThatQsoAndCloses) {
-    Recherche_Indicatif* screen = open();
-    QPointer<QWidget> window = screen;
+    // The next opening starts afresh on the callsign.
+    window = open();
+    EXPECT_TRUE(option(1));
     Keyboard::typeEnter("F5ABC");
     ASSERT_EQ(results().size(), 3);
-    auto* list = child<QListView>(screen, "QSO_Effectues");
+    auto* list = child<QListView>(window, "QSO_Effectues");
     const QRect third = list->visualRect(list->model()->index(2, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third.center());
     EXPECT_EQ(qsoList.selected, QList<int>{4});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-}
-
-TEST_F(Search, QuitterClosesAndTheNextOpeningStartsAfresh) {
-    Recherche_Indicatif* screen = open();
-    QPointer<QWidget> window = screen;
-    QTest::mouseClick(child<QRadioButton>(screen, "Option1_2"), Qt::LeftButton);
-    Keyboard::clickInto(child<QWidget>(screen, "Command1"));
-    Keyboard::pressButton();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-    openRechercheIndicatif(qsoList);
-    EXPECT_TRUE(option(1));
 }

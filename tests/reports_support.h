@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QListView>
 #include <QPointer>
 
 // Main's QSO list as the search and the QSL marking see it: the list lines of the station log.
@@ -54,6 +55,14 @@ protected:
         T* found = screen->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
+    }
+    // The lines the list shows.
+    static QStringList shownIn(QWidget* screen, const QString& listName) {
+        const QAbstractItemModel* model = child<QListView>(screen, listName)->model();
+        QStringList lines;
+        for (int row = 0; row < model->rowCount(); ++row)
+            lines.append(model->index(row, 0).data().toString());
+        return lines;
     }
     FakeQsoList qsoList;
 };
