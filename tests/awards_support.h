@@ -12,17 +12,8 @@
 #include <QStringListModel>
 
 // Award windows are top-level windows kept between calls; each test ends with none left.
-class AwardScreenTest : public ProgramTest {
+class AwardScreenTest : public ScreenTest {
 protected:
-    void TearDown() override {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            windows.append(w);
-        for (const QPointer<QWidget>& w : windows)
-            delete w.data();
-        ProgramTest::TearDown();
-    }
-
     template <class T = QWidget> static T* child(QWidget* screen, const QString& name) {
         T* found = screen ? screen->findChild<T*>(name) : nullptr;
         EXPECT_NE(found, nullptr) << name.toStdString();

@@ -13,17 +13,8 @@
 #include <QTest>
 
 // Geographic screens are top-level windows kept between calls; each test ends with none left.
-class GeoScreenTest : public ProgramTest {
+class GeoScreenTest : public ScreenTest {
 protected:
-    void TearDown() override {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            windows.append(w);
-        for (const QPointer<QWidget>& w : windows)
-            delete w.data();
-        ProgramTest::TearDown();
-    }
-
     static void discardClosed() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

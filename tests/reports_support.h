@@ -34,16 +34,8 @@ public:
 };
 
 // Screens are top-level windows; each test ends with none left.
-class ReportScreenTest : public ProgramTest {
+class ReportScreenTest : public ScreenTest {
 protected:
-    void TearDown() override {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            windows.append(w);
-        for (const QPointer<QWidget>& w : windows)
-            delete w.data();
-        ProgramTest::TearDown();
-    }
     // The station's log, loaded into the list as Main loads it.
     void useLog(const QStringList& lines) {
         setStation("F5XYZ", lines);

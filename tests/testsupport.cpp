@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
@@ -54,6 +55,15 @@ void ProgramTest::SetUp() {
 void ProgramTest::TearDown() {
     Dialogs::setInstance(nullptr);
     Clock::setInstance(nullptr);
+}
+
+void ScreenTest::TearDown() {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        windows.append(w);
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data();
+    ProgramTest::TearDown();
 }
 
 QString ProgramTest::path(const QString& fileName) const {

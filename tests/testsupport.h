@@ -61,6 +61,12 @@ protected:
     FakeClock clock;
 };
 
+// Screens are top-level windows kept between calls; each test ends with none left.
+class ScreenTest : public ProgramTest {
+protected:
+    void TearDown() override;
+};
+
 // The lines, each ended by CR LF, one byte per character.
 QByteArray crlf(const QStringList& lines);
 // A line of the castle list in its columns.
