@@ -61,18 +61,8 @@ inline QString awardQso(const QString& callsign, const QString& district, const 
                         bool qsl = false, const QString& reference = "CN001",
                         const QString& date = "12/05/07", const QString& time = "14:30",
                         const QString& mode = "SSB", const QString& band = "14 Mhz") {
-    QsoRecord r;
-    r.callsign = callsign;
+    QsoRecord r = sampleQso(callsign, reference, date, time, mode, band, qsl);
     r.district = district;
-    r.reference = reference;
-    r.date = date;
-    r.time = time;
-    r.mode = mode;
-    r.band = band;
-    r.rstReceived = "59";
-    r.rstSent = "59";
-    r.castleName = "CASTELLO " + reference;
-    r.qslReceived = qsl;
     r.locator = locator;
     return BuildLogLine(r);
 }

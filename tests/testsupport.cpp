@@ -93,6 +93,11 @@ QStringList ProgramTest::dirEntries() const {
 
 QString logLine(const QString& callsign, const QString& reference, const QString& date,
                 const QString& time, const QString& mode, const QString& band, bool qsl) {
+    return BuildLogLine(sampleQso(callsign, reference, date, time, mode, band, qsl));
+}
+
+QsoRecord sampleQso(const QString& callsign, const QString& reference, const QString& date,
+                    const QString& time, const QString& mode, const QString& band, bool qsl) {
     QsoRecord r;
     r.callsign = callsign;
     r.reference = reference;
@@ -106,7 +111,7 @@ QString logLine(const QString& callsign, const QString& reference, const QString
     r.district = "12";
     r.locator = "JN61";
     r.qslReceived = qsl;
-    return BuildLogLine(r);
+    return r;
 }
 
 QByteArray crlf(const QStringList& lines) {

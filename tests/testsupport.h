@@ -1,6 +1,7 @@
 #pragma once
 #include "clock.h"
 #include "dialogs.h"
+#include "qsorecord.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -73,7 +74,10 @@ QByteArray crlf(const QStringList& lines);
 QByteArray castleLine(const char* reference, const char* name, const char* district,
                       const char* locator);
 
-// A complete 142-column log line from a few fields.
+// A QSO of castle "CASTELLO <reference>", district 12, JN61, reports 59, from a few fields.
+QsoRecord sampleQso(const QString& callsign, const QString& reference, const QString& date,
+                    const QString& time, const QString& mode, const QString& band, bool qsl);
+// Its complete 142-column log line.
 QString logLine(const QString& callsign, const QString& reference, const QString& date = "05/12/26",
                 const QString& time = "14:30", const QString& mode = "SSB",
                 const QString& band = "14 Mhz", bool qsl = false);
