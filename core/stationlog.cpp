@@ -1,6 +1,7 @@
 #include "stationlog.h"
 
 #include "codepage.h"
+#include "linetable.h"
 #include "programdirectory.h"
 #include "qsorecord.h"
 #include "textfile.h"
@@ -10,12 +11,44 @@
 
 namespace {
 
+char16_t unit(QChar c) {
+    return c.unicode();
+}
+char16_t unit(char c) {
+    return static_cast<unsigned char>(c);
+}
+
 // The number formed by two digits at `at`, or -1.
-int twoDigits(QStringView s, qsizetype at) {
-    const QChar a = s[at], b = s[at + 1];
+template <class View> int twoDigits(View s, qsizetype at) {
+    const char16_t a = unit(s[at]), b = unit(s[at + 1]);
     if (a < u'0' || a > u'9' || b < u'0' || b > u'9')
         return -1;
-    return (a.unicode() - u'0') * 10 + (b.unicode() - u'0');
+    return (a - u'0') * 10 + (b - u'0');
+}
+
+// Digits, '/' and ':' are the same in a decoded line and in its bytes.
+template <class View> qint64 instantOf(View line) {
+    if (line.size() < LogColumns::kTime + 5)
+        return -1;
+    const View date = line.sliced(LogColumns::kDate, 8);
+    const View time = line.sliced(LogColumns::kTime, 5);
+    if (unit(date[2]) != u'/' || unit(date[5]) != u'/' || unit(time[2]) != u':')
+        return -1;
+    const int day = twoDigits(date, 0), month = twoDigits(date, 3), yy = twoDigits(date, 6);
+    const int hours = twoDigits(time, 0), minutes = twoDigits(time, 3);
+    if (day < 0 || month < 0 || yy < 0 || hours < 0 || minutes < 0)
+        return -1;
+    const qint64 year = widenedYear(yy);
+    return (((year * 100 + month) * 100 + day) * 100 + hours) * 100 + minutes;
+}
+
+// The bytes a line read from the log has, or nothing when a character has no byte: such a text
+// equals no line of the file.
+std::optional<QByteArray> exactBytes(const QString& text) {
+    for (const QChar c : text)
+        if (!isCp1252Encodable(c))
+            return std::nullopt;
+    return encodeCp1252(text);
 }
 
 // The bytes of a fixed column, cut short past the end of the line.
@@ -40,18 +73,7 @@ QString widenedDate(QStringView date) {
 }
 
 qint64 recordInstant(QStringView line) {
-    if (line.size() < LogColumns::kTime + 5)
-        return -1;
-    const QStringView date = line.mid(LogColumns::kDate, 8);
-    const QStringView time = line.mid(LogColumns::kTime, 5);
-    if (date[2] != u'/' || date[5] != u'/' || time[2] != u':')
-        return -1;
-    const int day = twoDigits(date, 0), month = twoDigits(date, 3), yy = twoDigits(date, 6);
-    const int hours = twoDigits(time, 0), minutes = twoDigits(time, 3);
-    if (day < 0 || month < 0 || yy < 0 || hours < 0 || minutes < 0)
-        return -1;
-    const qint64 year = widenedYear(yy);
-    return (((year * 100 + month) * 100 + day) * 100 + hours) * 100 + minutes;
+    return instantOf(line);
 }
 
 StationLog::StationLog(const QString& callsign)
@@ -100,49 +122,70 @@ bool StationLog::appendQso(const QString& line) const {
 }
 
 bool StationLog::replaceQso(const QString& newLine, const QString& oldLine, int lineNumber) const {
-    QStringList lines;
-    if (!loadQsoList(lines))
+    LineTable lines;
+    if (!lines.read(m_path))
         return false;
-    qsizetype at = lineNumber - 1;
-    if (at < 0 || at >= lines.size() || lines[at] != oldLine)
-        at = lines.indexOf(oldLine);
-    if (at >= 0)
-        lines[at] = newLine;
-    else
-        lines.append(newLine);
-    return rewrite(lines, "Temporaire.txt");
+    const std::optional<QByteArray> old = exactBytes(oldLine);
+    const auto holdsOld = [&](int row) { return old && lines.bytes(row) == *old; };
+    int at = lineNumber - 1;
+    if (at < 0 || at >= lines.size() || !holdsOld(at)) {
+        at = -1;
+        for (int row = 0; row < lines.size() && at < 0; ++row)
+            if (holdsOld(row))
+                at = row;
+    }
+    const QByteArray replacement = encodeCp1252(newLine);
+    LineWriter out(lines.rewrittenSize() + replacement.size() + 2);
+    if (at >= 0) {
+        out.addRows(lines, 0, at);
+        out.add(replacement);
+        out.addRows(lines, at + 1, lines.size());
+    } else {
+        out.addRows(lines, 0, lines.size());
+        out.add(replacement);
+    }
+    return rewriteFile(m_path, scratch("Temporaire.txt"), out.data());
 }
 
 bool StationLog::deleteQso(const QString& line, int lineNumber) const {
-    QStringList lines;
-    if (!loadQsoList(lines))
+    LineTable lines;
+    if (!lines.read(m_path))
         return false;
-    const qsizetype at = lineNumber - 1;
-    if (at >= 0 && at < lines.size() && lines[at] == line)
-        lines.removeAt(at);
-    else
-        lines.removeAll(line);
-    return rewrite(lines, "Temporaire.txt");
+    const std::optional<QByteArray> gone = exactBytes(line);
+    const auto holdsGone = [&](int row) { return gone && lines.bytes(row) == *gone; };
+    const int at = lineNumber - 1;
+    // The selected record alone; when it no longer holds the text, every record that does.
+    const bool atSelected = at >= 0 && at < lines.size() && holdsGone(at);
+    LineWriter out(lines.rewrittenSize());
+    for (int row = 0; row < lines.size(); ++row) {
+        if (atSelected ? row == at : holdsGone(row))
+            continue;
+        out.add(lines.bytes(row));
+    }
+    return rewriteFile(m_path, scratch("Temporaire.txt"), out.data());
 }
 
 bool StationLog::insertQsoByDateTime(const QString& line) const {
     const qint64 instant = recordInstant(line);
     if (instant < 0)
         return false;
-    QStringList lines;
-    if (!loadQsoList(lines))
+    LineTable lines;
+    if (!lines.read(m_path))
         return false;
-    qsizetype at = lines.size();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+    int at = lines.size();
+    for (int row = 0; row < lines.size(); ++row) {
         // A record whose date cannot be read keeps its place and is passed over.
-        const qint64 other = recordInstant(lines[i]);
-        if (other >= instant) {
-            at = i;
+        if (instantOf(lines.bytes(row)) >= instant) {
+            at = row;
             break;
         }
     }
-    lines.insert(at, line);
-    return rewrite(lines, "Temporaire6.txt");
+    const QByteArray inserted = encodeCp1252(line);
+    LineWriter out(lines.rewrittenSize() + inserted.size() + 2);
+    out.addRows(lines, 0, at);
+    out.add(inserted);
+    out.addRows(lines, at, lines.size());
+    return rewriteFile(m_path, scratch("Temporaire6.txt"), out.data());
 }
 
 std::optional<QString> StationLog::findReference(const QString& reference) const {

@@ -1,6 +1,7 @@
 #include "textfile.h"
 
 #include "codepage.h"
+#include "linetable.h"
 #include "programdirectory.h"
 
 #include <QDir>
@@ -80,25 +81,7 @@ bool scanLines(const QString& path, const std::function<bool(QByteArrayView)>& v
     if (!f.open(QIODevice::ReadOnly))
         return false;
     const QByteArray all = f.readAll();
-    const char* p = all.constData();
-    const char* const end = p + all.size();
-    // Lines end in CR LF, LF or a lone CR; the next of each is looked up only once passed.
-    const char* cr = nullptr;
-    const char* lf = nullptr;
-    while (p < end) {
-        if (!cr || cr < p)
-            cr = static_cast<const char*>(memchr(p, '\r', end - p));
-        if (!lf || lf < p)
-            lf = static_cast<const char*>(memchr(p, '\n', end - p));
-        if (!cr)
-            cr = end;
-        if (!lf)
-            lf = end;
-        const char* stop = qMin(cr, lf);
-        if (visit(QByteArrayView(p, stop - p)))
-            break;
-        p = (stop == cr && stop + 1 < end && stop[1] == '\n') ? stop + 2 : stop + 1;
-    }
+    forEachLine(all, visit);
     return true;
 }
 
@@ -127,6 +110,10 @@ QByteArray encodeLines(const QStringList& lines) {
 }
 
 bool rewriteTextFile(const QString& target, const QString& scratchPath, const QStringList& lines) {
+    return rewriteFile(target, scratchPath, encodeLines(lines));
+}
+
+bool rewriteFile(const QString& target, const QString& scratchPath, const QByteArray& data) {
     const QString live = resolvedTarget(target);
     QString scratch = scratchPath;
     const QFileInfo liveInfo(live), scratchInfo(scratchPath);
@@ -139,7 +126,6 @@ bool rewriteTextFile(const QString& target, const QString& scratchPath, const QS
     struct stat old {};
     bool written = ::stat(QFile::encodeName(live).constData(), &old) != 0 ||
                    ::fchmod(f.handle(), old.st_mode & 07777) == 0;
-    const QByteArray data = encodeLines(lines);
     written = written && f.write(data) == data.size() && flushToDisk(f);
     f.close();
     if (!written || std::rename(QFile::encodeName(scratch).constData(),

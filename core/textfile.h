@@ -17,6 +17,8 @@ bool scanLines(const QString& path, const std::function<bool(QByteArrayView)>& v
 // link has the file it points at replaced. On any failure the target is untouched and the scratch
 // removed.
 bool rewriteTextFile(const QString& target, const QString& scratch, const QStringList& lines);
+// The same with the file's whole content given as bytes.
+bool rewriteFile(const QString& target, const QString& scratch, const QByteArray& data);
 
 // Appends one line and CR LF, first ending a last line left without one. On failure (a full
 // disk) the file is cut back to its former size, so no part of the record stays.

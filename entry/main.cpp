@@ -432,10 +432,8 @@ void Main::stationValidated() {
 
 void Main::LoadQsoList() {
     const StationLog log(StationCallsign());
-    QStringList lines;
-    if (!log.loadQsoList(lines))
+    if (!m_model->read(log.path()))
         showMessage(log.readFailureMessage());
-    m_model->setFileLines(std::move(lines));
     m_selectedRow = -1;
     if (m_model->rowCount() == 0)
         m_selectedListLine.clear();
@@ -454,8 +452,8 @@ QStringList Main::listLines() const {
     return out;
 }
 
-QString Main::fileLine(int row) const {
-    return m_model->fileLine(row);
+const LineTable& Main::qsoLines() const {
+    return m_model->fileLines();
 }
 
 void Main::selectRow(int row) {

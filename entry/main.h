@@ -29,9 +29,11 @@ public:
     // Clears and resets the entry fields: the New mode.
     void Efface();
 
+    // Every list line, in file order.
+    QStringList listLines() const;
+
     // QsoListAccess
-    QStringList listLines() const override;
-    QString fileLine(int row) const override;
+    const LineTable& qsoLines() const override;
     void selectRow(int row) override;
     void reload() override;
 

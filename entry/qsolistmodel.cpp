@@ -2,21 +2,32 @@
 
 #include "qsorecord.h"
 
-void QsoListModel::setFileLines(QStringList lines) {
+bool QsoListModel::read(const QString& path) {
+    LineTable lines;
+    const bool ok = lines.read(path);
+    reset(std::move(lines));
+    return ok;
+}
+
+void QsoListModel::clear() {
+    reset({});
+}
+
+void QsoListModel::reset(LineTable lines) {
     beginResetModel();
     m_lines = std::move(lines);
-    m_numberWidth = listNumberWidth(static_cast<int>(m_lines.size()));
+    m_numberWidth = listNumberWidth(m_lines.size());
     endResetModel();
 }
 
 QString QsoListModel::listLine(int row) const {
     if (row < 0 || row >= m_lines.size())
         return {};
-    return ListLine(row + 1, m_lines[row], m_numberWidth);
+    return ListLine(row + 1, m_lines.line(row), m_numberWidth);
 }
 
 int QsoListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+    return parent.isValid() ? 0 : m_lines.size();
 }
 
 QVariant QsoListModel::data(const QModelIndex& index, int role) const {

@@ -1,6 +1,7 @@
 #include "multi_qsl.h"
 
 #include "dialogs.h"
+#include "linetable.h"
 #include "programdirectory.h"
 #include "qsolistaccess.h"
 #include "qsosearch.h"
@@ -35,11 +36,11 @@ QPushButton* button(const QString& name, const QString& caption) {
 
 bool Modif_Fichier_Log(const QList<int>& numbers, const QString& Ind) {
     const StationLog log(Ind);
-    QStringList lines;
-    if (!log.loadQsoList(lines))
+    LineTable lines;
+    if (!lines.read(log.path()))
         return false;
-    return rewriteTextFile(log.path(), ProgramDirectory::filePath("Temporaire4.txt"),
-                           markQslReceived(lines, numbers));
+    return rewriteFile(log.path(), ProgramDirectory::filePath("Temporaire4.txt"),
+                       markQslReceived(lines, numbers));
 }
 
 Multi_QSL::Multi_QSL(QsoListAccess& qsoList, const QString& callsign, QWidget* parent)
@@ -95,9 +96,9 @@ Multi_QSL::Multi_QSL(QsoListAccess& qsoList, const QString& callsign, QWidget* p
 void Multi_QSL::rechercher() {
     m_enregistre->setEnabled(true);
     m_lines->clear();
-    const QStringList listLines = m_qsoList.listLines();
-    m_searchedCount = int(listLines.size());
-    for (const QString& line : unconfirmedQsos(listLines, m_indicatif->text())) {
+    const LineTable& log = m_qsoList.qsoLines();
+    m_searchedCount = log.size();
+    for (const QString& line : unconfirmedQsos(log, m_indicatif->text())) {
         auto* item = new QStandardItem(line);
         item->setCheckable(true);
         item->setEditable(false);

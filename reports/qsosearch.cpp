@@ -1,5 +1,7 @@
 #include "qsosearch.h"
 
+#include "codepage.h"
+#include "linetable.h"
 #include "qsorecord.h"
 
 namespace {
@@ -21,6 +23,41 @@ QString listCallsign(const QString& listLine, int shift) {
 
 // Only the part of the result line that the choice compares.
 constexpr int kComparedLength = 137;
+
+// The rows of a log as the QSO list shows them. A line that has every column puts each field
+// at the same place in its list line as in its bytes, so a compared field is decoded alone;
+// a shorter line shifts the list's columns and is compared on its whole list line.
+class ListedLog {
+public:
+    explicit ListedLog(const LineTable& log)
+        : m_log(log), m_width(listNumberWidth(log.size())), m_shift(m_width - 5) {}
+
+    int size() const { return m_log.size(); }
+    int shift() const { return m_shift; }
+    bool hasEveryColumn(int row) const {
+        return m_log.bytes(row).size() >= LogColumns::kLineLength;
+    }
+    QByteArrayView bytes(int row) const { return m_log.bytes(row); }
+    // A field of a line that has every column, decoded into a buffer kept from row to row.
+    QStringView field(int row, int logStart, int width) {
+        decodeCp1252Into(m_log.bytes(row).sliced(logStart, width), m_field);
+        return m_field;
+    }
+    QString listLine(int row) const { return ListLine(row + 1, m_log.line(row), m_width); }
+
+private:
+    const LineTable& m_log;
+    const int m_width;
+    const int m_shift;
+    QString m_field;
+};
+
+// The callsign columns of a row hold the text.
+bool callsignHolds(ListedLog& log, int row, const QString& wanted) {
+    if (log.hasEveryColumn(row))
+        return log.field(row, LogColumns::kCallsign, 12).trimmed().contains(wanted);
+    return listCallsign(log.listLine(row), log.shift()).contains(wanted);
+}
 
 } // namespace
 
@@ -69,51 +106,63 @@ QString searchResultLine(const QString& listLine, int lineCount) {
            listColumns(listLine, shift, 43, 5) + "  " + listColumns(listLine, shift, 90, 63);
 }
 
-SearchOutcome searchQsos(const QStringList& listLines, SearchBy by, const QString& fieldText) {
+SearchOutcome searchQsos(const LineTable& logLines, SearchBy by, const QString& fieldText) {
     SearchOutcome outcome;
-    const int lineCount = int(listLines.size());
-    const int shift = shiftOf(lineCount);
+    ListedLog log(logLines);
     const QString wanted = withoutLeadingLineBreak(fieldText).toUpper();
-    for (const QString& line : listLines) {
-        if (wanted.isEmpty()) {
-            outcome.stopped = true;
-            outcome.message = by == SearchBy::Callsign ? QStringLiteral("Entrez un indicatif")
-                              : by == SearchBy::Date   ? QStringLiteral("Entrez une date")
-                                                       : QStringLiteral("Entrez un departement");
-            return outcome;
-        }
+    if (wanted.isEmpty() && log.size() > 0) {
+        outcome.stopped = true;
+        outcome.message = by == SearchBy::Callsign ? QStringLiteral("Entrez un indicatif")
+                          : by == SearchBy::Date   ? QStringLiteral("Entrez une date")
+                                                   : QStringLiteral("Entrez un departement");
+        return outcome;
+    }
+    for (int row = 0; row < log.size(); ++row) {
         bool hit = false;
-        if (by == SearchBy::Callsign)
-            hit = listCallsign(line, shift).contains(wanted);
-        else if (by == SearchBy::Date)
-            hit = listColumns(line, shift, 50, 8).trimmed() == wanted;
-        else
-            hit = listColumns(line, shift, 43, 5) == wanted;
+        if (by == SearchBy::Callsign) {
+            hit = callsignHolds(log, row, wanted);
+        } else if (log.hasEveryColumn(row)) {
+            hit = by == SearchBy::Date ? log.field(row, LogColumns::kDate, 8).trimmed() == wanted
+                                       : log.field(row, LogColumns::kReference, 5) == wanted;
+        } else {
+            const QString line = log.listLine(row);
+            hit = by == SearchBy::Date ? listColumns(line, log.shift(), 50, 8).trimmed() == wanted
+                                       : listColumns(line, log.shift(), 43, 5) == wanted;
+        }
         if (hit)
-            outcome.results.append(searchResultLine(line, lineCount));
+            outcome.results.append(searchResultLine(log.listLine(row), log.size()));
     }
     if (outcome.results.isEmpty())
         outcome.message = QString::fromUtf8("Pas de QSO trouvé");
     return outcome;
 }
 
-int resultRow(const QStringList& listLines, const QString& chosen) {
+int resultRow(const LineTable& logLines, const QString& chosen) {
+    // A result line begins with its QSO's number, so only that row can match.
+    const int lineCount = logLines.size();
+    const int row = chosen.left(listNumberWidth(lineCount)).trimmed().toInt() - 1;
+    if (row < 0 || row >= lineCount)
+        return -1;
+    const ListedLog log(logLines);
     const QString wanted = chosen.left(kComparedLength);
-    const int lineCount = int(listLines.size());
-    for (int row = 0; row < lineCount; ++row)
-        if (searchResultLine(listLines[row], lineCount).left(kComparedLength) == wanted)
-            return row;
-    return -1;
+    return searchResultLine(log.listLine(row), lineCount).left(kComparedLength) == wanted ? row
+                                                                                          : -1;
 }
 
-QStringList unconfirmedQsos(const QStringList& listLines, const QString& callsignPart) {
-    const int shift = shiftOf(int(listLines.size()));
+QStringList unconfirmedQsos(const LineTable& logLines, const QString& callsignPart) {
+    ListedLog log(logLines);
     const QString wanted = callsignPart.toUpper();
     QStringList out;
-    for (const QString& line : listLines)
-        if (listCallsign(line, shift).contains(wanted) &&
-            listColumns(line, shift, 152, 1).trimmed() != u"*")
+    for (int row = 0; row < log.size(); ++row) {
+        if (!callsignHolds(log, row, wanted))
+            continue;
+        const QString line = log.listLine(row);
+        const bool confirmed = log.hasEveryColumn(row)
+                                   ? log.bytes(row)[LogColumns::kQsl] == '*'
+                                   : listColumns(line, log.shift(), 152, 1).trimmed() == u"*";
+        if (!confirmed)
             out.append(line);
+    }
     return out;
 }
 
@@ -121,12 +170,27 @@ int qsoNumber(const QString& listLine, int lineCount) {
     return listLine.left(listNumberWidth(lineCount)).trimmed().toInt();
 }
 
-QStringList markQslReceived(QStringList logLines, const QList<int>& numbers) {
-    for (const int n : numbers) {
-        if (n < 1 || n > logLines.size())
+QByteArray markQslReceived(const LineTable& logLines, const QList<int>& numbers) {
+    std::vector<bool> marked(size_t(logLines.size()), false);
+    for (const int n : numbers)
+        if (n >= 1 && n <= logLines.size())
+            marked[size_t(n - 1)] = true;
+    LineWriter out(logLines.rewrittenSize());
+    QByteArray line;
+    for (int row = 0; row < logLines.size(); ++row) {
+        const QByteArrayView bytes = logLines.bytes(row);
+        if (!marked[size_t(row)]) {
+            out.add(bytes);
             continue;
-        QString& line = logLines[n - 1];
-        line = line.left(LogColumns::kQsl) + u'*' + line.mid(LogColumns::kQsl + 1, 5);
+        }
+        // The marker, then the blank and the locator; whatever follows them is dropped.
+        line.clear();
+        line.append(bytes.first(qMin<qsizetype>(LogColumns::kQsl, bytes.size())));
+        line.append('*');
+        if (bytes.size() > LogColumns::kQsl + 1)
+            line.append(bytes.sliced(LogColumns::kQsl + 1,
+                                     qMin<qsizetype>(5, bytes.size() - LogColumns::kQsl - 1)));
+        out.add(line);
     }
-    return logLines;
+    return out.data();
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class LineTable;
+
 // The three ways of searching, the indexes of the option buttons.
 enum class SearchBy { Callsign = 1, Date = 2, Reference = 3 };
 
@@ -30,17 +32,19 @@ struct SearchOutcome {
     bool stopped = false;
 };
 
-// `Lance_Recherche` over the lines of the QSO list with the text of the selected option's field.
-SearchOutcome searchQsos(const QStringList& listLines, SearchBy by, const QString& fieldText);
+// `Lance_Recherche` over the QSO list of these log lines with the text of the selected
+// option's field.
+SearchOutcome searchQsos(const LineTable& logLines, SearchBy by, const QString& fieldText);
 
 // The row of the QSO list whose result line begins as the chosen one does; -1 when none.
-int resultRow(const QStringList& listLines, const QString& chosen);
+int resultRow(const LineTable& logLines, const QString& chosen);
 
-// The list lines not yet confirmed whose callsign contains the text in capitals.
-QStringList unconfirmedQsos(const QStringList& listLines, const QString& callsignPart);
+// The list lines of the QSOs not yet confirmed whose callsign contains the text in capitals.
+QStringList unconfirmedQsos(const LineTable& logLines, const QString& callsignPart);
 
 // The QSO number at the front of a list line of a list of `lineCount` lines; 0 when unreadable.
 int qsoNumber(const QString& listLine, int lineCount);
 
-// The log with the QSL marker set in column 137 of every line numbered (from 1) in `numbers`.
-QStringList markQslReceived(QStringList logLines, const QList<int>& numbers);
+// The log's new content, each line ended by CR LF, with the QSL marker set in column 137 of every
+// line numbered (from 1) in `numbers`.
+QByteArray markQslReceived(const LineTable& logLines, const QList<int>& numbers);

@@ -1,5 +1,7 @@
 #include "recherche_indicatif.h"
 
+#include "linetable.h"
+
 #include "dialogs.h"
 #include "qsolistaccess.h"
 #include "screen.h"
@@ -155,7 +157,7 @@ void Recherche_Indicatif::Lance_Recherche() {
     QLineEdit* edit = field(by);
     edit->setText(withoutLeadingLineBreak(edit->text()));
     const SearchOutcome outcome =
-        searchQsos(m_qsoList ? m_qsoList->listLines() : QStringList(), by, edit->text());
+        searchQsos(m_qsoList ? m_qsoList->qsoLines() : LineTable(), by, edit->text());
     if (outcome.stopped) {
         showMessage(outcome.message);
         if (by == SearchBy::Callsign)
@@ -173,7 +175,7 @@ void Recherche_Indicatif::Lance_Recherche() {
 void Recherche_Indicatif::resultClicked(int row) {
     const QString chosen = m_resultLines->index(row).data().toString();
     if (m_qsoList) {
-        const int found = resultRow(m_qsoList->listLines(), chosen);
+        const int found = resultRow(m_qsoList->qsoLines(), chosen);
         if (found >= 0)
             m_qsoList->selectRow(found);
     }

@@ -1,4 +1,5 @@
 #include "codepage.h"
+#include "linetable.h"
 #include "testsupport.h"
 #include "textfile.h"
 
@@ -54,9 +55,16 @@ TEST_F(TextFileTest, ReadsLinesWhateverTheirEnd) {
         QStringList lines;
         ASSERT_TRUE(readTextLines(path("t.txt"), lines));
         EXPECT_EQ(lines, c.lines) << c.bytes.toStdString();
+        LineTable table;
+        ASSERT_TRUE(table.read(path("t.txt")));
+        EXPECT_EQ(table.lines(), c.lines) << c.bytes.toStdString();
+        EXPECT_EQ(table.bytes(table.size()), QByteArrayView());
     }
     QStringList lines;
     EXPECT_FALSE(readTextLines(path("missing.txt"), lines));
+    LineTable table = LineTable::fromBytes("a\r\nb");
+    EXPECT_FALSE(table.read(path("missing.txt")));
+    EXPECT_TRUE(table.isEmpty());
 }
 
 TEST_F(TextFileTest, RewriteReplacesTheFileAndLeavesNoScratch) {

@@ -129,7 +129,7 @@ TEST_P(DamagedFile, EveryScreenOpensInAFittingWindow) {
     if (role == "log") {
         ASSERT_EQ(rows, lines.size());
         for (int row = 0; row < rows; ++row)
-            EXPECT_EQ(encodeCp1252(main->fileLine(row)), lines[row]) << row;
+            EXPECT_EQ(encodeCp1252(main->qsoLines().line(row)), lines[row]) << row;
     } else {
         EXPECT_EQ(rows, 2);
     }
@@ -187,7 +187,7 @@ TEST_P(DamagedList, SavingAQsoKeepsTheOtherFirstNames) {
     typeNewQso("I1ABC", "MARIO", "CN001");
     enter();
     ASSERT_EQ(main->qsoModel()->rowCount(), 3) << dialogs.messages.join("|").toStdString();
-    EXPECT_TRUE(main->fileLine(2).startsWith("I1ABC        "));
+    EXPECT_TRUE(main->qsoLines().line(2).startsWith("I1ABC        "));
     const QByteArray key = "I1ABC       ";
     QList<QByteArray> after = byteLines(readBytes("Liste_Prenom.txt"));
     EXPECT_GE(after.removeAll(key + "    MARIO"), 1);

@@ -237,7 +237,7 @@ TEST_F(StartupTest, ListRowsKeepTheirFileLines) {
     ASSERT_EQ(rows().size(), 13);
     EXPECT_TRUE(rows()[8].startsWith("    9  CALL9 "));
     EXPECT_TRUE(rows()[9].startsWith("   10  CALL10 "));
-    EXPECT_EQ(main->fileLine(12), "DAMAGED");
+    EXPECT_EQ(main->qsoLines().line(12), "DAMAGED");
     EXPECT_EQ(w<QListView>("Liste_QSO")->currentIndex().row(), 12);
     EXPECT_EQ(main->selectedListLine(), rows()[12]);
     EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");

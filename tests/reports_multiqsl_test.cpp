@@ -67,13 +67,14 @@ protected:
 
 } // namespace
 
-TEST(QslMarking, OnlyColumn137Changes) {
-    const QString full = logLine("F5ABC", "RM001", "05/12/26");
-    const QString marked = full.left(136) + "*" + full.mid(137);
-    EXPECT_EQ(markQslReceived({full, full, full}, {1, 3}), (QStringList{marked, full, marked}));
-    EXPECT_EQ(markQslReceived({full}, {0, 2, -1}), QStringList{full});
-    EXPECT_EQ(markQslReceived({full + "XYZ"}, {1}), QStringList{marked});
-    EXPECT_EQ(markQslReceived({"F5ABC"}, {1}), QStringList{"F5ABC*"});
+TEST(QslMarking, OnlyColumn137ChangesAndEveryLineEndsInCrLf) {
+    const QByteArray before(136, 'x');
+    const QByteArray full = before + "  AB12";
+    const LineTable log = LineTable::fromBytes(full + "\n" + full + "\r" + full + "XYZ\r\n" +
+                                               "F5ABC\r\n" + "\xe9t\x80" + "\n" + before + " ");
+    EXPECT_EQ(markQslReceived(log, {1, 3, 4, 0, 7, -1, 6}),
+              before + "* AB12\r\n" + full + "\r\n" + before + "* AB12\r\n" + "F5ABC*\r\n" +
+                  "\xe9t\x80\r\n" + before + "*\r\n");
 }
 
 TEST_F(MultiQsl, OpensWithTheCallsignAndListsUnconfirmedQsosOnly) {
@@ -119,7 +120,7 @@ TEST_F(MultiQsl, ThreeTicksChangeExactlyThreeBytes) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_EQ(qsoList.reloads, 1);
     EXPECT_EQ(qsoList.selected, QList<int>{5});
-    EXPECT_EQ(qsoList.fileLines[0].mid(136, 1), "*");
+    EXPECT_EQ(qsoList.lines.bytes(0).sliced(136, 1), "*");
     EXPECT_TRUE(shown(screen).isEmpty());
     EXPECT_EQ(child<QLineEdit>(screen, "Indicatif")->text(), "f5");
     EXPECT_FALSE(dirEntries().contains("Temporaire4.txt"));

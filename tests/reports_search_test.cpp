@@ -1,3 +1,4 @@
+#include "linetable.h"
 #include "qsosearch.h"
 #include "recherche_indicatif.h"
 #include "reports_support.h"
@@ -18,13 +19,6 @@ const QStringList kLog{
     logLine("F5ABC", "RM001", "05/12/26"), logLine("IK2F5X", "MI012", "12/05/07"),
     logLine("F5ABC", "MI012", "12/05/07", "15:00", "CW", "7.0 Mhz", true),
     logLine("I1XYZ", "TO001", "12/05/07"), logLine("F5ABC", "RM001", "05/12/26")};
-
-QStringList listOf(const QStringList& log) {
-    QStringList out;
-    for (int i = 0; i < log.size(); ++i)
-        out.append(ListLine(i + 1, log[i]));
-    return out;
-}
 
 // The result line of QSO `number` of the log above.
 QString result(int number, const char* callsign, const char* date, const char* reference,
@@ -75,7 +69,7 @@ TEST(SearchRules, ChecksOnEnterInTheirOrder) {
 }
 
 TEST(SearchRules, ChosenResultFindsItsOwnQsoAmongTwins) {
-    const QStringList list = listOf(kLog);
+    const LineTable list(kLog);
     EXPECT_EQ(resultRow(list, result(5, "F5ABC", "05/12/26", "RM001")), 4);
     EXPECT_EQ(resultRow(list, result(1, "F5ABC", "05/12/26", "RM001")), 0);
     EXPECT_EQ(resultRow(list, result(6, "F5ABC", "05/12/26", "RM001")), -1);
@@ -86,15 +80,30 @@ TEST(SearchRules, WideNumbersOfALongList) {
     const QStringList log =
         QStringList{logLine("F5ABC", "RM001", "05/12/26")} +
         QStringList(99999, logLine("I1XYZ", "TO001", "12/05/07", "14:30", "SSB", "14 Mhz", true));
-    QStringList list;
-    for (int i = 0; i < log.size(); ++i)
-        list.append(ListLine(i + 1, log[i], listNumberWidth(int(log.size()))));
+    const LineTable list(log);
     const SearchOutcome found = searchQsos(list, SearchBy::Reference, "RM001");
     ASSERT_EQ(found.results.size(), 1);
     EXPECT_TRUE(found.results[0].startsWith("     1  F5ABC          05/12/26  RM001  CASTELLO"));
     EXPECT_EQ(resultRow(list, found.results[0]), 0);
-    EXPECT_EQ(qsoNumber(list.last(), int(list.size())), 100000);
-    EXPECT_EQ(unconfirmedQsos(list, ""), QStringList{list.first()});
+    EXPECT_EQ(unconfirmedQsos(list, ""), QStringList{ListLine(1, log.first(), 6)});
+    EXPECT_EQ(qsoNumber(ListLine(100000, log.last(), 6), 100000), 100000);
+}
+
+// A damaged line shifts its list line's columns; a search reads them where the list shows them.
+TEST(SearchRules, ShortAndOddLinesAreComparedAsTheListShowsThem) {
+    QByteArray euro = logLine("F5?Y", "RM001", "05/12/26").toLatin1();
+    euro[2] = '\x80';
+    const LineTable log =
+        LineTable::fromBytes("F5ABC\r\nF5\x80X\r\n" + euro + "\r\n" +
+                             logLine("f5abc", "rm001", "05/12/26").toLatin1() + "\r\n");
+    EXPECT_EQ(searchQsos(log, SearchBy::Callsign, "f5").results.size(), 3);
+    EXPECT_EQ(searchQsos(log, SearchBy::Callsign, QString::fromUtf8("F5\u20ac")).results.size(), 2);
+    const QStringList byReference = searchQsos(log, SearchBy::Reference, "rm001").results;
+    ASSERT_EQ(byReference.size(), 1);
+    EXPECT_TRUE(byReference[0].startsWith(QString::fromUtf8("    3  F5\u20acY")));
+    EXPECT_EQ(unconfirmedQsos(log, "5").size(), 4);
+    EXPECT_EQ(searchQsos(log, SearchBy::Callsign, "F5ABC").results,
+              QStringList{"    1  F5ABC              "});
 }
 
 TEST_F(Search, OpensOnTheCallsignAndEachFieldSearchesOrRefusesOnEnter) {

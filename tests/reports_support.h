@@ -12,23 +12,15 @@
 // Main's QSO list as the search and the QSL marking see it: the list lines of the station log.
 class FakeQsoList : public QsoListAccess {
 public:
-    QStringList listLines() const override {
-        QStringList out;
-        const int width = listNumberWidth(int(fileLines.size()));
-        for (int i = 0; i < fileLines.size(); ++i)
-            out.append(ListLine(i + 1, fileLines[i], width));
-        return out;
-    }
-    QString fileLine(int row) const override { return fileLines.value(row); }
+    const LineTable& qsoLines() const override { return lines; }
     void selectRow(int row) override { selected.append(row); }
     void reload() override {
         ++reloads;
-        fileLines.clear();
-        StationLog(StationCallsign()).loadQsoList(fileLines);
-        selectRow(int(fileLines.size()) - 1);
+        lines.read(StationLog(StationCallsign()).path());
+        selectRow(lines.size() - 1);
     }
 
-    QStringList fileLines;
+    LineTable lines;
     QList<int> selected;
     int reloads = 0;
 };

@@ -1,14 +1,12 @@
 #pragma once
-#include <QStringList>
+#include "linetable.h"
 
 // What a screen that acts back on the QSO list of Main may do with it.
 class QsoListAccess {
 public:
     virtual ~QsoListAccess() = default;
-    // The list lines, in file order.
-    virtual QStringList listLines() const = 0;
-    // The file line each row came from.
-    virtual QString fileLine(int row) const = 0;
+    // The log lines the list shows, a row each, in file order.
+    virtual const LineTable& qsoLines() const = 0;
     // Selects a row as a click would.
     virtual void selectRow(int row) = 0;
     // Reloads the list from the log and selects its last row.

@@ -1,0 +1,63 @@
+#include "linetable.h"
+
+#include "codepage.h"
+#include "textfile.h"
+
+#include <QFile>
+
+LineTable::LineTable(const QStringList& lines) {
+    m_data = encodeLines(lines);
+    split();
+}
+
+LineTable LineTable::fromBytes(QByteArray data) {
+    LineTable table;
+    table.m_data = std::move(data);
+    table.split();
+    return table;
+}
+
+bool LineTable::read(const QString& path) {
+    m_data.clear();
+    m_spans.clear();
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    m_data = f.readAll();
+    split();
+    return true;
+}
+
+void LineTable::split() {
+    m_spans.clear();
+    const char* const base = m_data.constData();
+    forEachLine(m_data, [&](QByteArrayView line) {
+        m_spans.push_back({line.data() - base, line.data() + line.size() - base});
+        return false;
+    });
+    m_spans.shrink_to_fit();
+}
+
+QByteArrayView LineTable::bytes(int row) const {
+    if (row < 0 || row >= size())
+        return {};
+    const Span& s = m_spans[size_t(row)];
+    return QByteArrayView(m_data.constData() + s.begin, s.end - s.begin);
+}
+
+QString LineTable::line(int row) const {
+    return decodeCp1252(bytes(row));
+}
+
+QStringList LineTable::lines() const {
+    QStringList out;
+    out.reserve(size());
+    for (int row = 0; row < size(); ++row)
+        out.append(line(row));
+    return out;
+}
+
+void LineWriter::addRows(const LineTable& table, int first, int last) {
+    for (int row = first; row < last; ++row)
+        add(table.bytes(row));
+}
