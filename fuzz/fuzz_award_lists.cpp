@@ -7,6 +7,7 @@
 #include "firstnamelist.h"
 #include "fuzzinput.h"
 #include "geocount.h"
+#include "linetable.h"
 #include "locatorcount.h"
 #include "qsorecord.h"
 #include "qsosearch.h"
@@ -55,25 +56,24 @@ void awardLists(const QStringList& lines) {
 }
 
 void searches(const QStringList& lines) {
-    const int width = listNumberWidth(static_cast<int>(lines.size()));
-    QStringList listed;
-    for (int i = 0; i < lines.size(); ++i)
-        listed.append(ListLine(i + 1, lines[i], width));
+    const LineTable log(lines);
     const QString typed = lines.isEmpty() ? QString() : lines.first().left(8);
     for (const SearchBy by : {SearchBy::Callsign, SearchBy::Date, SearchBy::Reference}) {
-        const SearchOutcome found = searchQsos(listed, by, typed);
+        const SearchOutcome found = searchQsos(log, by, typed);
         if (!found.results.isEmpty())
-            resultRow(listed, found.results.last());
+            fuzzCheck(resultRow(log, found.results.last()) >= 0, "a result finds its QSO");
     }
-    unconfirmedQsos(listed, typed);
+    unconfirmedQsos(log, typed);
 }
 
 void rewrites(const QStringList& lines) {
-    const int n = static_cast<int>(lines.size());
-    const QStringList marked = markQslReceived(lines, {1, n / 2 + 1, n});
+    const LineTable log(lines);
+    const int n = log.size();
+    const LineTable marked = LineTable::fromBytes(markQslReceived(log, {1, n / 2 + 1, n}));
     fuzzCheck(marked.size() == n, "marked count");
     for (int i = 0; i < n; ++i)
-        fuzzCheck(i == 0 || i == n / 2 || i == n - 1 || marked[i] == lines[i], "unmarked kept");
+        fuzzCheck(i == 0 || i == n / 2 || i == n - 1 || marked.bytes(i) == log.bytes(i),
+                  "unmarked kept");
 
     const QString callsign = lines.isEmpty() ? QString() : lines.first().left(12).trimmed();
     const QString key = FirstNameList::entryLine(callsign, {}).left(12);
