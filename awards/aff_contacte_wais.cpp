@@ -46,7 +46,7 @@ void Aff_Contacte_WAIS::opening() {
         showMessage(message);
     setWindowTitle(waisWindowTitle(check.merge));
 
-    LocTempo locTempo;
+    LocatorCollector collector(kListKeyLength);
     QList<WaisLog> logs{WaisLog::Dci};
     if (check.merge)
         logs.append(WaisLog::Dai);
@@ -54,11 +54,12 @@ void Aff_Contacte_WAIS::opening() {
         // Loc_Contacte has always left this empty file behind.
         writeProgramFile(kTempoLocatorFile, {});
         QString failure;
-        locTempo.addListEntries(readWaisLog(log, dai, failure), log);
+        scanWaisLog(log, dai, failure,
+                    [&collector, log](QByteArrayView line) { collector.add(line, log); });
         if (!failure.isEmpty())
             showMessage(failure);
     }
-    const SquareCount squares = countSquares(locTempo.sorted(), kListKeyLength);
+    const SquareCount squares = countSquares(collector.locTempo().sorted(), kListKeyLength);
     m_locators->setStringList(waisShownLines(squares));
     m_contacted->setText(QString::number(squares.contacted));
     m_confirmed->setText(QString::number(squares.confirmed));

@@ -1,49 +1,142 @@
 #include "dcilist.h"
 
-#include "castlecount.h"
+#include "codepage.h"
+#include "logbytes.h"
 #include "qsorecord.h"
-#include "textfile.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <numeric>
+#include <span>
+#include <vector>
 
 namespace awards {
 
 namespace {
 
-// A log field with its blank fill; a short line is filled too, so that columns stay in place.
-void appendField(QString& out, QStringView logLine, int start, int width) {
-    const qsizetype from = qMin<qsizetype>(start, logLine.size());
-    const QStringView value = logLine.sliced(from, qMin<qsizetype>(width, logLine.size() - from));
-    out.append(value);
-    for (qsizetype i = value.size(); i < width; ++i)
-        out.append(u' ');
+using namespace logbytes;
+
+bool isConfirmed(QByteArrayView logLine) {
+    return logLine.size() > LogColumns::kQsl && logLine[LogColumns::kQsl] == '*';
 }
 
-QString field(const QString& logLine, int start, int width) {
-    QString out;
-    appendField(out, logLine, start, width);
-    return out;
+bool isLombard(QByteArrayView logLine) {
+    static const char* const kCodes[] = {"BG", "BS", "CO", "CR", "LC", "LO",
+                                         "MI", "MN", "PV", "SO", "VA"};
+    const QByteArrayView code = column(logLine, LogColumns::kReference, 2);
+    return std::any_of(std::begin(kCodes), std::end(kCodes),
+                       [code](const char* c) { return code == QByteArrayView(c, 2); });
 }
 
-QString qslMarker(const QString& logLine) {
-    return field(logLine, LogColumns::kQsl, 1);
+// A list line is its group, the reference and castle name that begin it, then its tail: date,
+// callsign, band and mode for DCI, and QSL marker. Each field is kept as bytes with its blank
+// fill, a short line filled too, so that columns stay in place.
+struct Field {
+    int start, width, blanksAfter;
+};
+constexpr Field kGroupFields[] = {{LogColumns::kReference, 5, 2}, {LogColumns::kCastleName, 60, 2}};
+constexpr int kGroupWidth = 65;
+constexpr Field kDciTail[] = {{LogColumns::kDate, 8, 2},
+                              {LogColumns::kCallsign, 12, 2},
+                              {LogColumns::kBand, 7, 2},
+                              {LogColumns::kMode, 3, 3},
+                              {LogColumns::kQsl, 1, 0}};
+constexpr Field kDcloTail[] = {
+    {LogColumns::kDate, 8, 2}, {LogColumns::kCallsign, 12, 2}, {LogColumns::kQsl, 1, 0}};
+
+std::span<const Field> tailFields(Award award) {
+    return award == Award::Dci ? std::span<const Field>(kDciTail)
+                               : std::span<const Field>(kDcloTail);
 }
 
-bool isConfirmed(const QString& logLine) {
-    return qslMarker(logLine) == QStringLiteral("*");
+int widthOf(std::span<const Field> fields) {
+    int width = 0;
+    for (const Field& f : fields)
+        width += f.width;
+    return width;
 }
 
-// Reference, castle name, date and callsign, each followed by two blanks; built in place, as a
-// list has a line per QSO.
-QString commonColumns(const QString& logLine, int extra) {
-    using namespace LogColumns;
-    QString out;
-    out.reserve(95 + extra);
-    out.append(u' ');
-    for (const auto& [start, width] : {std::pair{kReference, 5}, std::pair{kCastleName, 60},
-                                       std::pair{kDate, 8}, std::pair{kCallsign, 12}}) {
-        appendField(out, logLine, start, width);
-        out.append(QLatin1StringView("  "));
+void writeFields(QByteArrayView logLine, std::span<const Field> fields, char* out) {
+    for (const Field& f : fields) {
+        const QByteArrayView value = column(logLine, f.start, f.width);
+        std::memcpy(out, value.data(), size_t(value.size()));
+        std::memset(out + value.size(), ' ', size_t(f.width - value.size()));
+        out += f.width;
+    }
+}
+
+// The decoded fields with the blanks that follow each, at `out`.
+QChar* decodeFields(const char* bytes, std::span<const Field> fields, QChar* out) {
+    for (const Field& f : fields) {
+        for (int i = 0; i < f.width; ++i)
+            *out++ = QChar(decoded(static_cast<unsigned char>(*bytes++)));
+        for (int i = 0; i < f.blanksAfter; ++i)
+            *out++ = u' ';
     }
     return out;
+}
+
+// The start of the list line of a group: one blank, then its decoded fields.
+QString groupText(const char* group) {
+    QString text(1 + kGroupWidth + 4, Qt::Uninitialized);
+    text[0] = u' ';
+    decodeFields(group, kGroupFields, text.data() + 1);
+    return text;
+}
+
+QString lineText(const QString& groupText, const char* tail, Award award) {
+    const auto fields = tailFields(award);
+    int width = 0;
+    for (const Field& f : fields)
+        width += f.width + f.blanksAfter;
+    QString line(groupText.size() + width, Qt::Uninitialized);
+    std::memcpy(static_cast<void*>(line.data()), groupText.constData(),
+                size_t(groupText.size()) * sizeof(QChar));
+    decodeFields(tail, fields, line.data() + groupText.size());
+    return line;
+}
+
+QString listLine(const QString& logLine, Award award) {
+    const QByteArray bytes = encodeCp1252(logLine);
+    char group[kGroupWidth];
+    QByteArray tail(widthOf(tailFields(award)), Qt::Uninitialized);
+    writeFields(bytes, kGroupFields, group);
+    writeFields(bytes, tailFields(award), tail.data());
+    return lineText(groupText(group), tail.constData(), award);
+}
+
+// Whether text `a` orders before text `b`, both `size` bytes, case ignored.
+bool foldedLess(const char* a, const char* b, int size) {
+    const auto& rank = foldedRank();
+    for (int i = 0; i < size; ++i) {
+        if (a[i] == b[i])
+            continue;
+        const auto ra = rank[static_cast<unsigned char>(a[i])];
+        const auto rb = rank[static_cast<unsigned char>(b[i])];
+        if (ra != rb)
+            return ra < rb;
+    }
+    return false;
+}
+
+// Ranks of the groups in the order of their text, case ignored; groups equal but for case share
+// one.
+std::vector<int> groupRanks(const std::vector<char>& groups) {
+    const int count = int(groups.size() / kGroupWidth);
+    const auto at = [&groups](int g) { return groups.data() + std::size_t(g) * kGroupWidth; };
+    std::vector<int> order(static_cast<std::size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+              [&at](int a, int b) { return foldedLess(at(a), at(b), kGroupWidth); });
+    std::vector<int> ranks(order.size());
+    int rank = -1;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i == 0 || foldedLess(at(order[i - 1]), at(order[i]), kGroupWidth))
+            ++rank;
+        ranks[order[i]] = rank;
+    }
+    return ranks;
 }
 
 const QString kDciFileHeader =
@@ -108,51 +201,92 @@ ListTexts listTexts(Award award, Shown shown) {
 } // namespace
 
 QString dciListLine(const QString& logLine) {
-    using namespace LogColumns;
-    QString out = commonColumns(logLine, 15);
-    appendField(out, logLine, kBand, 7);
-    out.append(QLatin1StringView("  "));
-    appendField(out, logLine, kMode, 3);
-    out.append(QLatin1StringView("   "));
-    appendField(out, logLine, kQsl, 1);
-    return out;
+    return listLine(logLine, Award::Dci);
 }
 
 QString dcloListLine(const QString& logLine) {
-    QString out = commonColumns(logLine, 1);
-    appendField(out, logLine, LogColumns::kQsl, 1);
-    return out;
+    return listLine(logLine, Award::Dclo);
 }
 
-void sortListLines(QStringList& lines) {
-    sortIgnoringCase(lines);
+CastleListBuilder::CastleListBuilder(Award award, Shown shown)
+    : m_award(award), m_shown(shown), m_tailWidth(widthOf(tailFields(award))) {}
+
+void CastleListBuilder::add(QByteArrayView logLine) {
+    if (m_award == Award::Dclo && !isLombard(logLine))
+        return;
+    if (m_shown == Shown::Confirmed && !isConfirmed(logLine))
+        return;
+    char group[kGroupWidth];
+    writeFields(logLine, kGroupFields, group);
+    // Groups by their exact bytes: by reference first, then by castle name.
+    const int r = m_references.insert(packAscii(QByteArrayView(group, 5)));
+    if (r == int(m_firstOfReference.size()))
+        m_firstOfReference.push_back(-1);
+    int g = m_firstOfReference[r];
+    while (g >= 0 &&
+           std::memcmp(m_groups.data() + std::size_t(g) * kGroupWidth, group, kGroupWidth) != 0)
+        g = m_nextOfGroup[g];
+    if (g < 0) {
+        g = int(m_nextOfGroup.size());
+        m_groups.insert(m_groups.end(), group, group + kGroupWidth);
+        m_nextOfGroup.push_back(m_firstOfReference[r]);
+        m_firstOfReference[r] = g;
+    }
+    m_groupOf.push_back(g);
+    const std::size_t at = m_tails.size();
+    m_tails.resize(at + std::size_t(m_tailWidth));
+    writeFields(logLine, tailFields(m_award), m_tails.data() + at);
+}
+
+ListView CastleListBuilder::view() const {
+    const int count = int(m_groupOf.size());
+    const std::vector<int> ranks = groupRanks(m_groups);
+    // The lines by the rank of their group, in log order, then each run sorted by its tail.
+    std::vector<int> start(m_nextOfGroup.size() + 1, 0);
+    for (const int g : m_groupOf)
+        ++start[ranks[g] + 1];
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<int> order(static_cast<std::size_t>(count));
+    {
+        std::vector<int> next = start;
+        for (int i = 0; i < count; ++i)
+            order[next[ranks[m_groupOf[i]]]++] = i;
+    }
+    const auto tail = [this](int i) { return m_tails.data() + std::size_t(i) * m_tailWidth; };
+    const int width = m_tailWidth;
+    for (std::size_t r = 0; r + 1 < start.size(); ++r)
+        std::stable_sort(
+            order.begin() + start[r], order.begin() + start[r + 1],
+            [&tail, width](int a, int b) { return foldedLess(tail(a), tail(b), width); });
+
+    ListView view;
+    view.count = count;
+    view.lines.reserve(count + 1);
+    // The empty line of the DCLO list sorts before every other.
+    if (m_award == Award::Dclo)
+        view.lines.append(QString());
+    std::vector<QString> groupTexts(m_nextOfGroup.size());
+    for (const int i : order) {
+        QString& text = groupTexts[m_groupOf[i]];
+        if (text.isNull())
+            text = groupText(m_groups.data() + std::size_t(m_groupOf[i]) * kGroupWidth);
+        view.lines.append(lineText(text, tail(i), m_award));
+    }
+    return view;
 }
 
 ListView dciList(const QStringList& logLines, Shown shown) {
-    ListView view;
-    for (const QString& line : logLines) {
-        if (shown == Shown::Confirmed && !isConfirmed(line))
-            continue;
-        view.lines.append(dciListLine(line));
-    }
-    view.count = int(view.lines.size());
-    sortListLines(view.lines);
-    return view;
+    CastleListBuilder builder(Award::Dci, shown);
+    for (const QString& line : logLines)
+        builder.add(encodeCp1252(line));
+    return builder.view();
 }
 
 ListView dcloList(const QStringList& logLines, Shown shown) {
-    ListView view;
-    for (const QString& line : logLines) {
-        if (!isDcloProvince(QStringView(line).mid(LogColumns::kReference, 2)))
-            continue;
-        if (shown == Shown::Confirmed && !isConfirmed(line))
-            continue;
-        view.lines.append(dcloListLine(line));
-    }
-    view.count = int(view.lines.size());
-    view.lines.append(QString());
-    sortListLines(view.lines);
-    return view;
+    CastleListBuilder builder(Award::Dclo, shown);
+    for (const QString& line : logLines)
+        builder.add(encodeCp1252(line));
+    return builder.view();
 }
 
 QString dciCaption(Shown shown) {
