@@ -7,6 +7,7 @@
 #include "programdirectory.h"
 #include "textfile.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListView>
@@ -50,9 +51,11 @@ void Aff_Contacte_WAIS::opening() {
     QList<WaisLog> logs{WaisLog::Dci};
     if (check.merge)
         logs.append(WaisLog::Dai);
-    for (const WaisLog log : logs) {
-        // Loc_Contacte has always left this empty file behind.
+    // Loc_Contacte has always left this empty file behind; it is written when it is not so yet.
+    if (const QFileInfo tempo(ProgramDirectory::filePath(kTempoLocatorFile));
+        !tempo.isFile() || tempo.size() != 0)
         writeProgramFile(kTempoLocatorFile, {});
+    for (const WaisLog log : logs) {
         QString failure;
         scanWaisLog(log, dai, failure,
                     [&collector, log](QByteArrayView line) { collector.add(line, log); });

@@ -110,17 +110,18 @@ QString castleKey(const QString& logLine) {
 }
 
 void DciCounter::add(QByteArrayView line) {
+    using Tallies = CastleTallies<22>;
     const std::uint64_t castle = castleNumber(line, m_numbers);
     const bool confirmed = isConfirmed(line);
-    if (castle != packAscii({}))
-        m_tallies.add(21, castle, false);
+    std::uint64_t marks = castle != packAscii({}) ? Tallies::marks(21, false) : 0;
     const std::uint64_t province = provinceKey(line, m_numbers);
-    const int number = provinceNumber(province);
-    if (number == 0)
-        return;
-    m_tallies.add(ProvinceTable::region(number) - 1, castle, confirmed);
-    if (isCuneoKey(province))
-        m_tallies.add(20, castle, confirmed);
+    if (const int number = provinceNumber(province); number != 0) {
+        marks |= Tallies::marks(ProvinceTable::region(number) - 1, confirmed);
+        if (isCuneoKey(province))
+            marks |= Tallies::marks(20, confirmed);
+    }
+    if (marks != 0)
+        m_tallies.add(castle, marks);
 }
 
 DciScore DciCounter::score() const {
@@ -157,7 +158,8 @@ DciScore computeDciScore(const QStringList& logLines) {
 
 void DcloCounter::add(QByteArrayView line) {
     if (const qsizetype i = dcloIndex(provinceKey(line, m_numbers)); i >= 0)
-        m_tallies.add(int(i), castleNumber(line, m_numbers), isConfirmed(line));
+        m_tallies.add(castleNumber(line, m_numbers),
+                      CastleTallies<11>::marks(int(i), isConfirmed(line)));
 }
 
 DcloScore DcloCounter::score() const {
@@ -201,7 +203,7 @@ void DcpcCounter::add(QByteArrayView line) {
     if (!cuneo)
         return;
     m_lines.append(dcpcListLine(decodeCp1252(line)));
-    m_tallies.add(0, castleNumber(line, m_numbers), isConfirmed(line));
+    m_tallies.add(castleNumber(line, m_numbers), CastleTallies<1>::marks(0, isConfirmed(line)));
 }
 
 DcpcScore DcpcCounter::score() const {

@@ -20,12 +20,16 @@ template <int Count> class CastleTallies {
     static_assert(2 * Count <= 64);
 
 public:
-    // The castle of the line, by its key, in tally `t`.
-    void add(int t, std::uint64_t key, bool confirmed) {
+    // The marks of a castle in tally `t`, to be added together.
+    static std::uint64_t marks(int t, bool confirmed) {
+        return (std::uint64_t(1) << (2 * t)) | (std::uint64_t(confirmed) << (2 * t + 1));
+    }
+    // Marks the castle of the line, by its key, in the tallies of `marks`.
+    void add(std::uint64_t key, std::uint64_t marks) {
         const int n = m_index.insert(key);
         if (n == int(m_marks.size()))
             m_marks.push_back(0);
-        m_marks[n] |= (std::uint64_t(1) << (2 * t)) | (std::uint64_t(confirmed) << (2 * t + 1));
+        m_marks[n] |= marks;
     }
     // The counts of contacted castles, then of confirmed ones, by tally.
     std::array<int, 2 * Count> counts() const {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <numeric>
 #include <span>
@@ -155,8 +156,21 @@ const QString kDcloPrintHeader =
 // The DCI printed line ends with the two blanks after the callsign.
 constexpr int kDciPrintedWidth = 94;
 
-QString number(int n) {
-    return QString::number(n).rightJustified(5, u' ');
+// The item number right-aligned in five columns, between `before` and one blank, then the text;
+// built in place, as a list has a line per QSO.
+QString numbered(QLatin1StringView before, int n, QStringView text) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    const qsizetype size = end - digits;
+    QString line;
+    line.reserve(before.size() + qMax<qsizetype>(5, size) + 1 + text.size());
+    line.append(before);
+    for (qsizetype i = size; i < 5; ++i)
+        line.append(u' ');
+    line.append(QLatin1StringView(digits, size));
+    line.append(u' ');
+    line.append(text);
+    return line;
 }
 
 struct ListTexts {
@@ -309,8 +323,9 @@ ListFile savedList(Award award, const QString& station, Shown shown, const QDate
     file.fileName = station + u'_' + t.fileName + dateStamp(date) + QStringLiteral(".txt");
     file.lines << QString(t.fileTitleIndent, u' ') + station + t.fileTitle + fullDate(date)
                << QString() << t.fileHeader << QString();
+    file.lines.reserve(listLines.size() + 6);
     for (qsizetype i = t.firstItem; i < listLines.size(); ++i)
-        file.lines << number(int(i - t.firstItem + 1)) + u' ' + listLines[i];
+        file.lines << numbered({}, int(i - t.firstItem + 1), listLines[i]);
     file.lines << QString() << kListFooter;
     return file;
 }
@@ -321,9 +336,10 @@ QStringList printedList(Award award, const QString& station, Shown shown, const 
     QStringList page;
     page << QString(t.printTitleIndent, u' ') + station + t.printTitle + fullDate(date) << QString()
          << t.printHeader << QString();
+    page.reserve(listLines.size() + 7);
     for (qsizetype i = t.firstItem; i < listLines.size(); ++i)
-        page << QStringLiteral("    ") + number(int(i - t.firstItem + 1)) + u' ' +
-                    listLines[i].left(t.printedWidth);
+        page << numbered(QLatin1StringView("    "), int(i - t.firstItem + 1),
+                         QStringView(listLines[i]).left(t.printedWidth));
     page << QString() << QString() << kListFooter;
     return page;
 }

@@ -81,6 +81,7 @@ std::int64_t asciiLocator(QByteArrayView line, const Columns& c) {
 
 // Where an entry of `kEntrySize` bytes is built from an ASCII line.
 constexpr int kEntrySize = 81;
+constexpr int kFlagAt = 7, kCallsignAt = 9;
 using EntryBytes = std::array<char, kEntrySize>;
 
 struct Label {
@@ -159,17 +160,27 @@ void writeListEntry(QByteArrayView line, const Columns& c, std::int64_t locator,
     *d = flag;
 }
 
+// The order of two texts of `width` bytes, case ignored: negative, 0 or positive. `a` may stop
+// short; it is taken as filled with blanks.
+int foldedOrder(QByteArrayView a, QByteArrayView b) {
+    const auto& rank = logbytes::foldedRank();
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const char ca = i < a.size() ? a[i] : ' ';
+        if (ca == b[i])
+            continue;
+        const int d = rank[static_cast<unsigned char>(ca)] - rank[static_cast<unsigned char>(b[i])];
+        if (d != 0)
+            return d;
+    }
+    return 0;
+}
+
 // Whether entry `a` sorts before entry `b` in Loc_Tempo: case ignored, then exactly; equal
 // entries keep their order.
 bool entryLess(const EntryBytes& a, const EntryBytes& b) {
-    const auto& rank = logbytes::foldedRank();
-    for (int i = 0; i < kEntrySize; ++i) {
-        const auto ra = rank[static_cast<unsigned char>(a[i])];
-        const auto rb = rank[static_cast<unsigned char>(b[i])];
-        if (ra != rb)
-            return ra < rb;
-    }
-    return std::memcmp(a.data(), b.data(), kEntrySize) < 0;
+    const int folded =
+        foldedOrder(QByteArrayView(a.data(), kEntrySize), QByteArrayView(b.data(), kEntrySize));
+    return folded != 0 ? folded < 0 : std::memcmp(a.data(), b.data(), kEntrySize) < 0;
 }
 
 bool isAsciiText(const QString& text) {
@@ -388,6 +399,19 @@ void LocatorCollector::add(QByteArrayView logLine, WaisLog log) {
         if (flagOf(logLine, c) == '*')
             m_flags[square] = '*';
         return;
+    }
+    // The entries of one square begin alike up to the flag, then the callsign: most lines are
+    // passed over on these two without building their entry.
+    if (!isNew) {
+        const EntryBytes& first = m_entries[square];
+        const char flag = flagOf(logLine, c);
+        if (flag != first[kFlagAt]) {
+            if (flag > first[kFlagAt])
+                return;
+        } else if (foldedOrder(logbytes::column(logLine, c.callsign, 12),
+                               QByteArrayView(first.data() + kCallsignAt, 12)) > 0) {
+            return;
+        }
     }
     EntryBytes entry;
     writeListEntry(logLine, c, locator, entry);

@@ -150,39 +150,56 @@ QStringList waisLetterLines(const Applicant& a, const QStringList& shownLines, c
     return lines;
 }
 
-QString dciBandNumber(const QString& band) {
-    static const QList<std::pair<QString, QString>> kBands = {
-        {QStringLiteral("3.5 Mhz"), QStringLiteral("80")},
-        {QStringLiteral("7.0 Mhz"), QStringLiteral("40")},
-        {QStringLiteral("14 Mhz"), QStringLiteral("20")},
-        {QStringLiteral("21 Mhz"), QStringLiteral("15")},
-        {QStringLiteral("28 Mhz"), QStringLiteral("10")},
+QLatin1StringView bandNumber(QStringView band) {
+    static constexpr std::pair<const char*, const char*> kBands[] = {
+        {"3.5 Mhz", "80"}, {"7.0 Mhz", "40"}, {"14 Mhz", "20"}, {"21 Mhz", "15"}, {"28 Mhz", "10"},
     };
     for (const auto& [label, number] : kBands)
-        if (band == label)
-            return number;
+        if (band == QLatin1StringView(label))
+            return QLatin1StringView(number);
     return {};
+}
+
+QString dciBandNumber(const QString& band) {
+    return bandNumber(band);
 }
 
 QStringList dciFileLines(const Applicant& a, const QStringList& listLines) {
     const QString indent = blanks(23);
     QStringList lines;
+    lines.reserve(listLines.size() + 5);
     lines << "                           D.C.I.    Diploma dei Castelli D'italia";
     lines << blanks(7) + a.call;
     lines << indent + a.nom.leftJustified(16) + a.prenom;
     lines << indent + a.adresse1;
     lines << indent + a.codePostal.leftJustified(8) + a.ville.leftJustified(21) +
                  a.pays.leftJustified(12) + "e-mail:  " + a.email;
-    for (const QString& line : listLines) {
+    // Built in place from slices of the list line, as the list has a line per QSO.
+    const auto padTo = [](QString& out, qsizetype from, qsizetype width) {
+        while (out.size() - from < width)
+            out.append(u' ');
+    };
+    for (const QString& listLine : listLines) {
+        const QStringView line(listLine);
         if (line.left(5).trimmed().isEmpty())
             continue;
-        const QString reference = line.mid(1, 5);
-        const QString callsign = line.mid(80, 12).trimmed();
-        const QString band = line.mid(94, 7).trimmed();
-        const QString mode = line.mid(103, 3).trimmed();
-        lines << blanks(4) + reference + blanks(2) + callsign.leftJustified(15) + " " +
-                     dciBandNumber(band) + blanks(3) + mode.leftJustified(3) + blanks(7) +
-                     widenedDate(line.mid(70, 8));
+        QString out;
+        out.reserve(64);
+        out.append(QLatin1StringView("    "));
+        out.append(line.mid(1, 5));
+        out.append(QLatin1StringView("  "));
+        const qsizetype callsignAt = out.size();
+        out.append(line.mid(80, 12).trimmed());
+        padTo(out, callsignAt, 15);
+        out.append(u' ');
+        out.append(bandNumber(line.mid(94, 7).trimmed()));
+        out.append(QLatin1StringView("   "));
+        const qsizetype modeAt = out.size();
+        out.append(line.mid(103, 3).trimmed());
+        padTo(out, modeAt, 3);
+        out.append(QLatin1StringView("       "));
+        out.append(widenedDate(line.mid(70, 8)));
+        lines.append(out);
     }
     return lines;
 }
