@@ -69,9 +69,10 @@ void writeFields(QByteArrayView logLine, std::span<const Field> fields, char* ou
 
 // The decoded fields with the blanks that follow each, at `out`.
 QChar* decodeFields(const char* bytes, std::span<const Field> fields, QChar* out) {
+    const auto& table = decodeTable();
     for (const Field& f : fields) {
         for (int i = 0; i < f.width; ++i)
-            *out++ = QChar(decoded(static_cast<unsigned char>(*bytes++)));
+            *out++ = QChar(table[static_cast<unsigned char>(*bytes++)]);
         for (int i = 0; i < f.blanksAfter; ++i)
             *out++ = u' ';
     }
@@ -255,36 +256,58 @@ void CastleListBuilder::add(QByteArrayView logLine) {
 ListView CastleListBuilder::view() const {
     const int count = int(m_groupOf.size());
     const std::vector<int> ranks = groupRanks(m_groups);
-    // The lines by the rank of their group, in log order, then each run sorted by its tail.
+    const auto tail = [this](int i) { return m_tails.data() + std::size_t(i) * m_tailWidth; };
+    // The lines by the rank of their group, in log order, each with the folded first eight bytes
+    // of its tail, the date; then each run sorted on that, the rest of the tail looked at only
+    // for lines of one date. The tails are read in log order, which keeps them in the cache.
+    struct Sorted {
+        std::uint64_t head;
+        int line;
+    };
     std::vector<int> start(m_nextOfGroup.size() + 1, 0);
     for (const int g : m_groupOf)
         ++start[ranks[g] + 1];
     std::partial_sum(start.begin(), start.end(), start.begin());
-    std::vector<int> order(static_cast<std::size_t>(count));
+    std::vector<Sorted> sorted(static_cast<std::size_t>(count));
     {
+        const auto& rank = foldedRank();
         std::vector<int> next = start;
-        for (int i = 0; i < count; ++i)
-            order[next[ranks[m_groupOf[i]]]++] = i;
+        for (int i = 0; i < count; ++i) {
+            const char* t = tail(i);
+            std::uint64_t head = 0;
+            for (int b = 0; b < 8; ++b)
+                head = head << 8 | rank[static_cast<unsigned char>(t[b])];
+            sorted[next[ranks[m_groupOf[i]]]++] = {head, i};
+        }
     }
-    const auto tail = [this](int i) { return m_tails.data() + std::size_t(i) * m_tailWidth; };
-    const int width = m_tailWidth;
+    const int rest = m_tailWidth - 8;
     for (std::size_t r = 0; r + 1 < start.size(); ++r)
-        std::stable_sort(
-            order.begin() + start[r], order.begin() + start[r + 1],
-            [&tail, width](int a, int b) { return foldedLess(tail(a), tail(b), width); });
+        std::sort(sorted.begin() + start[r], sorted.begin() + start[r + 1],
+                  [&tail, rest](const Sorted& a, const Sorted& b) {
+                      if (a.head != b.head)
+                          return a.head < b.head;
+                      const char* ta = tail(a.line) + 8;
+                      const char* tb = tail(b.line) + 8;
+                      if (foldedLess(ta, tb, rest))
+                          return true;
+                      return !foldedLess(tb, ta, rest) && a.line < b.line;
+                  });
 
+    // The empty line of the DCLO list sorts before every other.
+    const int first = m_award == Award::Dclo ? 1 : 0;
+    std::vector<int> place(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k)
+        place[sorted[k].line] = first + k;
     ListView view;
     view.count = count;
-    view.lines.reserve(count + 1);
-    // The empty line of the DCLO list sorts before every other.
-    if (m_award == Award::Dclo)
-        view.lines.append(QString());
+    view.lines.resize(first + count);
+    // Decoded in log order too, each line put in its place.
     std::vector<QString> groupTexts(m_nextOfGroup.size());
-    for (const int i : order) {
+    for (int i = 0; i < count; ++i) {
         QString& text = groupTexts[m_groupOf[i]];
         if (text.isNull())
             text = groupText(m_groups.data() + std::size_t(m_groupOf[i]) * kGroupWidth);
-        view.lines.append(lineText(text, tail(i), m_award));
+        view.lines[place[i]] = lineText(text, tail(i), m_award);
     }
     return view;
 }

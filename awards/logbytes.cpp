@@ -13,18 +13,6 @@ namespace awards::logbytes {
 
 namespace {
 
-const std::array<char16_t, 256>& decodeTable() {
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        for (int b = 0; b < 256; ++b) {
-            const char byte = char(b);
-            t[b] = decodeCp1252(QByteArrayView(&byte, 1)).at(0).unicode();
-        }
-        return t;
-    }();
-    return table;
-}
-
 bool isAsciiBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
@@ -41,6 +29,18 @@ const char* nextOf(const char* from, const char* end, char c) {
 }
 
 } // namespace
+
+const std::array<char16_t, 256>& decodeTable() {
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            t[b] = decodeCp1252(QByteArrayView(&byte, 1)).at(0).unicode();
+        }
+        return t;
+    }();
+    return table;
+}
 
 char16_t decoded(unsigned char byte) {
     return decodeTable()[byte];

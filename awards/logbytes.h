@@ -38,8 +38,9 @@ inline bool isAscii(QByteArrayView bytes) {
     return (high & 0x8080808080808080ull) == 0;
 }
 
-// The character of each byte.
+// The character of each byte, and the table of them.
 char16_t decoded(unsigned char byte);
+const std::array<char16_t, 256>& decodeTable();
 // The decoded bytes, appended.
 void appendDecoded(QString& out, QByteArrayView bytes);
 // The decoded column, blank-filled to its width, appended.
