@@ -150,6 +150,8 @@ QStringList waisLetterLines(const Applicant& a, const QStringList& shownLines, c
     return lines;
 }
 
+namespace {
+
 QLatin1StringView bandNumber(QStringView band) {
     static constexpr std::pair<const char*, const char*> kBands[] = {
         {"3.5 Mhz", "80"}, {"7.0 Mhz", "40"}, {"14 Mhz", "20"}, {"21 Mhz", "15"}, {"28 Mhz", "10"},
@@ -158,6 +160,34 @@ QLatin1StringView bandNumber(QStringView band) {
         if (band == QLatin1StringView(label))
             return QLatin1StringView(number);
     return {};
+}
+
+// QStringView::trimmed, with the plain blank and the printable ASCII characters decided at once.
+QStringView trimmedField(QStringView text) {
+    const auto isBlank = [](QChar c) {
+        const char16_t u = c.unicode();
+        if (u == u' ')
+            return true;
+        return (u < 0x21 || u > 0x7E) && c.isSpace();
+    };
+    qsizetype from = 0, to = text.size();
+    while (from < to && isBlank(text[from]))
+        ++from;
+    while (to > from && isBlank(text[to - 1]))
+        --to;
+    return text.sliced(from, to - from);
+}
+
+} // namespace
+
+void appendWidenedDate(QString& out, QStringView date) {
+    const QStringView yy = date.size() >= 2 ? date.last(2) : date;
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const bool twoDigits = yy.size() == 2 && isDigit(yy[0]) && isDigit(yy[1]);
+    out.append(date.first(qMin<qsizetype>(6, date.size())));
+    // Years 50 to 99 are of the last century.
+    out.append(QLatin1StringView(twoDigits && yy[0] >= u'5' ? "19" : "20"));
+    out.append(yy);
 }
 
 QString dciBandNumber(const QString& band) {
@@ -176,12 +206,12 @@ QStringList dciFileLines(const Applicant& a, const QStringList& listLines) {
                  a.pays.leftJustified(12) + "e-mail:  " + a.email;
     // Built in place from slices of the list line, as the list has a line per QSO.
     const auto padTo = [](QString& out, qsizetype from, qsizetype width) {
-        while (out.size() - from < width)
-            out.append(u' ');
+        if (out.size() - from < width)
+            out.resize(from + width, u' ');
     };
     for (const QString& listLine : listLines) {
         const QStringView line(listLine);
-        if (line.left(5).trimmed().isEmpty())
+        if (trimmedField(line.left(5)).isEmpty())
             continue;
         QString out;
         out.reserve(64);
@@ -189,16 +219,16 @@ QStringList dciFileLines(const Applicant& a, const QStringList& listLines) {
         out.append(line.mid(1, 5));
         out.append(QLatin1StringView("  "));
         const qsizetype callsignAt = out.size();
-        out.append(line.mid(80, 12).trimmed());
+        out.append(trimmedField(line.mid(80, 12)));
         padTo(out, callsignAt, 15);
         out.append(u' ');
-        out.append(bandNumber(line.mid(94, 7).trimmed()));
+        out.append(bandNumber(trimmedField(line.mid(94, 7))));
         out.append(QLatin1StringView("   "));
         const qsizetype modeAt = out.size();
-        out.append(line.mid(103, 3).trimmed());
+        out.append(trimmedField(line.mid(103, 3)));
         padTo(out, modeAt, 3);
         out.append(QLatin1StringView("       "));
-        out.append(widenedDate(line.mid(70, 8)));
+        appendWidenedDate(out, line.mid(70, 8));
         lines.append(out);
     }
     return lines;

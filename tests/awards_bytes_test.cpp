@@ -9,7 +9,9 @@
 #include "districtlocatorawards.h"
 #include "locatorcount.h"
 #include "logbytes.h"
+#include "requestletters.h"
 #include "screenslot.h"
+#include "stationlog.h"
 #include "textfile.h"
 
 using namespace awards;
@@ -193,4 +195,16 @@ TEST_F(WaisTempoFile, TheListLeavesTheTempoFileEmpty) {
     openAffContacteWais();
     ASSERT_NE(existingScreen<Aff_Contacte_WAIS>(), nullptr);
     EXPECT_EQ(readBytes("Tempo_Locator.txt"), QByteArray());
+}
+
+TEST(DciFile, TheDateIsWidenedAsTheLogWidensIt) {
+    for (const QString& date :
+         QStringList{"05/12/26", "05/12/49", "05/12/50", "05/12/99", "05/12/7", "05/12/ 7",
+                     "05/12/x9", "7", "", "05/12/2026", "05/12/٢٦"}) {
+        QString out = "x";
+        appendWidenedDate(out, date);
+        EXPECT_EQ(out, "x" + widenedDate(date)) << date.toStdString();
+    }
+    EXPECT_EQ(widenedDate(u"05/12/49"), "05/12/2049");
+    EXPECT_EQ(widenedDate(u"05/12/50"), "05/12/1950");
 }
