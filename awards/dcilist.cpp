@@ -161,16 +161,19 @@ constexpr int kDciPrintedWidth = 94;
 // built in place, as a list has a line per QSO.
 QString numbered(QLatin1StringView before, int n, QStringView text) {
     char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-    const qsizetype size = end - digits;
-    QString line;
-    line.reserve(before.size() + qMax<qsizetype>(5, size) + 1 + text.size());
-    line.append(before);
+    const qsizetype size = std::to_chars(digits, digits + sizeof digits, n).ptr - digits;
+    const qsizetype number = qMax<qsizetype>(5, size);
+    QString line(before.size() + number + 1 + text.size(), Qt::Uninitialized);
+    QChar* d = line.data();
+    for (const char c : before)
+        *d++ = QLatin1Char(c);
     for (qsizetype i = size; i < 5; ++i)
-        line.append(u' ');
-    line.append(QLatin1StringView(digits, size));
-    line.append(u' ');
-    line.append(text);
+        *d++ = u' ';
+    for (qsizetype i = 0; i < size; ++i)
+        *d++ = QLatin1Char(digits[i]);
+    *d++ = u' ';
+    if (!text.isEmpty())
+        std::memcpy(static_cast<void*>(d), text.data(), size_t(text.size()) * sizeof(QChar));
     return line;
 }
 
