@@ -2,6 +2,8 @@
 
 #include "stationlog.h"
 
+#include <algorithm>
+
 namespace awards {
 
 namespace {
@@ -180,14 +182,15 @@ QStringView trimmedField(QStringView text) {
 
 } // namespace
 
-void appendWidenedDate(QString& out, QStringView date) {
+QChar* writeWidenedDate(QChar* out, QStringView date) {
     const QStringView yy = date.size() >= 2 ? date.last(2) : date;
     const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     const bool twoDigits = yy.size() == 2 && isDigit(yy[0]) && isDigit(yy[1]);
-    out.append(date.first(qMin<qsizetype>(6, date.size())));
+    out = std::copy(date.begin(), date.begin() + qMin<qsizetype>(6, date.size()), out);
     // Years 50 to 99 are of the last century.
-    out.append(QLatin1StringView(twoDigits && yy[0] >= u'5' ? "19" : "20"));
-    out.append(yy);
+    *out++ = twoDigits && yy[0] >= u'5' ? u'1' : u'2';
+    *out++ = twoDigits && yy[0] >= u'5' ? u'9' : u'0';
+    return std::copy(yy.begin(), yy.end(), out);
 }
 
 QString dciBandNumber(const QString& band) {
@@ -204,32 +207,36 @@ QStringList dciFileLines(const Applicant& a, const QStringList& listLines) {
     lines << indent + a.adresse1;
     lines << indent + a.codePostal.leftJustified(8) + a.ville.leftJustified(21) +
                  a.pays.leftJustified(12) + "e-mail:  " + a.email;
-    // Built in place from slices of the list line, as the list has a line per QSO.
-    const auto padTo = [](QString& out, qsizetype from, qsizetype width) {
-        if (out.size() - from < width)
-            out.resize(from + width, u' ');
-    };
+    // Each line is put together on the stack from slices of the list line, then copied once, as
+    // the list has a line per QSO.
     for (const QString& listLine : listLines) {
         const QStringView line(listLine);
         if (trimmedField(line.left(5)).isEmpty())
             continue;
-        QString out;
-        out.reserve(64);
-        out.append(QLatin1StringView("    "));
-        out.append(line.mid(1, 5));
-        out.append(QLatin1StringView("  "));
-        const qsizetype callsignAt = out.size();
-        out.append(trimmedField(line.mid(80, 12)));
-        padTo(out, callsignAt, 15);
-        out.append(u' ');
-        out.append(bandNumber(trimmedField(line.mid(94, 7))));
-        out.append(QLatin1StringView("   "));
-        const qsizetype modeAt = out.size();
-        out.append(trimmedField(line.mid(103, 3)));
-        padTo(out, modeAt, 3);
-        out.append(QLatin1StringView("       "));
-        appendWidenedDate(out, line.mid(70, 8));
-        lines.append(out);
+        QChar buffer[64];
+        QChar* d = buffer;
+        const auto put = [&d](QStringView text) {
+            std::copy(text.begin(), text.end(), d);
+            d += text.size();
+        };
+        const auto fill = [&d](qsizetype n) {
+            for (; n > 0; --n)
+                *d++ = u' ';
+        };
+        fill(4);
+        put(line.mid(1, 5));
+        fill(2);
+        const QStringView callsign = trimmedField(line.mid(80, 12));
+        put(callsign);
+        fill(15 - callsign.size() + 1);
+        for (const char c : bandNumber(trimmedField(line.mid(94, 7))))
+            *d++ = QLatin1Char(c);
+        fill(3);
+        const QStringView mode = trimmedField(line.mid(103, 3));
+        put(mode);
+        fill(3 - mode.size() + 7);
+        d = writeWidenedDate(d, line.mid(70, 8));
+        lines.append(QString(buffer, d - buffer));
     }
     return lines;
 }

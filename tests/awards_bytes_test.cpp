@@ -201,9 +201,9 @@ TEST(DciFile, TheDateIsWidenedAsTheLogWidensIt) {
     for (const QString& date :
          QStringList{"05/12/26", "05/12/49", "05/12/50", "05/12/99", "05/12/7", "05/12/ 7",
                      "05/12/x9", "7", "", "05/12/2026", "05/12/٢٦"}) {
-        QString out = "x";
-        appendWidenedDate(out, date);
-        EXPECT_EQ(out, "x" + widenedDate(date)) << date.toStdString();
+        QChar out[10];
+        const QChar* end = writeWidenedDate(out, date);
+        EXPECT_EQ(QString(out, end - out), widenedDate(date)) << date.toStdString();
     }
     EXPECT_EQ(widenedDate(u"05/12/49"), "05/12/2049");
     EXPECT_EQ(widenedDate(u"05/12/50"), "05/12/1950");
