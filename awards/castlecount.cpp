@@ -194,6 +194,38 @@ QString dcpcListLine(const QString& logLine) {
            QStringLiteral("    ") + field(kQsl, 1);
 }
 
+namespace {
+
+// The DCPC list line of a log line: from its bytes when the fields shown are ASCII, else as
+// dcpcListLine gives it from the decoded line.
+QString dcpcLine(QByteArrayView logLine) {
+    using namespace LogColumns;
+    struct Shown {
+        int start, width, blanksBefore;
+        bool upper;
+    };
+    static constexpr Shown kFields[] = {{kReference, 5, 2, true},
+                                        {kCallsign, 12, 2, true},
+                                        {kDate, 8, 2, false},
+                                        {kQsl, 1, 4, false}};
+    QChar text[36];
+    QChar* d = text;
+    for (const Shown& f : kFields) {
+        const QByteArrayView value = column(logLine, f.start, f.width);
+        if (!isAscii(value))
+            return dcpcListLine(decodeCp1252(logLine));
+        for (int i = 0; i < f.blanksBefore; ++i)
+            *d++ = u' ';
+        for (const char c : value)
+            *d++ = QLatin1Char(f.upper && c >= 'a' && c <= 'z' ? char(c - 32) : c);
+        for (qsizetype i = value.size(); i < f.width; ++i)
+            *d++ = u' ';
+    }
+    return QString(text, d - text);
+}
+
+} // namespace
+
 void DcpcCounter::add(QByteArrayView line) {
     // The province as written, in upper case but not trimmed.
     const QByteArrayView province = referenceColumn(line, 2);
@@ -202,7 +234,7 @@ void DcpcCounter::add(QByteArrayView line) {
                                          : decodeCp1252(province).toUpper() == QStringLiteral("CN");
     if (!cuneo)
         return;
-    m_lines.append(dcpcListLine(decodeCp1252(line)));
+    m_lines.append(dcpcLine(line));
     m_tallies.add(castleNumber(line, m_numbers), CastleTallies<1>::marks(0, isConfirmed(line)));
 }
 
