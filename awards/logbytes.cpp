@@ -5,6 +5,7 @@
 #include "stationsettings.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cstring>
@@ -169,8 +170,25 @@ bool scanFile(const QString& path, const std::function<void(QByteArrayView)>& vi
     if (!f.open(QIODevice::ReadOnly))
         return false;
     // Read a piece at a time into one buffer kept for the next reading, so that a large log
-    // costs no fresh memory; a line cut by the end of a piece moves to the front.
-    static std::vector<char> buffer(1 << 18);
+    // costs no fresh memory; a line cut by the end of a piece moves to the front. A reading
+    // started from within another has a buffer of its own.
+    constexpr std::size_t kPiece = 1 << 18;
+    static std::vector<char> kept(kPiece);
+    static bool inUse = false;
+    std::vector<char> own;
+    if (inUse)
+        own.resize(kPiece);
+    std::vector<char>& buffer = inUse ? own : kept;
+    const bool usesKept = !inUse;
+    inUse = true;
+    const auto release = qScopeGuard([&buffer, usesKept] {
+        if (!usesKept)
+            return;
+        inUse = false;
+        // A very long line is not worth keeping room for.
+        if (buffer.size() > kPiece)
+            std::vector<char>(kPiece).swap(buffer);
+    });
     qsizetype held = 0;
     bool pendingLf = false; // a CR ended the last line: an LF at once belongs to it
     for (;;) {

@@ -208,3 +208,15 @@ TEST(DciFile, TheDateIsWidenedAsTheLogWidensIt) {
     EXPECT_EQ(widenedDate(u"05/12/49"), "05/12/2049");
     EXPECT_EQ(widenedDate(u"05/12/50"), "05/12/1950");
 }
+
+TEST_F(ProgramTest, ScanFileReadsAFileFromWithinTheReadingOfAnother) {
+    writeBytes("outer.txt", "a\r\nb\r\n");
+    writeBytes("inner.txt", "x\ny");
+    QList<QByteArray> lines;
+    logbytes::scanFile(path("outer.txt"), [&](QByteArrayView outer) {
+        lines.append(outer.toByteArray());
+        logbytes::scanFile(path("inner.txt"),
+                           [&lines](QByteArrayView inner) { lines.append(inner.toByteArray()); });
+    });
+    EXPECT_EQ(lines, (QList<QByteArray>{"a", "x", "y", "b", "x", "y"}));
+}
