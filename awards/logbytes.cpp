@@ -113,22 +113,26 @@ QString trimmedUpper(QByteArrayView field) {
 }
 
 std::uint64_t trimmedUpperKey(QByteArrayView field, KeyNumbers& numbers) {
-    if (!isAscii(field))
-        return numbers.of(trimmedUpper(field));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(field.data());
     qsizetype from = 0, to = field.size();
-    while (from < to && isAsciiBlank(field[from]))
+    unsigned char high = 0;
+    for (qsizetype i = 0; i < to; ++i)
+        high |= bytes[i];
+    if (high >= 0x80)
+        return numbers.of(trimmedUpper(field));
+    while (from < to && isAsciiBlank(char(bytes[from])))
         ++from;
-    while (to > from && isAsciiBlank(field[to - 1]))
+    while (to > from && isAsciiBlank(char(bytes[to - 1])))
         --to;
-    char upper[8];
-    const qsizetype size = qMin<qsizetype>(to - from, 8);
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = field[from + i];
-        upper[i] = (c >= 'a' && c <= 'z') ? char(c - 32) : c;
-    }
     if (to - from > 7)
         return numbers.of(QString::fromLatin1(field.sliced(from, to - from)).toUpper());
-    return packAscii(QByteArrayView(upper, size));
+    // Packed as packAscii packs, in capitals.
+    std::uint64_t key = std::uint64_t(to - from) << 56;
+    for (qsizetype i = from; i < to; ++i) {
+        const unsigned char c = bytes[i];
+        key |= std::uint64_t(c >= 'a' && c <= 'z' ? c - 32 : c) << (8 * (i - from));
+    }
+    return key;
 }
 
 KeyIndex::KeyIndex() : m_keys(64, kEmpty), m_numbers(64, -1) {}
