@@ -1,7 +1,9 @@
 // The award windows read the log as bytes; these cases hold bytes of 0x80 and above, small
 // letters, odd blanks and lines cut short, where the bytes must give what the decoded text gives.
+#include "aff_contacte.h"
 #include "aff_contacte_wais.h"
 #include "awards_support.h"
+#include "castleawards.h"
 #include "castlecount.h"
 #include "codepage.h"
 #include "dcilist.h"
@@ -10,6 +12,7 @@
 #include "locatorcount.h"
 #include "logbytes.h"
 #include "requestletters.h"
+#include "scores_idca.h"
 #include "screenslot.h"
 #include "stationlog.h"
 #include "textfile.h"
@@ -219,4 +222,46 @@ TEST_F(ProgramTest, ScanFileReadsAFileFromWithinTheReadingOfAnother) {
                            [&lines](QByteArrayView inner) { lines.append(inner.toByteArray()); });
     });
     EXPECT_EQ(lines, (QList<QByteArray>{"a", "x", "y", "b", "x", "y"}));
+}
+
+TEST(LogBytes, KeyIndexNumbersKeysInTheOrderFirstMet) {
+    logbytes::KeyIndex index;
+    // Many more keys than the first table holds, the empty key among them.
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < 5000; ++i)
+            ASSERT_EQ(index.insert(logbytes::packAscii(QByteArray::number(i * 7919))), i);
+    EXPECT_EQ(index.insert(logbytes::packAscii({})), 5000);
+    EXPECT_EQ(index.insert(logbytes::packAscii({})), 5000);
+    EXPECT_EQ(index.size(), 5001);
+}
+
+// The windows read a log whose lines end in a lone CR, the last without an end, with bytes of the
+// code page in its fields.
+using AwardScreensOnBytes = AwardScreenTest;
+TEST_F(AwardScreensOnBytes, TheListsReadTheLogAsItIsWritten) {
+    setStation("I1TEST");
+    const QByteArray eglise = patched(castleQso("CN002"), LogColumns::kCastleName,
+                                      QByteArray("\xC9GLISE").leftJustified(60));
+    QByteArray district = patched(awardQso("I1ABC", "1", "JN45", true), 13,
+                                  "\xA0"
+                                  "5 ");
+    writeBytes("I1TEST_DCI.log",
+               eglise + "\r" + encodeCp1252(castleQso("cn001", true)) + "\r" + district);
+
+    Aff_Contacte* list = openAffContacte();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(text(list, "Nb_C"), "3");
+    QStringList shown;
+    for (const QString& line : lines(list, "Liste_QSO_Contacte"))
+        shown << line.mid(1, 5) + " " + line.mid(8, 6);
+    // Equal but for case up to the date, which decides: 05/12/26 before 12/05/07.
+    EXPECT_EQ(shown, (QStringList{"cn001 CASTEL", "CN001 CASTEL", "CN002 ÉGLISE"}));
+    choose(list, "Option1_2");
+    EXPECT_EQ(text(list, "Nb_C"), "2");
+
+    openScoresIdca();
+    auto* idca = existingScreen<Scores_IDCA>();
+    ASSERT_NE(idca, nullptr);
+    // District 12 of the castle QSOs, and 5 between no-break spaces.
+    EXPECT_EQ(texts(idca, "NB_Contacte NB_Confirme"), (QStringList{"2", "2"}));
 }
