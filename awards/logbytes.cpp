@@ -29,6 +29,10 @@ const char* nextOf(const char* from, const char* end, char c) {
     return found ? static_cast<const char*>(found) : end;
 }
 
+QString trimmedUpper(QByteArrayView field) {
+    return decodeCp1252(field).trimmed().toUpper();
+}
+
 } // namespace
 
 const std::array<char16_t, 256>& decodeTable() {
@@ -41,26 +45,6 @@ const std::array<char16_t, 256>& decodeTable() {
         return t;
     }();
     return table;
-}
-
-char16_t decoded(unsigned char byte) {
-    return decodeTable()[byte];
-}
-
-void appendDecoded(QString& out, QByteArrayView bytes) {
-    const auto& table = decodeTable();
-    const qsizetype at = out.size();
-    out.resize(at + bytes.size());
-    QChar* d = out.data() + at;
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        d[i] = QChar(table[static_cast<unsigned char>(bytes[i])]);
-}
-
-void appendColumn(QString& out, QByteArrayView line, int start, int width) {
-    const QByteArrayView value = column(line, start, width);
-    appendDecoded(out, value);
-    for (qsizetype i = value.size(); i < width; ++i)
-        out.append(u' ');
 }
 
 const std::array<std::uint8_t, 256>& foldedRank() {
@@ -106,10 +90,6 @@ std::uint64_t KeyNumbers::of(QStringView text) {
     const std::uint64_t number = (std::uint64_t(1) << 63) | std::uint64_t(m_others.size());
     m_others.insert(key, number);
     return number;
-}
-
-QString trimmedUpper(QByteArrayView field) {
-    return decodeCp1252(field).trimmed().toUpper();
 }
 
 std::uint64_t trimmedUpperKey(QByteArrayView field, KeyNumbers& numbers) {

@@ -1,9 +1,8 @@
 #pragma once
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringView>
-
-#include <QHash>
 
 #include <array>
 #include <cstdint>
@@ -38,13 +37,8 @@ inline bool isAscii(QByteArrayView bytes) {
     return (high & 0x8080808080808080ull) == 0;
 }
 
-// The character of each byte, and the table of them.
-char16_t decoded(unsigned char byte);
+// The character of each byte.
 const std::array<char16_t, 256>& decodeTable();
-// The decoded bytes, appended.
-void appendDecoded(QString& out, QByteArrayView bytes);
-// The decoded column, blank-filled to its width, appended.
-void appendColumn(QString& out, QByteArrayView line, int start, int width);
 
 // The place of each byte in the order of text compared with case ignored, as the sorted lists
 // compare it: bytes compared through this table order as their decoded, case-folded characters.
@@ -59,12 +53,11 @@ public:
 private:
     QHash<QString, std::uint64_t> m_others;
 };
+// At most seven bytes, packed with their length; also a plain key for any short run of bytes.
 std::uint64_t packAscii(QByteArrayView ascii);
 
 // The text trimmed and in upper case, as a key: ASCII at once, other text through QString.
 std::uint64_t trimmedUpperKey(QByteArrayView field, KeyNumbers& numbers);
-// The same text, as QString gives it.
-QString trimmedUpper(QByteArrayView field);
 
 // Numbers of keys, in the order first met, for counting distinct keys without a QSet of texts.
 class KeyIndex {

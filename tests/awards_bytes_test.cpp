@@ -36,7 +36,7 @@ TEST(LogBytes, FoldedRanksFollowTheCaseIgnoringSort) {
     const auto& rank = logbytes::foldedRank();
     QStringList chars;
     for (int b = 0; b < 256; ++b)
-        chars << QString(QChar(logbytes::decoded(static_cast<unsigned char>(b))));
+        chars << QString(QChar(logbytes::decodeTable()[b]));
     QStringList sorted = chars;
     sortIgnoringCase(sorted);
     for (qsizetype i = 1; i < sorted.size(); ++i) {
