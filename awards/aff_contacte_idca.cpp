@@ -2,6 +2,7 @@
 
 #include "castlelayout.h"
 #include "districtcount.h"
+#include "logbytes.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -29,7 +30,8 @@ Aff_Contacte_IDCA::Aff_Contacte_IDCA(QWidget* owner)
 }
 
 void Aff_Contacte_IDCA::opening() {
-    const DistrictMarks marks = markDistricts(stationLogLines());
+    DistrictMarks marks;
+    logbytes::scanStationLog([&marks](QByteArrayView line) { marks.add(line); });
     m_districts->setStringList(districtListLines(marks));
     m_contacted->setText(QString::number(marks.contactedCount()));
     m_confirmed->setText(QString::number(marks.confirmedCount()));

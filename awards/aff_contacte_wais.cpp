@@ -7,6 +7,7 @@
 #include "programdirectory.h"
 #include "textfile.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListView>
@@ -46,19 +47,22 @@ void Aff_Contacte_WAIS::opening() {
         showMessage(message);
     setWindowTitle(waisWindowTitle(check.merge));
 
-    LocTempo locTempo;
+    LocatorCollector collector(kListKeyLength);
     QList<WaisLog> logs{WaisLog::Dci};
     if (check.merge)
         logs.append(WaisLog::Dai);
-    for (const WaisLog log : logs) {
-        // Loc_Contacte has always left this empty file behind.
+    // Loc_Contacte has always left this empty file behind; it is written when it is not so yet.
+    if (const QFileInfo tempo(ProgramDirectory::filePath(kTempoLocatorFile));
+        !tempo.isFile() || tempo.size() != 0)
         writeProgramFile(kTempoLocatorFile, {});
+    for (const WaisLog log : logs) {
         QString failure;
-        locTempo.addListEntries(readWaisLog(log, dai, failure), log);
+        scanWaisLog(log, dai, failure,
+                    [&collector, log](QByteArrayView line) { collector.add(line, log); });
         if (!failure.isEmpty())
             showMessage(failure);
     }
-    const SquareCount squares = countSquares(locTempo.sorted(), kListKeyLength);
+    const SquareCount squares = countSquares(collector.locTempo().sorted(), kListKeyLength);
     m_locators->setStringList(waisShownLines(squares));
     m_contacted->setText(QString::number(squares.contacted));
     m_confirmed->setText(QString::number(squares.confirmed));

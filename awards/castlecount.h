@@ -1,6 +1,10 @@
 #pragma once
+#include "logbytes.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 // The scores of the castle awards over the lines of the station log. The awards count castles,
 // so every count below is of distinct references (the five characters, trimmed and in upper
@@ -9,6 +13,37 @@ namespace awards {
 
 // The castle a log line is about.
 QString castleKey(const QString& logLine);
+
+// The distinct castles counted in each of `Count` tallies (regions, provinces), contacted and
+// confirmed, kept as one set of marks per castle rather than one set of texts per tally.
+template <int Count> class CastleTallies {
+    static_assert(2 * Count <= 64);
+
+public:
+    // The marks of a castle in tally `t`, to be added together.
+    static std::uint64_t marks(int t, bool confirmed) {
+        return (std::uint64_t(1) << (2 * t)) | (std::uint64_t(confirmed) << (2 * t + 1));
+    }
+    // Marks the castle of the line, by its key, in the tallies of `marks`.
+    void add(std::uint64_t key, std::uint64_t marks) {
+        const int n = m_index.insert(key);
+        if (n == int(m_marks.size()))
+            m_marks.push_back(0);
+        m_marks[n] |= marks;
+    }
+    // The counts of contacted castles, then of confirmed ones, by tally.
+    std::array<int, 2 * Count> counts() const {
+        std::array<int, 2 * Count> c{};
+        for (const std::uint64_t marks : m_marks)
+            for (int bit = 0; bit < 2 * Count; ++bit)
+                c[bit] += int((marks >> bit) & 1);
+        return c;
+    }
+
+private:
+    logbytes::KeyIndex m_index;
+    std::vector<std::uint64_t> m_marks;
+};
 
 // What every castle score counts, and its verdict.
 struct CastleScore {
@@ -26,6 +61,17 @@ struct DciScore : CastleScore {
     int cuneo = 0;
 };
 DciScore computeDciScore(const QStringList& logLines);
+// The same score, line by line from the bytes of the log.
+class DciCounter {
+public:
+    void add(QByteArrayView logLine);
+    DciScore score() const;
+
+private:
+    logbytes::KeyNumbers m_numbers;
+    // Regions 1 to 20 at 0 to 19, Cuneo at 20, every castle of the log at 21.
+    CastleTallies<22> m_tallies;
+};
 
 inline const QString kDciScoreHeader =
     QStringLiteral("Nb Chateaux        Régions               QSL");
@@ -46,6 +92,15 @@ struct DcloScore : CastleScore {
     int provincesConfirmed = 0;
 };
 DcloScore computeDcloScore(const QStringList& logLines);
+class DcloCounter {
+public:
+    void add(QByteArrayView logLine);
+    DcloScore score() const;
+
+private:
+    logbytes::KeyNumbers m_numbers;
+    CastleTallies<11> m_tallies;
+};
 
 inline const QString kDcloScoreHeader =
     QStringLiteral("Nb Chateaux           Provinces         QSL");
@@ -61,6 +116,17 @@ struct DcpcScore : CastleScore {
     QStringList lines; // the QSOs, then an empty line
 };
 DcpcScore computeDcpcScore(const QStringList& logLines);
+// Decodes only the QSOs listed.
+class DcpcCounter {
+public:
+    void add(QByteArrayView logLine);
+    DcpcScore score() const;
+
+private:
+    logbytes::KeyNumbers m_numbers;
+    CastleTallies<1> m_tallies;
+    QStringList m_lines;
+};
 
 inline const QString kDcpcHeader =
     QStringLiteral("      Ref     Indicatif             Date       QSL");

@@ -1,8 +1,6 @@
 #include "castlelayout.h"
 
 #include "screen.h"
-#include "stationlog.h"
-#include "stationsettings.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -152,12 +150,6 @@ void setLabel(QWidget* screen, const char* name, const QString& text) {
 void setLabels(QWidget* screen, const QList<const char*>& names, const QStringList& texts) {
     for (qsizetype i = 0; i < names.size(); ++i)
         setLabel(screen, names[i], texts[i]);
-}
-
-QStringList stationLogLines() {
-    QStringList lines;
-    StationLog(StationCallsign()).loadQsoList(lines);
-    return lines;
 }
 
 } // namespace awards

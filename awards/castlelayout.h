@@ -51,7 +51,5 @@ void showLevelScore(QWidget* window, int contacted, int confirmed, const QString
                     const QString& verdict2);
 void setLabel(QWidget* screen, const char* name, const QString& text);
 void setLabels(QWidget* screen, const QList<const char*>& names, const QStringList& texts);
-// The lines of the station log.
-QStringList stationLogLines();
 
 } // namespace awards

@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "dialogs.h"
 #include "lineprinter.h"
+#include "logbytes.h"
 #include "programdirectory.h"
 #include "stationsettings.h"
 #include "textfile.h"
@@ -74,9 +75,9 @@ void CastleListScreen::Affiche() {
     if (m_award == Award::Dci)
         setWindowTitle(dciCaption(shown()));
     // A log that cannot be read shows as an empty list.
-    const QStringList logLines = stationLogLines();
-    const ListView view =
-        m_award == Award::Dci ? dciList(logLines, shown()) : dcloList(logLines, shown());
+    CastleListBuilder builder(m_award, shown());
+    logbytes::scanStationLog([&builder](QByteArrayView line) { builder.add(line); });
+    const ListView view = builder.view();
     m_model->setStringList(view.lines);
     m_count->setText(QString::number(view.count));
 }

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "logbytes.h"
+
+#include <vector>
+
 // The lists of castle QSOs of the DCI award (all Italy) and of the DCLO award (Lombardy), and
 // the files and pages made from them. Every function works on the lines of the station log or
 // on the lines of a list as shown.
@@ -16,8 +20,7 @@ QString dciListLine(const QString& logLine);
 // A QSO of the DCLO list: as the DCI line without band and mode, 95 characters.
 QString dcloListLine(const QString& logLine);
 
-// The order of the sorted lists: the whole line, case ignored; equal lines keep their order.
-void sortListLines(QStringList& lines);
+enum class Award { Dci, Dclo };
 
 struct ListView {
     QStringList lines; // in list order
@@ -27,6 +30,28 @@ struct ListView {
 ListView dciList(const QStringList& logLines, Shown shown);
 // The Lombard QSOs, sorted, behind one empty line that sorts first.
 ListView dcloList(const QStringList& logLines, Shown shown);
+
+// The same lists, built from the bytes of the log lines. The order is the whole line, case
+// ignored, equal lines in log order; it is worked out on the bytes, and only the lines of the
+// list are decoded, once sorted.
+class CastleListBuilder {
+public:
+    CastleListBuilder(Award award, Shown shown);
+    void add(QByteArrayView logLine);
+    ListView view() const;
+
+private:
+    Award m_award;
+    Shown m_shown;
+    int m_tailWidth;
+    // Lines sharing reference and castle name make a group, sorted once: the groups by the
+    // reference, their bytes one after the other, and the group and the other fields by line.
+    logbytes::KeyIndex m_references;
+    std::vector<int> m_firstOfReference, m_nextOfGroup;
+    std::vector<char> m_groups;
+    std::vector<int> m_groupOf;
+    std::vector<char> m_tails;
+};
 
 inline const QString kDciHeader =
     QStringLiteral("    REF                  nom du chateau                                        "
@@ -41,8 +66,6 @@ QString dciCaption(Shown shown);
 QString dateStamp(const QDate& date);
 // "05/12/2026".
 QString fullDate(const QDate& date);
-
-enum class Award { Dci, Dclo };
 
 struct ListFile {
     QString fileName; // in the program directory

@@ -1,5 +1,7 @@
 #include "districtcount.h"
 
+#include "codepage.h"
+#include "logbytes.h"
 #include "qsorecord.h"
 
 namespace awards {
@@ -13,11 +15,11 @@ int countMarks(const std::array<bool, kDistrictCount + 1>& marks) {
     return count;
 }
 
-bool isDigits(QStringView text) {
-    for (const QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return !text.isEmpty();
+// The blanks that trimming removes, among the characters of the code page: the ASCII ones and
+// the no-break space.
+bool isBlank(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    return b == ' ' || (b >= '\t' && b <= '\r') || b == 0xA0;
 }
 
 } // namespace
@@ -30,25 +32,41 @@ int DistrictMarks::confirmedCount() const {
     return countMarks(confirmed);
 }
 
-int districtOf(const QString& logLine) {
-    const QString field = logLine.mid(LogColumns::kDistrict, 3);
-    const QString digits = field.trimmed();
-    if (!isDigits(digits))
+int districtOfBytes(QByteArrayView logLine) {
+    const QByteArrayView field = logbytes::column(logLine, LogColumns::kDistrict, 3);
+    qsizetype from = 0, to = field.size();
+    while (from < to && isBlank(field[from]))
+        ++from;
+    while (to > from && isBlank(field[to - 1]))
+        --to;
+    if (from == to)
         return -1;
-    const int district = digits.toInt();
+    int district = 0;
+    for (qsizetype i = from; i < to; ++i) {
+        if (field[i] < '0' || field[i] > '9')
+            return -1;
+        district = 10 * district + (field[i] - '0');
+    }
     return district <= kDistrictCount ? district : -1;
+}
+
+int districtOf(const QString& logLine) {
+    return districtOfBytes(encodeCp1252(logLine));
+}
+
+void DistrictMarks::add(QByteArrayView logLine) {
+    const int d = districtOfBytes(logLine);
+    if (d < 0)
+        return;
+    contacted[d] = true;
+    if (logLine.size() > LogColumns::kQsl && logLine[LogColumns::kQsl] == '*')
+        confirmed[d] = true;
 }
 
 DistrictMarks markDistricts(const QStringList& logLines) {
     DistrictMarks marks;
-    for (const QString& line : logLines) {
-        const int d = districtOf(line);
-        if (d < 0)
-            continue;
-        marks.contacted[d] = true;
-        if (line.mid(LogColumns::kQsl, 1) == u"*")
-            marks.confirmed[d] = true;
-    }
+    for (const QString& line : logLines)
+        marks.add(encodeCp1252(line));
     return marks;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,8 @@ inline constexpr int kDistrictCount = 230;
 
 // Contacted and confirmed marks by district number; index 0 can be marked but never counts.
 struct DistrictMarks {
+    // Marks the district of one log line, read from its bytes.
+    void add(QByteArrayView logLine);
     std::array<bool, kDistrictCount + 1> contacted{};
     std::array<bool, kDistrictCount + 1> confirmed{};
     int contactedCount() const;
@@ -21,6 +24,7 @@ struct DistrictMarks {
 // The district of a log line (columns 14-16): -1 when it is blank, "-" with two blanks, or not a
 // number from 0 to 230, so that the line is skipped.
 int districtOf(const QString& logLine);
+int districtOfBytes(QByteArrayView logLine);
 DistrictMarks markDistricts(const QStringList& logLines);
 
 // The 230 lines of the list, district 001 to 230.

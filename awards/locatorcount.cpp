@@ -1,5 +1,7 @@
 #include "locatorcount.h"
 
+#include "codepage.h"
+#include "logbytes.h"
 #include "qsorecord.h"
 #include "stationlog.h"
 #include "stationsettings.h"
@@ -8,6 +10,10 @@
 #include <QDir>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstring>
+#include <span>
 
 namespace awards {
 
@@ -47,6 +53,138 @@ QString locatorOf(const QString& line, const Columns& c) {
 
 QChar flagOf(const QString& line, const Columns& c) {
     return line.mid(c.qsl, 1) == u"*" ? u'*' : u'0';
+}
+
+char flagOf(QByteArrayView line, const Columns& c) {
+    return line.size() > c.qsl && line[c.qsl] == '*' ? '*' : '0';
+}
+
+// The locator of a line, in capitals, when its four bytes are ASCII; 0 when the line cannot
+// hold one or it is blank, -1 when it is not ASCII.
+std::int64_t asciiLocator(QByteArrayView line, const Columns& c) {
+    if (line.size() < c.locator + 4)
+        return 0;
+    std::int64_t key = 0;
+    bool blank = true;
+    for (int i = 0; i < 4; ++i) {
+        char b = line[c.locator + i];
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return -1;
+        if (b >= 'a' && b <= 'z')
+            b = char(b - 32);
+        blank = blank && b == ' ';
+        key |= std::int64_t(static_cast<unsigned char>(b)) << (8 * (3 - i));
+    }
+    // A marker above the four bytes, so that no locator, four NULs included, is 0.
+    return blank ? 0 : key | (std::int64_t(1) << 32);
+}
+
+// Where an entry of `kEntrySize` bytes is built from an ASCII line.
+constexpr int kEntrySize = 81;
+constexpr int kFlagAt = 7, kCallsignAt = 9;
+using EntryBytes = std::array<char, kEntrySize>;
+
+struct Label {
+    const char* stored;
+    const char* label;
+};
+constexpr Label kBands[] = {{"3.5 Mhz", "80m"},
+                            {"7.0 Mhz", "40m"},
+                            {"14 Mhz ", "20m"},
+                            {"21 Mhz ", "15m"},
+                            {"28 Mhz ", "10m"}};
+constexpr Label kModes[] = {
+    {"SSB", "PHONE"}, {"CW ", "CW   "}, {"AM ", "AM   "}, {"RTT", "RTTY "}, {"SST", "SSTV "}};
+
+const char* labelOf(QByteArrayView stored, std::span<const Label> labels, const char* unknown) {
+    for (const Label& l : labels)
+        if (stored == QByteArrayView(l.stored))
+            return l.label;
+    return unknown;
+}
+
+QString labelOf(const QString& stored, std::span<const Label> labels, const char* unknown) {
+    for (const Label& l : labels)
+        if (stored == QLatin1StringView(l.stored))
+            return QString::fromLatin1(l.label);
+    return QString::fromLatin1(unknown);
+}
+
+// The list entry of an ASCII line that holds `locator`, as bytes: the text waisListEntry gives.
+void writeListEntry(QByteArrayView line, const Columns& c, std::int64_t locator, EntryBytes& e) {
+    char* d = e.data();
+    const auto put = [&d](QByteArrayView text) {
+        std::memcpy(d, text.data(), size_t(text.size()));
+        d += text.size();
+    };
+    // A fixed column, blank-filled when the line stops short of it.
+    const auto columnOf = [line](int start, int width, char* out) {
+        const QByteArrayView value = logbytes::column(line, start, width);
+        std::memcpy(out, value.data(), size_t(value.size()));
+        std::memset(out + value.size(), ' ', size_t(width - value.size()));
+        return QByteArrayView(out, width);
+    };
+    char field[12];
+    const char flag = flagOf(line, c);
+    put("   ");
+    for (int i = 0; i < 4; ++i)
+        *d++ = char(locator >> (8 * (3 - i)));
+    *d++ = flag;
+    *d++ = ' ';
+    put(columnOf(c.callsign, 12, field));
+    put("    ");
+    // The date widened: its first six characters, the century, its last two.
+    const QByteArrayView date = columnOf(c.date, 8, field);
+    const bool digits = std::isdigit(static_cast<unsigned char>(date[6])) &&
+                        std::isdigit(static_cast<unsigned char>(date[7]));
+    put(date.first(6));
+    put(digits && date[6] >= '5' ? "19" : "20");
+    put(date.sliced(6));
+    *d++ = ' ';
+    const QByteArrayView time = columnOf(c.time, 5, field);
+    put(time.first(2));
+    put(time.sliced(3));
+    put("  ");
+    put(labelOf(columnOf(c.band, 7, field), kBands, "??m"));
+    *d++ = ' ';
+    put(labelOf(columnOf(c.mode, 3, field), kModes, "?????"));
+    *d++ = ' ';
+    const QByteArrayView reference = columnOf(c.reference, c.referenceWidth, field);
+    put(reference.first(2));
+    *d++ = ' ';
+    for (int i = 0; i < 4; ++i)
+        *d++ = char(c.referencePrefix[i]);
+    put(reference);
+    std::memset(d, ' ', size_t(21 - c.referenceWidth));
+    d += 21 - c.referenceWidth;
+    *d = flag;
+}
+
+// The order of two texts of `width` bytes, case ignored: negative, 0 or positive. `a` may stop
+// short; it is taken as filled with blanks.
+int foldedOrder(QByteArrayView a, QByteArrayView b) {
+    const auto& rank = logbytes::foldedRank();
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const char ca = i < a.size() ? a[i] : ' ';
+        if (ca == b[i])
+            continue;
+        const int d = rank[static_cast<unsigned char>(ca)] - rank[static_cast<unsigned char>(b[i])];
+        if (d != 0)
+            return d;
+    }
+    return 0;
+}
+
+// Whether entry `a` sorts before entry `b` in Loc_Tempo: case ignored, then exactly; equal
+// entries keep their order.
+bool entryLess(const EntryBytes& a, const EntryBytes& b) {
+    const int folded =
+        foldedOrder(QByteArrayView(a.data(), kEntrySize), QByteArrayView(b.data(), kEntrySize));
+    return folded != 0 ? folded < 0 : std::memcmp(a.data(), b.data(), kEntrySize) < 0;
+}
+
+bool isAsciiText(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() < 0x80; });
 }
 
 } // namespace
@@ -93,31 +231,11 @@ ImportCheck verifieImportDai(const DaiSettings& dai, WaisWindow window) {
 }
 
 QString waisBandLabel(const QString& band) {
-    static const QList<std::pair<QString, QString>> kBands = {
-        {QStringLiteral("3.5 Mhz"), QStringLiteral("80m")},
-        {QStringLiteral("7.0 Mhz"), QStringLiteral("40m")},
-        {QStringLiteral("14 Mhz "), QStringLiteral("20m")},
-        {QStringLiteral("21 Mhz "), QStringLiteral("15m")},
-        {QStringLiteral("28 Mhz "), QStringLiteral("10m")},
-    };
-    for (const auto& [stored, label] : kBands)
-        if (band == stored)
-            return label;
-    return QStringLiteral("??m");
+    return labelOf(band, kBands, "??m");
 }
 
 QString waisModeLabel(const QString& mode) {
-    static const QList<std::pair<QString, QString>> kModes = {
-        {QStringLiteral("SSB"), QStringLiteral("PHONE")},
-        {QStringLiteral("CW "), QStringLiteral("CW   ")},
-        {QStringLiteral("AM "), QStringLiteral("AM   ")},
-        {QStringLiteral("RTT"), QStringLiteral("RTTY ")},
-        {QStringLiteral("SST"), QStringLiteral("SSTV ")},
-    };
-    for (const auto& [stored, label] : kModes)
-        if (mode == stored)
-            return label;
-    return QStringLiteral("?????");
+    return labelOf(mode, kModes, "?????");
 }
 
 QString waisScoreEntry(const QString& logLine, WaisLog log) {
@@ -128,6 +246,15 @@ QString waisScoreEntry(const QString& logLine, WaisLog log) {
 
 QString waisListEntry(const QString& logLine, WaisLog log) {
     const Columns& c = columnsOf(log);
+    if (isAsciiText(logLine)) {
+        const QByteArray bytes = logLine.toLatin1();
+        const std::int64_t locator = asciiLocator(bytes, c);
+        if (locator == 0)
+            return {};
+        EntryBytes entry;
+        writeListEntry(bytes, c, locator, entry);
+        return QString::fromLatin1(entry.data(), kEntrySize);
+    }
     const QString locator = locatorOf(logLine, c);
     if (locator.isEmpty())
         return {};
@@ -163,18 +290,6 @@ QString waisListEntry(const QString& logLine, WaisLog log) {
 
 void LocTempo::add(const QString& entry) {
     m_entries.append(entry);
-}
-
-void LocTempo::addScoreEntries(const QStringList& logLines, WaisLog log) {
-    for (const QString& line : logLines)
-        if (const QString entry = waisScoreEntry(line, log); !entry.isEmpty())
-            add(entry);
-}
-
-void LocTempo::addListEntries(const QStringList& logLines, WaisLog log) {
-    for (const QString& line : logLines)
-        if (const QString entry = waisListEntry(line, log); !entry.isEmpty())
-            add(entry);
 }
 
 QStringList LocTempo::sorted() const {
@@ -249,16 +364,77 @@ Verdict locatorVerdict(int confirmed) {
                         QStringLiteral("de diplomes des Locators Italiens"));
 }
 
-QStringList readWaisLog(WaisLog log, const DaiSettings& dai, QString& failure) {
+void scanWaisLog(WaisLog log, const DaiSettings& dai, QString& failure,
+                 const std::function<void(QByteArrayView)>& visit) {
     failure.clear();
-    QStringList lines;
     if (log == WaisLog::Dci) {
-        readTextLines(StationLog(StationCallsign()).path(), lines);
-        return lines;
+        logbytes::scanStationLog(visit);
+        return;
     }
-    if (!readTextLines(dai.logPath(), lines))
+    if (!logbytes::scanFile(dai.logPath(), visit))
         failure = "Impossible de lire le fichier " + dai.logPath();
-    return lines;
+}
+
+LocatorCollector::LocatorCollector(int keyLength) : m_list(keyLength == kListKeyLength) {}
+
+void LocatorCollector::add(QByteArrayView logLine, WaisLog log) {
+    const Columns& c = columnsOf(log);
+    const std::int64_t locator = asciiLocator(logLine, c);
+    if (locator == 0)
+        return;
+    if (locator < 0 || (m_list && !logbytes::isAscii(logLine))) {
+        const QString line = decodeCp1252(logLine);
+        const QString entry = m_list ? waisListEntry(line, log) : waisScoreEntry(line, log);
+        if (!entry.isEmpty())
+            m_others.add(entry);
+        return;
+    }
+    const int square = m_squares.insert(std::uint64_t(locator));
+    const bool isNew = square == int(m_locators.size());
+    if (isNew)
+        m_locators.push_back(locator);
+    if (!m_list) {
+        if (isNew)
+            m_flags.push_back('0');
+        if (flagOf(logLine, c) == '*')
+            m_flags[square] = '*';
+        return;
+    }
+    // The entries of one square begin alike up to the flag, then the callsign: most lines are
+    // passed over on these two without building their entry.
+    if (!isNew) {
+        const EntryBytes& first = m_entries[square];
+        const char flag = flagOf(logLine, c);
+        if (flag != first[kFlagAt]) {
+            if (flag > first[kFlagAt])
+                return;
+        } else if (foldedOrder(logbytes::column(logLine, c.callsign, 12),
+                               QByteArrayView(first.data() + kCallsignAt, 12)) > 0) {
+            return;
+        }
+    }
+    EntryBytes entry;
+    writeListEntry(logLine, c, locator, entry);
+    if (isNew)
+        m_entries.push_back(entry);
+    else if (entryLess(entry, m_entries[square]))
+        m_entries[square] = entry;
+}
+
+LocTempo LocatorCollector::locTempo() const {
+    LocTempo tempo = m_others;
+    for (std::size_t square = 0; square < m_locators.size(); ++square) {
+        if (m_list) {
+            tempo.add(QString::fromLatin1(m_entries[square].data(), kEntrySize));
+            continue;
+        }
+        char entry[5];
+        for (int i = 0; i < 4; ++i)
+            entry[i] = char(m_locators[square] >> (8 * (3 - i)));
+        entry[4] = m_flags[square];
+        tempo.add(QString::fromLatin1(entry, 5));
+    }
+    return tempo;
 }
 
 } // namespace awards

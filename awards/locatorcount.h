@@ -1,8 +1,12 @@
 #pragma once
 #include "districtcount.h"
+#include "logbytes.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <array>
+#include <vector>
 
 // The WAIS award: the locator squares of the station log, merged with the sibling logbook's log
 // when that one is installed and up to date.
@@ -45,12 +49,30 @@ QString waisListEntry(const QString& logLine, WaisLog log);
 class LocTempo {
 public:
     void add(const QString& entry);
-    void addScoreEntries(const QStringList& logLines, WaisLog log);
-    void addListEntries(const QStringList& logLines, WaisLog log);
     QStringList sorted() const;
 
 private:
     QStringList m_entries;
+};
+
+// Collects the entries of the logs for Loc_Tempo from their bytes, keeping only those that can
+// start a square: of the entries of one square from ASCII lines, only the one that sorts first,
+// built as bytes and decoded once; every other line gives its entry as waisScoreEntry or
+// waisListEntry does. The squares counted and shown are those of every entry.
+class LocatorCollector {
+public:
+    // kScoreKeyLength for score entries, kListKeyLength for list entries.
+    explicit LocatorCollector(int keyLength);
+    void add(QByteArrayView logLine, WaisLog log);
+    LocTempo locTempo() const;
+
+private:
+    bool m_list;
+    logbytes::KeyIndex m_squares;
+    std::vector<std::int64_t> m_locators;        // by square
+    std::vector<char> m_flags;                   // score: "*" when one QSO is confirmed
+    std::vector<std::array<char, 81>> m_entries; // list: the entry that sorts first
+    LocTempo m_others;
 };
 
 // Walks the sorted entries: each new key (the first `keyLength` characters) is one square,
@@ -79,8 +101,9 @@ QString waisConfirmedCaption(bool merge);
 QStringList waisLevelLabels(); // Label13 to Label17, then Label9
 Verdict locatorVerdict(int confirmed);
 
-// Reads one log for the WAIS windows. A station log that cannot be read gives no line; a sibling
-// log that cannot be read gives no line and the message naming it.
-QStringList readWaisLog(WaisLog log, const DaiSettings& dai, QString& failure);
+// Reads one log for the WAIS windows, line by line. A station log that cannot be read gives no
+// line; a sibling log that cannot be read gives no line and the message naming it.
+void scanWaisLog(WaisLog log, const DaiSettings& dai, QString& failure,
+                 const std::function<void(QByteArrayView)>& visit);
 
 } // namespace awards

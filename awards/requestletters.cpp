@@ -2,6 +2,8 @@
 
 #include "stationlog.h"
 
+#include <algorithm>
+
 namespace awards {
 
 namespace {
@@ -150,39 +152,91 @@ QStringList waisLetterLines(const Applicant& a, const QStringList& shownLines, c
     return lines;
 }
 
-QString dciBandNumber(const QString& band) {
-    static const QList<std::pair<QString, QString>> kBands = {
-        {QStringLiteral("3.5 Mhz"), QStringLiteral("80")},
-        {QStringLiteral("7.0 Mhz"), QStringLiteral("40")},
-        {QStringLiteral("14 Mhz"), QStringLiteral("20")},
-        {QStringLiteral("21 Mhz"), QStringLiteral("15")},
-        {QStringLiteral("28 Mhz"), QStringLiteral("10")},
+namespace {
+
+QLatin1StringView bandNumber(QStringView band) {
+    static constexpr std::pair<const char*, const char*> kBands[] = {
+        {"3.5 Mhz", "80"}, {"7.0 Mhz", "40"}, {"14 Mhz", "20"}, {"21 Mhz", "15"}, {"28 Mhz", "10"},
     };
     for (const auto& [label, number] : kBands)
-        if (band == label)
-            return number;
+        if (band == QLatin1StringView(label))
+            return QLatin1StringView(number);
     return {};
+}
+
+// QStringView::trimmed, with the plain blank and the printable ASCII characters decided at once.
+QStringView trimmedField(QStringView text) {
+    const auto isBlank = [](QChar c) {
+        const char16_t u = c.unicode();
+        if (u == u' ')
+            return true;
+        return (u < 0x21 || u > 0x7E) && c.isSpace();
+    };
+    qsizetype from = 0, to = text.size();
+    while (from < to && isBlank(text[from]))
+        ++from;
+    while (to > from && isBlank(text[to - 1]))
+        --to;
+    return text.sliced(from, to - from);
+}
+
+} // namespace
+
+QChar* writeWidenedDate(QChar* out, QStringView date) {
+    const QStringView yy = date.size() >= 2 ? date.last(2) : date;
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const bool twoDigits = yy.size() == 2 && isDigit(yy[0]) && isDigit(yy[1]);
+    out = std::copy(date.begin(), date.begin() + qMin<qsizetype>(6, date.size()), out);
+    // Years 50 to 99 are of the last century.
+    *out++ = twoDigits && yy[0] >= u'5' ? u'1' : u'2';
+    *out++ = twoDigits && yy[0] >= u'5' ? u'9' : u'0';
+    return std::copy(yy.begin(), yy.end(), out);
+}
+
+QString dciBandNumber(const QString& band) {
+    return bandNumber(band);
 }
 
 QStringList dciFileLines(const Applicant& a, const QStringList& listLines) {
     const QString indent = blanks(23);
     QStringList lines;
+    lines.reserve(listLines.size() + 5);
     lines << "                           D.C.I.    Diploma dei Castelli D'italia";
     lines << blanks(7) + a.call;
     lines << indent + a.nom.leftJustified(16) + a.prenom;
     lines << indent + a.adresse1;
     lines << indent + a.codePostal.leftJustified(8) + a.ville.leftJustified(21) +
                  a.pays.leftJustified(12) + "e-mail:  " + a.email;
-    for (const QString& line : listLines) {
-        if (line.left(5).trimmed().isEmpty())
+    // Each line is put together on the stack from slices of the list line, then copied once, as
+    // the list has a line per QSO.
+    for (const QString& listLine : listLines) {
+        const QStringView line(listLine);
+        if (trimmedField(line.left(5)).isEmpty())
             continue;
-        const QString reference = line.mid(1, 5);
-        const QString callsign = line.mid(80, 12).trimmed();
-        const QString band = line.mid(94, 7).trimmed();
-        const QString mode = line.mid(103, 3).trimmed();
-        lines << blanks(4) + reference + blanks(2) + callsign.leftJustified(15) + " " +
-                     dciBandNumber(band) + blanks(3) + mode.leftJustified(3) + blanks(7) +
-                     widenedDate(line.mid(70, 8));
+        QChar buffer[64];
+        QChar* d = buffer;
+        const auto put = [&d](QStringView text) {
+            std::copy(text.begin(), text.end(), d);
+            d += text.size();
+        };
+        const auto fill = [&d](qsizetype n) {
+            for (; n > 0; --n)
+                *d++ = u' ';
+        };
+        fill(4);
+        put(line.mid(1, 5));
+        fill(2);
+        const QStringView callsign = trimmedField(line.mid(80, 12));
+        put(callsign);
+        fill(15 - callsign.size() + 1);
+        for (const char c : bandNumber(trimmedField(line.mid(94, 7))))
+            *d++ = QLatin1Char(c);
+        fill(3);
+        const QStringView mode = trimmedField(line.mid(103, 3));
+        put(mode);
+        fill(3 - mode.size() + 7);
+        d = writeWidenedDate(d, line.mid(70, 8));
+        lines.append(QString(buffer, d - buffer));
     }
     return lines;
 }

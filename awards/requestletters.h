@@ -48,6 +48,8 @@ inline constexpr int kSquaresPerPage = 50;
 inline const QString kDciFileName = QStringLiteral("DCI_DaAcc.txt");
 // The number of a band in the DCI file; empty for a band it does not know.
 QString dciBandNumber(const QString& band);
+// The date as widenedDate writes it, at `out`, with room for ten characters; returns its end.
+QChar* writeWidenedDate(QChar* out, QStringView date);
 // The DCI file from the lines of the DCI castle list, in list order.
 QStringList dciFileLines(const Applicant& a, const QStringList& listLines);
 

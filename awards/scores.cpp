@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 using namespace awards;
+using awards::logbytes::scanStationLog;
 
 namespace {
 
@@ -35,7 +36,9 @@ Scores::Scores(QWidget* owner)
 
 void Scores::opening() {
     setLabel(this, "Label2", kDciScoreHeader);
-    const DciScore score = computeDciScore(stationLogLines());
+    DciCounter counter;
+    scanStationLog([&counter](QByteArrayView line) { counter.add(line); });
+    const DciScore score = counter.score();
     m_regions->setStringList(score.regionLines);
     m_cuneo->setStringList({score.cuneoLine});
     setLabel(this, "Nb_Cuneo", QString::number(score.cuneo));

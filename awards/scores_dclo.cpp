@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 using namespace awards;
+using awards::logbytes::scanStationLog;
 
 namespace {
 
@@ -36,7 +37,9 @@ Scores_DCLO::Scores_DCLO(QWidget* owner) : QWidget(owner), m_provinces(new QStri
 
 void Scores_DCLO::opening() {
     setLabel(this, "Label2", kDcloScoreHeader);
-    const DcloScore score = computeDcloScore(stationLogLines());
+    DcloCounter counter;
+    scanStationLog([&counter](QByteArrayView line) { counter.add(line); });
+    const DcloScore score = counter.score();
     m_provinces->setStringList(score.provinceLines);
     setLabel(this, "NB_Chateaux", QString::number(score.contacted));
     setLabel(this, "NB_Confirme", QString::number(score.confirmed));

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 using namespace awards;
+using awards::logbytes::scanStationLog;
 
 namespace {
 
@@ -27,7 +28,9 @@ Scores_DCPC::Scores_DCPC(QWidget* owner) : QWidget(owner), m_castles(new QString
 
 void Scores_DCPC::opening() {
     setLabel(this, "Label2", kDcpcHeader);
-    const DcpcScore score = computeDcpcScore(stationLogLines());
+    DcpcCounter counter;
+    scanStationLog([&counter](QByteArrayView line) { counter.add(line); });
+    const DcpcScore score = counter.score();
     m_castles->setStringList(score.lines);
     setLabel(this, "NB_Chateaux", QString::number(score.contacted));
     setLabel(this, "NB_Confirme", QString::number(score.confirmed));

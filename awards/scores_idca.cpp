@@ -2,6 +2,7 @@
 
 #include "castlelayout.h"
 #include "districtcount.h"
+#include "logbytes.h"
 
 using namespace awards;
 
@@ -17,7 +18,8 @@ Scores_IDCA::Scores_IDCA(QWidget* owner) : QWidget(owner) {
 }
 
 void Scores_IDCA::opening() {
-    const DistrictMarks marks = markDistricts(stationLogLines());
+    DistrictMarks marks;
+    logbytes::scanStationLog([&marks](QByteArrayView line) { marks.add(line); });
     const Verdict verdict = districtVerdict(marks.confirmedCount());
     showLevelScore(this, marks.contactedCount(), marks.confirmedCount(), verdict.line1,
                    verdict.line2);

@@ -25,17 +25,18 @@ void Scores_WAIS::opening() {
     setLabel(this, "Label5", waisContactedCaption(check.merge));
     setLabel(this, "Label10", waisConfirmedCaption(check.merge));
 
-    LocTempo locTempo;
+    LocatorCollector collector(kScoreKeyLength);
     QList<WaisLog> logs{WaisLog::Dci};
     if (check.merge)
         logs.append(WaisLog::Dai);
     for (const WaisLog log : logs) {
         QString failure;
-        locTempo.addScoreEntries(readWaisLog(log, dai, failure), log);
+        scanWaisLog(log, dai, failure,
+                    [&collector, log](QByteArrayView line) { collector.add(line, log); });
         if (!failure.isEmpty())
             showMessage(failure);
     }
-    const SquareCount squares = countSquares(locTempo.sorted(), kScoreKeyLength);
+    const SquareCount squares = countSquares(collector.locTempo().sorted(), kScoreKeyLength);
     const Verdict verdict = locatorVerdict(squares.confirmed);
     showLevelScore(this, squares.contacted, squares.confirmed, verdict.line1, verdict.line2);
 }

@@ -1,0 +1,227 @@
+#include "logbytes.h"
+
+#include "codepage.h"
+#include "stationlog.h"
+#include "stationsettings.h"
+
+#include <QFile>
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <cstring>
+
+namespace awards::logbytes {
+
+namespace {
+
+bool isAsciiBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+constexpr std::uint64_t kEmpty = ~std::uint64_t(0);
+
+std::size_t slotOf(std::uint64_t key, std::size_t mask) {
+    return std::size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+}
+
+const char* nextOf(const char* from, const char* end, char c) {
+    const void* found = std::memchr(from, c, size_t(end - from));
+    return found ? static_cast<const char*>(found) : end;
+}
+
+QString trimmedUpper(QByteArrayView field) {
+    return decodeCp1252(field).trimmed().toUpper();
+}
+
+} // namespace
+
+const std::array<char16_t, 256>& decodeTable() {
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            t[b] = decodeCp1252(QByteArrayView(&byte, 1)).at(0).unicode();
+        }
+        return t;
+    }();
+    return table;
+}
+
+const std::array<std::uint8_t, 256>& foldedRank() {
+    static const std::array<std::uint8_t, 256> ranks = [] {
+        // Folded as the case-ignoring sort folds: ASCII capitals to small letters, other
+        // characters by their case folding.
+        std::array<char16_t, 256> folded{};
+        for (int b = 0; b < 256; ++b) {
+            const QChar c(decodeTable()[b]);
+            folded[b] = b < 0x80 ? (b >= 'A' && b <= 'Z' ? char16_t(b + 32) : char16_t(b))
+                                 : c.toCaseFolded().unicode();
+        }
+        std::array<char16_t, 256> sorted = folded;
+        std::sort(sorted.begin(), sorted.end());
+        const auto last = std::unique(sorted.begin(), sorted.end());
+        std::array<std::uint8_t, 256> r{};
+        for (int b = 0; b < 256; ++b)
+            r[b] = std::uint8_t(std::lower_bound(sorted.begin(), last, folded[b]) - sorted.begin());
+        return r;
+    }();
+    return ranks;
+}
+
+std::uint64_t packAscii(QByteArrayView ascii) {
+    std::uint64_t key = std::uint64_t(ascii.size()) << 56;
+    for (qsizetype i = 0; i < ascii.size(); ++i)
+        key |= std::uint64_t(static_cast<unsigned char>(ascii[i])) << (8 * i);
+    return key;
+}
+
+std::uint64_t KeyNumbers::of(QStringView text) {
+    if (text.size() <= 7 &&
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        char bytes[7];
+        for (qsizetype i = 0; i < text.size(); ++i)
+            bytes[i] = char(text[i].unicode());
+        return packAscii(QByteArrayView(bytes, text.size()));
+    }
+    const QString key = text.toString();
+    const auto found = m_others.constFind(key);
+    if (found != m_others.cend())
+        return *found;
+    const std::uint64_t number = (std::uint64_t(1) << 63) | std::uint64_t(m_others.size());
+    m_others.insert(key, number);
+    return number;
+}
+
+std::uint64_t trimmedUpperKey(QByteArrayView field, KeyNumbers& numbers) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(field.data());
+    qsizetype from = 0, to = field.size();
+    unsigned char high = 0;
+    for (qsizetype i = 0; i < to; ++i)
+        high |= bytes[i];
+    if (high >= 0x80)
+        return numbers.of(trimmedUpper(field));
+    while (from < to && isAsciiBlank(char(bytes[from])))
+        ++from;
+    while (to > from && isAsciiBlank(char(bytes[to - 1])))
+        --to;
+    if (to - from > 7)
+        return numbers.of(QString::fromLatin1(field.sliced(from, to - from)).toUpper());
+    // Packed as packAscii packs, in capitals.
+    std::uint64_t key = std::uint64_t(to - from) << 56;
+    for (qsizetype i = from; i < to; ++i) {
+        const unsigned char c = bytes[i];
+        key |= std::uint64_t(c >= 'a' && c <= 'z' ? c - 32 : c) << (8 * (i - from));
+    }
+    return key;
+}
+
+KeyIndex::KeyIndex() : m_keys(64, kEmpty), m_numbers(64, -1) {}
+
+int KeyIndex::insert(std::uint64_t key) {
+    const std::size_t mask = m_keys.size() - 1;
+    for (std::size_t slot = slotOf(key, mask);; slot = (slot + 1) & mask) {
+        if (m_keys[slot] == key)
+            return m_numbers[slot];
+        if (m_keys[slot] == kEmpty) {
+            m_keys[slot] = key;
+            m_numbers[slot] = m_count;
+            if (2 * ++m_count > int(m_keys.size()))
+                grow();
+            return m_count - 1;
+        }
+    }
+}
+
+void KeyIndex::grow() {
+    std::vector<std::uint64_t> keys(2 * m_keys.size(), kEmpty);
+    std::vector<int> numbers(keys.size(), -1);
+    const std::size_t mask = keys.size() - 1;
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        if (m_keys[i] == kEmpty)
+            continue;
+        std::size_t slot = slotOf(m_keys[i], mask);
+        while (keys[slot] != kEmpty)
+            slot = (slot + 1) & mask;
+        keys[slot] = m_keys[i];
+        numbers[slot] = m_numbers[i];
+    }
+    m_keys.swap(keys);
+    m_numbers.swap(numbers);
+}
+
+bool scanFile(const QString& path, const std::function<void(QByteArrayView)>& visit) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    // Read a piece at a time into one buffer kept for the next reading, so that a large log
+    // costs no fresh memory; a line cut by the end of a piece moves to the front. A reading
+    // started from within another has a buffer of its own.
+    constexpr std::size_t kPiece = 1 << 18;
+    static std::vector<char> kept(kPiece);
+    static bool inUse = false;
+    std::vector<char> own;
+    if (inUse)
+        own.resize(kPiece);
+    std::vector<char>& buffer = inUse ? own : kept;
+    const bool usesKept = !inUse;
+    inUse = true;
+    const auto release = qScopeGuard([&buffer, usesKept] {
+        if (!usesKept)
+            return;
+        inUse = false;
+        // A very long line is not worth keeping room for.
+        if (buffer.size() > kPiece)
+            std::vector<char>(kPiece).swap(buffer);
+    });
+    qsizetype held = 0;
+    bool pendingLf = false; // a CR ended the last line: an LF at once belongs to it
+    for (;;) {
+        if (held == qsizetype(buffer.size()))
+            buffer.resize(2 * buffer.size());
+        const qint64 n = f.read(buffer.data() + held, qint64(buffer.size()) - held);
+        if (n < 0)
+            break;
+        const bool atEnd = n == 0;
+        const char* p = buffer.data();
+        const char* const end = p + held + n;
+        if (pendingLf && p < end && *p == '\n')
+            ++p;
+        pendingLf = false;
+        // The next CR and the next LF, each looked up again only once passed.
+        const char* cr = nullptr;
+        const char* lf = nullptr;
+        while (p < end) {
+            if (!cr || cr < p)
+                cr = nextOf(p, end, '\r');
+            if (!lf || lf < p)
+                lf = nextOf(p, end, '\n');
+            const char* stop = qMin(cr, lf);
+            if (stop == end && !atEnd)
+                break;
+            visit(QByteArrayView(p, stop - p));
+            if (stop == end) {
+                p = end;
+                break;
+            }
+            if (*stop == '\r') {
+                if (stop + 1 < end) {
+                    p = stop + (stop[1] == '\n' ? 2 : 1);
+                    continue;
+                }
+                pendingLf = true;
+            }
+            p = stop + 1;
+        }
+        if (atEnd)
+            break;
+        held = end - p;
+        std::memmove(buffer.data(), p, size_t(held));
+    }
+    return true;
+}
+
+bool scanStationLog(const std::function<void(QByteArrayView)>& visit) {
+    return scanFile(StationLog(StationCallsign()).path(), visit);
+}
+
+} // namespace awards::logbytes
