@@ -2,7 +2,7 @@
 
 #include "castlelayout.h"
 #include "districtcount.h"
-#include "logbytes.h"
+#include "awardbytes.h"
 
 #include <QGridLayout>
 #include <QLabel>

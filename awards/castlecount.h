@@ -1,5 +1,5 @@
 #pragma once
-#include "logbytes.h"
+#include "awardbytes.h"
 
 #include <QString>
 #include <QStringList>

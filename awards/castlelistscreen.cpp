@@ -4,7 +4,7 @@
 #include "clock.h"
 #include "dialogs.h"
 #include "lineprinter.h"
-#include "logbytes.h"
+#include "awardbytes.h"
 #include "programdirectory.h"
 #include "stationsettings.h"
 #include "textfile.h"

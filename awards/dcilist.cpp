@@ -1,7 +1,7 @@
 #include "dcilist.h"
 
 #include "codepage.h"
-#include "logbytes.h"
+#include "awardbytes.h"
 #include "qsorecord.h"
 
 #include <algorithm>

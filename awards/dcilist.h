@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "logbytes.h"
+#include "awardbytes.h"
 
 #include <vector>
 

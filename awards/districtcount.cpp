@@ -1,7 +1,7 @@
 #include "districtcount.h"
 
 #include "codepage.h"
-#include "logbytes.h"
+#include "awardbytes.h"
 #include "qsorecord.h"
 
 namespace awards {

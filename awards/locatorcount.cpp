@@ -1,7 +1,7 @@
 #include "locatorcount.h"
 
 #include "codepage.h"
-#include "logbytes.h"
+#include "awardbytes.h"
 #include "qsorecord.h"
 #include "stationlog.h"
 #include "stationsettings.h"

@@ -1,6 +1,6 @@
 #pragma once
 #include "districtcount.h"
-#include "logbytes.h"
+#include "awardbytes.h"
 
 #include <QString>
 #include <QStringList>

@@ -10,7 +10,7 @@
 #include "districtcount.h"
 #include "districtlocatorawards.h"
 #include "locatorcount.h"
-#include "logbytes.h"
+#include "awardbytes.h"
 #include "requestletters.h"
 #include "scores_idca.h"
 #include "screenslot.h"

@@ -1,4 +1,4 @@
-#include "logbytes.h"
+#include "awardbytes.h"
 
 #include "codepage.h"
 #include "stationlog.h"
