@@ -47,7 +47,11 @@ QLabel* addMapBox(MapPicture* picture, const QString& name, const QString& text,
 }
 
 void setWorked(QWidget* box, bool worked) {
-    setBackground(box, worked ? Colours::kWorked : windowBackground());
+    const QColor colour = worked ? Colours::kWorked : windowBackground();
+    // A box painted again in the colour it has would only be repainted for nothing.
+    if (box->autoFillBackground() && background(box) == colour)
+        return;
+    setBackground(box, colour);
 }
 
 MapDot::MapDot(const QString& name, const QRect& rect, QWidget* parent) : QWidget(parent) {
