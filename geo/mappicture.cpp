@@ -27,22 +27,29 @@ MapPicture::MapPicture(const QString& name, const QString& resource, QSize size,
     initMapResources();
     setObjectName(name);
     setPixmap(QPixmap(resource));
+    // The "not worked" colour of the boxes laid over the map, which take it from here rather
+    // than each from a palette of its own.
+    setBackground(this, windowBackground());
+    setAutoFillBackground(false);
     setFixedSize(size);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 QLabel* addMapBox(MapPicture* picture, const QString& name, const QString& text, const QRect& rect,
                   bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    // The boxes of one map share a font: set on the map, it is theirs without a font each.
+    if (picture->font() != font)
+        picture->setFont(font);
     auto* box = new QLabel(text, picture);
     box->setObjectName(name);
     box->setGeometry(rect);
     box->setAlignment(Qt::AlignCenter);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    box->setFont(font);
-    setWorked(box, false);
+    // Not worked: the colour the map gives its boxes.
+    box->setAutoFillBackground(true);
     return box;
 }
 
