@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <cstring>
 #include <optional>
 
 // Reading log lines straight from their bytes. Windows-1252 gives one byte per character, so a
@@ -23,13 +24,21 @@ inline bool isCp1252Space(char c) {
     return b == ' ' || (b >= '\t' && b <= '\r') || b == 0xA0;
 }
 
-// The bytes without the white space at either end.
+// The bytes without the white space at either end. The blanks that fill a column out are
+// passed eight at a time.
 inline QByteArrayView trimmedBytes(QByteArrayView bytes) {
+    const char* p = bytes.data();
     qsizetype begin = 0, end = bytes.size();
-    while (begin < end && isCp1252Space(bytes[begin]))
-        ++begin;
-    while (end > begin && isCp1252Space(bytes[end - 1]))
+    constexpr quint64 kEightBlanks = 0x2020202020202020;
+    for (quint64 word; end - begin >= 8; end -= 8) {
+        std::memcpy(&word, p + end - 8, 8);
+        if (word != kEightBlanks)
+            break;
+    }
+    while (end > begin && isCp1252Space(p[end - 1]))
         --end;
+    while (begin < end && isCp1252Space(p[begin]))
+        ++begin;
     return bytes.sliced(begin, end - begin);
 }
 

@@ -7,6 +7,7 @@
 #include "textfile.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace geo {
 
@@ -64,11 +65,22 @@ ProvinceScan::ProvinceScan(Rule rule, const QString& band, const QString& mode)
     m_mode = exactCp1252(trim ? mode.trimmed() : mode);
 }
 
+namespace {
+
+// The field of a line, trimmed, against a choice of the boxes.
+bool fieldIs(QByteArrayView line, int start, int width, const std::optional<QByteArray>& choice) {
+    const QByteArrayView field = trimmedBytes(byteColumn(line, start, width));
+    return choice && field.size() == choice->size() &&
+           std::memcmp(field.data(), choice->constData(), field.size()) == 0;
+}
+
+} // namespace
+
 void ProvinceScan::add(QByteArrayView line) {
     using namespace LogColumns;
-    if (!m_mode || trimmedBytes(byteColumn(line, kMode, 3)) != *m_mode)
+    if (!fieldIs(line, kMode, 3, m_mode))
         return;
-    if (!m_allBands && (!m_band || trimmedBytes(byteColumn(line, kBand, 7)) != *m_band))
+    if (!m_allBands && !fieldIs(line, kBand, 7, m_band))
         return;
     if (const int number = provinceOfLine(line, m_rule != Rule::List))
         m_provinces[number - 1] = true;

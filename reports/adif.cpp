@@ -30,10 +30,15 @@ constexpr std::array<BandLabel, 12> kBands{{{"1.8 Mhz", "160m"},
                                             {"144 Mhz", "2m"},
                                             {"432 Mhz", "70cm"}}};
 
-// The labels are ASCII, so the bytes of a label match only the label itself.
+// The labels are ASCII, so the bytes of a label match only the label itself. Their first two
+// characters and their length tell them apart, so a band is looked up without a comparison of
+// every label.
 QByteArrayView bandOf(QByteArrayView label) {
+    if (label.size() < 6 || label.size() > 7)
+        return {};
     for (const BandLabel& b : kBands)
-        if (b.label == label)
+        if (b.label[0] == label[0] && b.label[1] == label[1] && b.label.size() == label.size() &&
+            std::memcmp(b.label.data(), label.data(), label.size()) == 0)
             return b.band;
     return {};
 }
@@ -126,7 +131,7 @@ void appendAdifRecord(QByteArray& out, QByteArrayView line) {
     c.field("<rst_sent:", trimmedColumn(line, kRstSent, 3));
     c.field("<qth:", trimmedColumn(line, kReference, 5));
     c.field("<comment:", trimmedColumn(line, kCastleName, 60));
-    c.field("<QSL_RCVD:", byteColumn(line, kQsl, 1) == "*" ? "Y" : "N");
+    c.field("<QSL_RCVD:", line.size() > kQsl && line[kQsl] == '*' ? "Y" : "N");
     c.put("<eor>");
     out.resize(c.p - out.constData());
 }

@@ -23,6 +23,14 @@ TEST(LogBytes, BlanksAreThoseOfTheDecodedText) {
         EXPECT_EQ(trimmedBytes(inside), inside) << b;
         EXPECT_EQ(decodeCp1252(trimmedBytes(padded)), decodeCp1252(padded).trimmed()) << b;
     }
+    // Blanks filling a column out, however many, with other white space among them.
+    for (int n = 0; n <= 20; ++n) {
+        const QByteArray blanks(n, ' ');
+        EXPECT_EQ(trimmedBytes("A" + blanks + "\xa0" + blanks), "A") << n;
+        EXPECT_EQ(trimmedBytes(blanks + "A B\t" + blanks + "\t"), "A B") << n;
+        EXPECT_EQ(trimmedBytes(blanks + "\x85" + blanks), "\x85") << n;
+        EXPECT_EQ(trimmedBytes(blanks), "") << n;
+    }
 }
 
 TEST(LogBytes, ColumnsAndExactText) {
