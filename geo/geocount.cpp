@@ -56,6 +56,13 @@ int provinceOfLine(QByteArrayView line, bool normalise) {
     return code.size() == 2 ? provinceOfLetters(code[0], code[1]) : 0;
 }
 
+// The field of a line, trimmed, against a choice of the boxes.
+bool fieldIs(QByteArrayView line, int start, int width, const std::optional<QByteArray>& choice) {
+    const QByteArrayView field = trimmedBytes(byteColumn(line, start, width));
+    return choice && field.size() == choice->size() &&
+           (field.isEmpty() || std::memcmp(field.data(), choice->constData(), field.size()) == 0);
+}
+
 } // namespace
 
 ProvinceScan::ProvinceScan(Rule rule, const QString& band, const QString& mode)
@@ -64,17 +71,6 @@ ProvinceScan::ProvinceScan(Rule rule, const QString& band, const QString& mode)
     m_band = exactCp1252(trim ? band.trimmed() : band);
     m_mode = exactCp1252(trim ? mode.trimmed() : mode);
 }
-
-namespace {
-
-// The field of a line, trimmed, against a choice of the boxes.
-bool fieldIs(QByteArrayView line, int start, int width, const std::optional<QByteArray>& choice) {
-    const QByteArrayView field = trimmedBytes(byteColumn(line, start, width));
-    return choice && field.size() == choice->size() &&
-           std::memcmp(field.data(), choice->constData(), field.size()) == 0;
-}
-
-} // namespace
 
 void ProvinceScan::add(QByteArrayView line) {
     using namespace LogColumns;

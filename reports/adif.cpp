@@ -55,6 +55,9 @@ QByteArrayView trimmedColumn(QByteArrayView line, int start, int width) {
 struct Cursor {
     char* p;
     void put(QByteArrayView bytes) {
+        // An empty view may have no data at all, which memcpy must not be given.
+        if (bytes.isEmpty())
+            return;
         std::memcpy(p, bytes.data(), bytes.size());
         p += bytes.size();
     }
