@@ -36,9 +36,9 @@ void Carte_Italie::afficher() {
 }
 
 void Carte_Italie::Afficher_Carte(const QString& Bande_Q, const QString& Mode_Q) {
-    QStringList lines;
-    StationLog(StationCallsign()).loadQsoList(lines);
-    const geo::ProvinceFlags worked = geo::provincesOnMap(lines, Bande_Q, Mode_Q);
+    geo::ProvinceScan scan(geo::ProvinceScan::Rule::Map, Bande_Q, Mode_Q);
+    scan.addFile(StationLog(StationCallsign()).path());
+    const geo::ProvinceFlags& worked = scan.provinces();
     for (int n = 0; n < ProvinceTable::kCount; ++n) {
         setWorked(m_provinces[n], worked[n]);
         // A worked box must never sit under a neighbour's edge.

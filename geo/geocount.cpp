@@ -1,71 +1,135 @@
 #include "geocount.h"
 
+#include "codepage.h"
+#include "logbytes.h"
 #include "provincetable.h"
 #include "qsorecord.h"
+#include "textfile.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace geo {
 
 namespace {
 
-struct Filter {
-    QString band;
-    QString mode;
-    bool trimChoices;
-    bool normaliseCode;
-};
-
-bool accepts(const Filter& f, const QString& line) {
-    const QString band = logField(line, LogColumns::kBand, 7).trimmed();
-    const QString mode = logField(line, LogColumns::kMode, 3).trimmed();
-    const bool bandOk = f.band == kAllBands || (f.trimChoices ? f.band.trimmed() : f.band) == band;
-    return bandOk && (f.trimChoices ? f.mode.trimmed() : f.mode) == mode;
+// Province number of two capital letters, read from a table of every pair.
+int provinceOfLetters(char a, char b) {
+    static const std::array<quint8, 26 * 26> table = [] {
+        std::array<quint8, 26 * 26> t{};
+        for (int n = 1; n <= ProvinceTable::kCount; ++n) {
+            const char16_t* code = ProvinceTable::at(n).code;
+            t[(code[0] - u'A') * 26 + (code[1] - u'A')] = quint8(n);
+        }
+        return t;
+    }();
+    if (a < 'A' || a > 'Z' || b < 'A' || b > 'Z')
+        return 0;
+    return table[(a - 'A') * 26 + (b - 'A')];
 }
 
-// Calls `visit` with the province number of each accepted line whose code is a province.
-template <class Visit>
-void forEachProvince(const QStringList& lines, const Filter& f, Visit visit) {
-    for (const QString& line : lines) {
-        if (!accepts(f, line))
-            continue;
-        QString code = logField(line, LogColumns::kReference, 2);
-        if (f.normaliseCode)
-            code = code.trimmed().toUpper();
-        if (const int number = ProvinceTable::find(code))
-            visit(number);
+char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - 32) : c;
+}
+
+bool isAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// The reference's first two columns, trimmed and upper-cased as decoded text is. Only ASCII is
+// done on the bytes: other characters can upper-case to several ("ß" to "SS").
+QString decodedUpperCode(QByteArrayView code) {
+    return decodeCp1252(code).trimmed().toUpper();
+}
+
+int provinceOfLine(QByteArrayView line, bool normalise) {
+    QByteArrayView code = byteColumn(line, LogColumns::kReference, 2);
+    if (normalise) {
+        if (!isAscii(code))
+            return ProvinceTable::find(decodedUpperCode(code));
+        code = trimmedBytes(code);
+        return code.size() == 2 ? provinceOfLetters(upperAscii(code[0]), upperAscii(code[1])) : 0;
     }
+    return code.size() == 2 ? provinceOfLetters(code[0], code[1]) : 0;
 }
 
-ProvinceFlags provinceFlags(const QStringList& lines, const Filter& f) {
-    ProvinceFlags flags{};
-    forEachProvince(lines, f, [&](int number) { flags[number - 1] = true; });
-    return flags;
+// The field of a line, trimmed, against a choice of the boxes.
+bool fieldIs(QByteArrayView line, int start, int width, const std::optional<QByteArray>& choice) {
+    const QByteArrayView field = trimmedBytes(byteColumn(line, start, width));
+    return choice && field.size() == choice->size() &&
+           (field.isEmpty() || std::memcmp(field.data(), choice->constData(), field.size()) == 0);
 }
 
 } // namespace
 
-QStringList provinceListLines(const QStringList& logLines, const QString& band,
-                              const QString& mode) {
-    const ProvinceFlags flags = provinceFlags(logLines, {band, mode, true, false});
+ProvinceScan::ProvinceScan(Rule rule, const QString& band, const QString& mode)
+    : m_rule(rule), m_allBands(band == kAllBands) {
+    const bool trim = rule != Rule::Regions;
+    m_band = exactCp1252(trim ? band.trimmed() : band);
+    m_mode = exactCp1252(trim ? mode.trimmed() : mode);
+}
+
+void ProvinceScan::add(QByteArrayView line) {
+    using namespace LogColumns;
+    if (!fieldIs(line, kMode, 3, m_mode))
+        return;
+    if (!m_allBands && !fieldIs(line, kBand, 7, m_band))
+        return;
+    if (const int number = provinceOfLine(line, m_rule != Rule::List))
+        m_provinces[number - 1] = true;
+}
+
+bool ProvinceScan::addFile(const QString& path) {
+    return scanLines(path, [this](QByteArrayView line) {
+        add(line);
+        return false;
+    });
+}
+
+RegionFlags ProvinceScan::regions() const {
+    RegionFlags regions{};
+    for (int n = 1; n <= ProvinceTable::kCount; ++n)
+        if (m_provinces[n - 1])
+            regions[ProvinceTable::region(n) - 1] = true;
+    return regions;
+}
+
+namespace {
+
+ProvinceScan scanned(ProvinceScan::Rule rule, const QStringList& lines, const QString& band,
+                     const QString& mode) {
+    ProvinceScan scan(rule, band, mode);
+    for (const QString& line : lines)
+        scan.add(encodeCp1252(line));
+    return scan;
+}
+
+} // namespace
+
+QStringList provinceListLines(const ProvinceFlags& provinces) {
     QStringList out;
     for (int n = 1; n <= ProvinceTable::kCount; ++n) {
-        if (flags[n - 1] && ProvinceTable::at(n).listName)
+        if (provinces[n - 1] && ProvinceTable::at(n).listName)
             out.append(ProvinceTable::listLine(n));
     }
     return out;
 }
 
+QStringList provinceListLines(const QStringList& logLines, const QString& band,
+                              const QString& mode) {
+    return provinceListLines(scanned(ProvinceScan::Rule::List, logLines, band, mode).provinces());
+}
+
 ProvinceFlags provincesOnMap(const QStringList& logLines, const QString& band,
                              const QString& mode) {
-    return provinceFlags(logLines, {band, mode, true, true});
+    return scanned(ProvinceScan::Rule::Map, logLines, band, mode).provinces();
 }
 
 RegionFlags regionsWorked(const QStringList& logLines, const QString& band, const QString& mode) {
-    RegionFlags flags{};
-    forEachProvince(logLines, {band, mode, false, true},
-                    [&](int number) { flags[ProvinceTable::region(number) - 1] = true; });
-    return flags;
+    return scanned(ProvinceScan::Rule::Regions, logLines, band, mode).regions();
 }
 
 QStringList regionListLines(const RegionFlags& regions) {
@@ -112,7 +176,7 @@ QChar typedPrefixChar(QChar typed) {
     return typed >= u'a' && typed <= u'z' ? QChar(typed.unicode() - 32) : typed;
 }
 
-Location locateProvince(const QString& code, const QStringList& logLines) {
+Location locationOf(const QString& code, bool contacted) {
     Location result;
     QString provinceName;
     QString regionName;
@@ -124,13 +188,39 @@ Location locateProvince(const QString& code, const QStringList& logLines) {
     } else {
         result.message = provinceRefusal(code);
     }
-    const bool contacted = std::any_of(logLines.begin(), logLines.end(), [&](const QString& l) {
-        return logField(l, LogColumns::kReference, 2).trimmed().toUpper() == code;
-    });
     result.statusLabel = contacted ? "Province contactée" : "Province non contactée";
     result.provinceLabel = (contacted ? "Province de  " : "Province de ") + provinceName;
     result.regionLabel = "Région de " + regionName;
     return result;
+}
+
+bool lineHasCode(QByteArrayView line, const QString& code) {
+    const QByteArrayView column = byteColumn(line, LogColumns::kReference, 2);
+    if (!isAscii(column))
+        return decodedUpperCode(column) == code;
+    const QByteArrayView trimmed = trimmedBytes(column);
+    if (trimmed.size() != code.size())
+        return false;
+    for (qsizetype i = 0; i < trimmed.size(); ++i)
+        if (QChar(upperAscii(trimmed[i])) != code[i])
+            return false;
+    return true;
+}
+
+bool logHasCode(const QString& path, const QString& code) {
+    bool found = false;
+    scanLines(path, [&](QByteArrayView line) {
+        found = lineHasCode(line, code);
+        return found;
+    });
+    return found;
+}
+
+Location locateProvince(const QString& code, const QStringList& logLines) {
+    const bool contacted = std::any_of(logLines.begin(), logLines.end(), [&](const QString& l) {
+        return lineHasCode(encodeCp1252(l), code);
+    });
+    return locationOf(code, contacted);
 }
 
 MiniMapView miniMapFor(const QString& referenceText) {

@@ -1,8 +1,11 @@
 #pragma once
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 // The rules of the province and region views, over the lines of the station log.
 namespace geo {
@@ -17,15 +20,39 @@ template <std::size_t N> int countSet(const std::array<bool, N>& flags) {
     return count;
 }
 
-// List of provinces contacted: the code is compared as stored, so a lower-case reference is
-// not counted; band and mode are trimmed on both sides.
+// Which provinces the lines of the log hold on a band and mode, fed one line at a time as the
+// bytes of the file; the results are those of the decoded lines.
+class ProvinceScan {
+public:
+    enum class Rule {
+        List,    // the code as stored, so a lower-case reference is not counted; band and mode
+                 // trimmed on both sides
+        Map,     // the code trimmed and upper-cased; band and mode trimmed on both sides
+        Regions, // the code trimmed and upper-cased; band and mode taken as chosen
+    };
+    ProvinceScan(Rule rule, const QString& band, const QString& mode);
+    void add(QByteArrayView logLine);
+    // Every line of the file; false when it cannot be read.
+    bool addFile(const QString& path);
+    const ProvinceFlags& provinces() const { return m_provinces; }
+    // The regions of the provinces found.
+    RegionFlags regions() const;
+
+private:
+    Rule m_rule;
+    bool m_allBands;
+    std::optional<QByteArray> m_band; // none: no line can match
+    std::optional<QByteArray> m_mode;
+    ProvinceFlags m_provinces{};
+};
+
+// The list lines of the provinces found, in table order; MB and FM have none.
+QStringList provinceListLines(const ProvinceFlags& provinces);
+
+// The same rules over decoded lines.
 QStringList provinceListLines(const QStringList& logLines, const QString& band,
                               const QString& mode);
-
-// Map of Italy: the code is trimmed and upper-cased; band and mode are trimmed on both sides.
 ProvinceFlags provincesOnMap(const QStringList& logLines, const QString& band, const QString& mode);
-
-// Regions contacted: the code is trimmed and upper-cased; band and mode are taken as chosen.
 RegionFlags regionsWorked(const QStringList& logLines, const QString& band, const QString& mode);
 QStringList regionListLines(const RegionFlags& regions);
 
@@ -59,6 +86,12 @@ struct Location {
     QString statusLabel;
 };
 Location locateProvince(const QString& code, const QStringList& logLines);
+// The location once the log has been read: `contacted` when a line holds the code.
+Location locationOf(const QString& code, bool contacted);
+// True when the code of the bytes of a log line, trimmed and upper-cased, is `code`.
+bool lineHasCode(QByteArrayView logLine, const QString& code);
+// True when a line of the file has the code; false too when the file cannot be read.
+bool logHasCode(const QString& path, const QString& code);
 
 // The mini map of a new province, from the reference being entered.
 struct MiniMapView {

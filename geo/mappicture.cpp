@@ -8,10 +8,13 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QListView>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QStyle>
 
 // The map pictures live in a static library, whose resources a linker may otherwise drop.
 static void initMapResources() {
@@ -27,27 +30,99 @@ MapPicture::MapPicture(const QString& name, const QString& resource, QSize size,
     initMapResources();
     setObjectName(name);
     setPixmap(QPixmap(resource));
+    // The "not worked" colour of the boxes laid over the map, which take it from here rather
+    // than each from a palette of its own.
+    setBackground(this, windowBackground());
+    setAutoFillBackground(false);
     setFixedSize(size);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 QLabel* addMapBox(MapPicture* picture, const QString& name, const QString& text, const QRect& rect,
                   bool bold) {
-    auto* box = new QLabel(text, picture);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    // The boxes of one map share a font: set on the map, it is theirs without a font each.
+    if (picture->font() != font)
+        picture->setFont(font);
+    auto* box = new MapBox(text, picture);
     box->setObjectName(name);
     box->setGeometry(rect);
     box->setAlignment(Qt::AlignCenter);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    box->setFont(font);
-    setWorked(box, false);
+    // Not worked: the colour the map gives its boxes.
+    box->setAutoFillBackground(true);
     return box;
 }
 
+void MapBox::paintLabel(QPainter* painter) {
+    drawFrame(painter);
+    const int flags =
+        QStyle::visualAlignment(layoutDirection(), alignment()) |
+        (text().isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
+    style()->drawItemText(painter, contentsRect(), flags, palette(), isEnabled(), text(),
+                          foregroundRole());
+}
+
+namespace {
+
+// What a box looks like: the same look gives the same picture.
+struct BoxLook {
+    QString text;
+    QString family;
+    qreal points;
+    bool bold;
+    QSize size;
+    QRgb back, fore;
+    qreal ratio;
+    bool enabled;
+    bool operator==(const BoxLook&) const = default;
+};
+
+size_t qHash(const BoxLook& l, size_t seed = 0) {
+    return qHashMulti(seed, l.text, l.bold, l.size.width(), l.size.height(), l.back, l.fore);
+}
+
+} // namespace
+
+void MapBox::paintEvent(QPaintEvent*) {
+    // The pictures are held by the pixmap cache, which may drop them; only their handles are
+    // kept here.
+    static QHash<BoxLook, QPixmapCache::Key> pictures;
+    const QPalette& colours = palette();
+    const QFont& f = font();
+    const BoxLook look{text(),
+                       f.family(),
+                       f.pointSizeF(),
+                       f.bold(),
+                       size(),
+                       colours.color(backgroundRole()).rgba(),
+                       colours.color(foregroundRole()).rgba(),
+                       devicePixelRatioF(),
+                       isEnabled()};
+    QPixmap picture;
+    const auto known = pictures.constFind(look);
+    if (known == pictures.cend() || !QPixmapCache::find(*known, &picture)) {
+        picture = QPixmap(size() * look.ratio);
+        picture.setDevicePixelRatio(look.ratio);
+        picture.fill(QColor::fromRgba(look.back));
+        QPainter painter(&picture);
+        painter.setFont(f);
+        painter.setPen(QColor::fromRgba(look.fore));
+        paintLabel(&painter);
+        painter.end();
+        pictures.insert(look, QPixmapCache::insert(picture));
+    }
+    QPainter(this).drawPixmap(0, 0, picture);
+}
+
 void setWorked(QWidget* box, bool worked) {
-    setBackground(box, worked ? Colours::kWorked : windowBackground());
+    const QColor colour = worked ? Colours::kWorked : windowBackground();
+    // A box painted again in the colour it has would only be repainted for nothing.
+    if (box->autoFillBackground() && background(box) == colour)
+        return;
+    setBackground(box, colour);
 }
 
 MapDot::MapDot(const QString& name, const QRect& rect, QWidget* parent) : QWidget(parent) {

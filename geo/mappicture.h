@@ -13,6 +13,19 @@ public:
     MapPicture(const QString& name, const QString& resource, QSize size, QWidget* parent);
 };
 
+// A text box over a map. A map shows a hundred of them at each opening: the picture of a box is
+// drawn once for each text, font, size and colours, and kept for the next.
+class MapBox : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void paintLabel(QPainter* painter);
+};
+
 // A text box over a map, named `name`, in the "not worked" colour.
 QLabel* addMapBox(MapPicture* picture, const QString& name, const QString& text, const QRect& rect,
                   bool bold);

@@ -20,8 +20,8 @@ Province_Contacte::Province_Contacte(QWidget* owner)
 }
 
 void Province_Contacte::afficher() {
-    QStringList lines;
-    StationLog(StationCallsign()).loadQsoList(lines);
-    m_provinces->setStringList(
-        geo::provinceListLines(lines, m_bande->currentText(), m_mode->currentText()));
+    geo::ProvinceScan scan(geo::ProvinceScan::Rule::List, m_bande->currentText(),
+                           m_mode->currentText());
+    scan.addFile(StationLog(StationCallsign()).path());
+    m_provinces->setStringList(geo::provinceListLines(scan.provinces()));
 }

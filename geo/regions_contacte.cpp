@@ -42,9 +42,9 @@ int MarkRegionsContacted(const QString& band, const QString& mode) {
     Regions_Contacte* regions = ensureScreen<Regions_Contacte>(map);
     regions->setRegions({});
 
-    QStringList lines;
-    StationLog(StationCallsign()).loadQsoList(lines);
-    const geo::RegionFlags worked = geo::regionsWorked(lines, band, mode);
+    geo::ProvinceScan scan(geo::ProvinceScan::Rule::Regions, band, mode);
+    scan.addFile(StationLog(StationCallsign()).path());
+    const geo::RegionFlags worked = scan.regions();
     map->showRegions(worked);
     regions->setRegions(geo::regionListLines(worked));
     return geo::countSet(worked);

@@ -82,9 +82,8 @@ void Situation::locate(const QString& code) {
         box->hide();
         setWorked(box, false);
     }
-    QStringList lines;
-    StationLog(StationCallsign()).loadQsoList(lines);
-    const geo::Location where = geo::locateProvince(code, lines);
+    const geo::Location where =
+        geo::locationOf(code, geo::logHasCode(StationLog(StationCallsign()).path(), code));
     if (where.province) {
         QLabel* box = m_boxes[where.province - 1];
         box->show();

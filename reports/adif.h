@@ -1,4 +1,6 @@
 #pragma once
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -18,3 +20,8 @@ QString adifFileName(const QString& callsign);
 
 // The whole export: the six header lines, then one record line per log line.
 QStringList adifLines(const QString& callsign, const QStringList& logLines);
+
+// The same in the bytes of the file, each line ended by CR LF: the header, then the record of
+// the bytes of one log line. The bytes of a value are written as they stand in the log.
+QByteArray adifHeader(const QString& callsign);
+void appendAdifRecord(QByteArray& out, QByteArrayView logLine);

@@ -1,6 +1,8 @@
 #include "contactedcastles.h"
 
+#include "logbytes.h"
 #include "qsorecord.h"
+#include "textfile.h"
 
 namespace {
 
@@ -27,20 +29,44 @@ QString contactedCastlesFileName(const QString& callsign, const QDate& date) {
     return "Chateaux_Contacte_" + callsign + "_" + dateStamp(date) + ".txt";
 }
 
+namespace {
+
+QStringList savedHead(const QString& callsign, const QDate& date) {
+    return {QString(20, u' ') + callsign + QString::fromUtf8(" Chateaux contactés au ") +
+                longDate(date),
+            "",
+            QString::fromUtf8(
+                "   N° Indicatif            Prenom        Ref    Date    QTR  Mode  QRG  "
+                "RSTR RSTE       Mom du Chateau                                       QSL"),
+            ""};
+}
+
+const QStringList kSavedFoot{"", kReportFooter};
+
+} // namespace
+
 QStringList savedContactedCastles(const QString& callsign, const QDate& date,
                                   const QStringList& logLines) {
-    QStringList out{QString(20, u' ') + callsign + QString::fromUtf8(" Chateaux contactés au ") +
-                        longDate(date),
-                    "",
-                    QString::fromUtf8(
-                        "   N° Indicatif            Prenom        Ref    Date    QTR  Mode  QRG  "
-                        "RSTR RSTE       Mom du Chateau                                       QSL"),
-                    ""};
+    QStringList out = savedHead(callsign, date);
     int n = 1;
     for (const QString& line : logLines)
         out.append(number(n++) + u' ' + line);
-    out << "" << kReportFooter;
-    return out;
+    return out + kSavedFoot;
+}
+
+QByteArray savedCastlesHead(const QString& callsign, const QDate& date) {
+    return encodeLines(savedHead(callsign, date));
+}
+
+void appendSavedCastleLine(QByteArray& out, int n, QByteArrayView line) {
+    appendNumber(out, n, 5);
+    out.append(' ');
+    out.append(line);
+    out.append("\r\n");
+}
+
+QByteArray savedCastlesFoot() {
+    return encodeLines(kSavedFoot);
 }
 
 QString printedCastleLine(int n, const QString& line) {

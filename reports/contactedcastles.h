@@ -1,4 +1,6 @@
 #pragma once
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -15,6 +17,11 @@ QString contactedCastlesFileName(const QString& callsign, const QDate& date);
 // The saved report: title, headings, every log line numbered and whole, footer.
 QStringList savedContactedCastles(const QString& callsign, const QDate& date,
                                   const QStringList& logLines);
+// The same in the bytes of the file, each line ended by CR LF: the lines above the QSOs, the
+// line of the bytes of log line number `number`, and the lines below the QSOs.
+QByteArray savedCastlesHead(const QString& callsign, const QDate& date);
+void appendSavedCastleLine(QByteArray& out, int number, QByteArrayView logLine);
+QByteArray savedCastlesFoot();
 
 // The printed report: title, headings, one 104-column line per log line, footer.
 QStringList printedContactedCastles(const QString& callsign, const QDate& date,

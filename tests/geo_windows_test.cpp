@@ -164,3 +164,28 @@ TEST_F(GeoWindows, WorkedProvinceBoxesLieAboveTheOthers) {
         EXPECT_EQ(topBox(), QStringLiteral("Pro_%1").arg(province)) << mode;
     }
 }
+
+TEST_F(GeoWindows, BoxesShowTheirColourTextAndFrameAsTheyChange) {
+    // AQ is worked in SSB, RM in CW, CO never.
+    setStation("I1TEST", {qso("AQ001"), qso("RM001", "14 Mhz", "CW")});
+    StationSettings::setBandIndex(StationCallsign(), -1);
+    openCarteItalie();
+    Carte_Italie* map = existingScreen<Carte_Italie>();
+    const auto shown = [&](int province) {
+        return child<QWidget>(map, QStringLiteral("Pro_%1").arg(province))->grab().toImage();
+    };
+    const QColor frame = map->palette().color(QPalette::WindowText);
+    const int aq = ProvinceTable::find(u"AQ"), rm = ProvinceTable::find(u"RM");
+    for (const auto& [mode, worked, idle] :
+         {std::tuple{"SSB", aq, rm}, std::tuple{"CW", rm, aq}, std::tuple{"SSB", aq, rm}}) {
+        choose(map, "Mode_A", mode);
+        press(map);
+        const QImage on = shown(worked), off = shown(idle);
+        EXPECT_EQ(on.pixelColor(2, 2), Colours::kWorked) << mode;
+        EXPECT_EQ(off.pixelColor(2, 2), windowBackground()) << mode;
+        EXPECT_EQ(on.pixelColor(0, 0), frame) << mode;
+        EXPECT_EQ(off.pixelColor(on.width() - 1, on.height() - 1), frame) << mode;
+        // Each box has its own text: its picture is not another box's.
+        EXPECT_NE(off, shown(ProvinceTable::find(u"CO"))) << mode;
+    }
+}

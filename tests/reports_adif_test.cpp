@@ -174,3 +174,58 @@ TEST_F(AdifExport, FailuresSaySoAndWriteNothing) {
     EXPECT_TRUE(QFileInfo(path("F5XYZ_DCI.adi")).isDir());
     EXPECT_FALSE(dirEntries().contains("Temporaire_Export.txt"));
 }
+
+TEST(Adif, RecordsKeepTheBytesOfTheLog) {
+    const QByteArray base = encodeCp1252(record("14 Mhz"));
+    const QByteArray baseRecord = expected("<band:3>20m", "N").toLatin1();
+    // Columns (0-based) replaced in the log line, and fields replaced in its record.
+    const struct {
+        std::vector<std::pair<int, QByteArray>> columns;
+        std::vector<std::pair<QByteArray, QByteArray>> fields;
+    } cases[] = {
+        // Tabs and no-break spaces are trimmed like blanks.
+        {{{0, "\tIK2ABC\xa0\xa0\xa0\xa0\xa0"},
+          {59, "\xa0"
+               "14 Mhz"}},
+         {}},
+        // Bytes 0x80-0x9F are written as they are, one byte each.
+        {{{75, "CASTELLO \x80\x81\x9f\xa0X    "}},
+         {{"<comment:18>CASTELLO SFORZESCO", "<comment:14>CASTELLO \x80\x81\x9f\xa0X"}}},
+        {{{18, "J\x8dN  "}}, {{"<name:5>MARIO", "<name:3>J\x8dN"}}},
+        // Damaged dates and times.
+        {{{40, "5/12/26 "}}, {{"<qso_date:8>20070512", "<qso_date:8>20262/5/"}}},
+        {{{40, "12/05/\xe9"
+               "7"}},
+         {{"<qso_date:8>20070512", "<qso_date:8>20\xe9"
+                                   "70512"}}},
+        {{{40, "01/01/5 "}}, {{"<qso_date:8>20070512", "<qso_date:8>20/50101"}}},
+        {{{40, "        "}}, {{"<qso_date:8>20070512", "<qso_date:0>"}}},
+        {{{49, "9:05 "}}, {{"<time_on:4>1248", "<time_on:4>9:05"}}},
+        {{{49, "   7 "}}, {{"<time_on:4>1248", "<time_on:2>77"}}},
+        {{{136, "\xa0"}}, {}},
+        {{{136, "*"}}, {{"<QSL_RCVD:1>N", "<QSL_RCVD:1>Y"}}},
+    };
+    for (const auto& c : cases) {
+        QByteArray line = base, record = baseRecord;
+        for (const auto& [at, bytes] : c.columns)
+            line.replace(at, bytes.size(), bytes);
+        for (const auto& [from, to] : c.fields)
+            record.replace(from, to);
+        QByteArray out = "head";
+        appendAdifRecord(out, line);
+        EXPECT_EQ(out, "head" + record) << line.toStdString();
+    }
+}
+
+TEST_F(AdifExport, AnyLineEndAndAnyByteOfTheLog) {
+    setStation("F5XYZ");
+    writeBytes("F5XYZ_DCI.log", "F5AAA\n\rF5BBB        12   J\x81N");
+    exportAdif();
+    const QByteArray empty = " <band:0> <mode:0> <qso_date:0> <time_on:0> <rst_rcvd:0> "
+                             "<rst_sent:0> <qth:0> <comment:0> <QSL_RCVD:1>N <eor>\r\n";
+    EXPECT_EQ(readBytes("F5XYZ_DCI.adi"), kHeader + "<call:5>F5AAA <name:0>" + empty +
+                                              "<call:0> <name:0>" + empty +
+                                              "<call:5>F5BBB <name:3>J\x81N" + empty);
+    EXPECT_EQ(dialogs.messages,
+              QStringList{"Le fichier a été enregistré sous le nom : F5XYZ_DCI.adi"});
+}

@@ -101,3 +101,33 @@ TEST_F(CastlesReport, PrintsTheReportAndGivesTheFontBack) {
     EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 11, false}));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
+
+TEST_F(CastlesReport, SavedLinesKeepTheBytesOfTheLog) {
+    setStation("F5XYZ");
+    writeBytes("F5XYZ_DCI.log", "F5AAA\n\rF5BBB        12   J\x81N\x9d\xa0");
+    saveContactedCastles();
+    EXPECT_EQ(readBytes("Chateaux_Contacte_F5XYZ_05_12_26.txt"),
+              "                    F5XYZ Chateaux contact\xe9s au 05/12/2026\r\n"
+              "\r\n"
+              "   N\xb0 Indicatif            Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE"
+              "       Mom du Chateau                                       QSL\r\n"
+              "\r\n"
+              "    1 F5AAA\r\n"
+              "    2 \r\n"
+              "    3 F5BBB        12   J\x81N\x9d\xa0\r\n"
+              "\r\n"
+              "Edit\xe9 par ZELK_DCI\r\n");
+}
+
+TEST(CastlesReportLines, SavedLineNumbers) {
+    const std::pair<int, QByteArray> cases[] = {{1, "    1 "},
+                                                {10, "   10 "},
+                                                {99999, "99999 "},
+                                                // Past five digits the number takes more room.
+                                                {123456, "123456 "}};
+    for (const auto& [n, start] : cases) {
+        QByteArray out = "x";
+        appendSavedCastleLine(out, n, "F5ABC \xe9");
+        EXPECT_EQ(out, "x" + start + "F5ABC \xe9\r\n") << n;
+    }
+}

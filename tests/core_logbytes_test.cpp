@@ -1,0 +1,80 @@
+#include "codepage.h"
+#include "logbytes.h"
+#include "programdirectory.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+class ProgramBytes : public ProgramTest {};
+
+} // namespace
+
+TEST(LogBytes, BlanksAreThoseOfTheDecodedText) {
+    // Every byte alone, and between two letters: trimmed away exactly when the decoded text
+    // loses it too.
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray alone(1, char(b));
+        const QByteArray inside = "A" + alone + alone + "B";
+        const QByteArray padded = alone + "AB" + alone;
+        EXPECT_EQ(isCp1252Space(char(b)), decodeCp1252(alone).trimmed().isEmpty()) << b;
+        EXPECT_EQ(trimmedBytes(inside), inside) << b;
+        EXPECT_EQ(decodeCp1252(trimmedBytes(padded)), decodeCp1252(padded).trimmed()) << b;
+    }
+    // Blanks filling a column out, however many, with other white space among them.
+    for (int n = 0; n <= 20; ++n) {
+        const QByteArray blanks(n, ' ');
+        EXPECT_EQ(trimmedBytes("A" + blanks + "\xa0" + blanks), "A") << n;
+        EXPECT_EQ(trimmedBytes(blanks + "A B\t" + blanks + "\t"), "A B") << n;
+        EXPECT_EQ(trimmedBytes(blanks + "\x85" + blanks), "\x85") << n;
+        EXPECT_EQ(trimmedBytes(blanks), "") << n;
+    }
+}
+
+TEST(LogBytes, ColumnsAndExactText) {
+    const QByteArray line = "IK2ABC  MI";
+    const std::tuple<int, int, QByteArray> columns[] = {
+        {0, 6, "IK2ABC"}, {8, 5, "MI"}, {10, 2, ""}, {40, 8, ""}, {6, 2, "  "}};
+    for (const auto& [start, width, bytes] : columns)
+        EXPECT_EQ(byteColumn(line, start, width), bytes) << start;
+
+    const std::pair<QString, std::optional<QByteArray>> texts[] = {
+        {"SSB", "SSB"},
+        {QString::fromUtf8("€ é"), QByteArray("\x80 \xe9")},
+        {QString(QChar(0x81)), QByteArray("\x81")},
+        {"", ""},
+        // No byte for these: the text can never match a line of a file.
+        {QString::fromUtf8("SSB✓"), std::nullopt},
+        {QString::fromUtf8("Ł"), std::nullopt}};
+    for (const auto& [text, bytes] : texts)
+        EXPECT_EQ(exactCp1252(text), bytes) << text.toStdString();
+
+    const std::tuple<qint64, int, QByteArray> numbers[] = {
+        {1, 5, "    1"}, {99999, 5, "99999"}, {123456, 5, "123456"}, {60, 0, "60"}, {0, 0, "0"}};
+    for (const auto& [n, width, digits] : numbers) {
+        QByteArray out = "x";
+        appendNumber(out, n, width);
+        EXPECT_EQ(out, "x" + digits) << n;
+    }
+}
+
+TEST_F(ProgramBytes, WrittenWholeThroughAScratchFile) {
+    writeBytes("Export.txt", "old");
+    ASSERT_TRUE(QFile::setPermissions(path("Export.txt"),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    ASSERT_TRUE(writeProgramBytes("Export.txt", QByteArray("a\xe9\r\nb\r\n")));
+    EXPECT_EQ(readBytes("Export.txt"), "a\xe9\r\nb\r\n");
+    // The owner, group and others bits; the user's repeat the owner's.
+    EXPECT_EQ(QFile::permissions(path("Export.txt")) & 0x7077,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    EXPECT_FALSE(dirEntries().contains("Temporaire_Export.txt"));
+
+    // A link keeps pointing at the file, which holds the new bytes.
+    writeBytes("Real.txt", "old");
+    ASSERT_TRUE(QFile::link(path("Real.txt"), path("Link.txt")));
+    ASSERT_TRUE(writeProgramBytes("Link.txt", "new\r\n"));
+    EXPECT_EQ(QFileInfo(path("Link.txt")).symLinkTarget(), path("Real.txt"));
+    EXPECT_EQ(readBytes("Real.txt"), "new\r\n");
+}
