@@ -3,9 +3,7 @@
 #include "codepage.h"
 #include "stationlog.h"
 #include "stationsettings.h"
-
-#include <QFile>
-#include <QScopeGuard>
+#include "textfile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -22,11 +20,6 @@ constexpr std::uint64_t kEmpty = ~std::uint64_t(0);
 
 std::size_t slotOf(std::uint64_t key, std::size_t mask) {
     return std::size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
-}
-
-const char* nextOf(const char* from, const char* end, char c) {
-    const void* found = std::memchr(from, c, size_t(end - from));
-    return found ? static_cast<const char*>(found) : end;
 }
 
 QString trimmedUpper(QByteArrayView field) {
@@ -150,74 +143,10 @@ void KeyIndex::grow() {
 }
 
 bool scanFile(const QString& path, const std::function<void(QByteArrayView)>& visit) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    return scanLines(path, [&visit](QByteArrayView line) {
+        visit(line);
         return false;
-    // Read a piece at a time into one buffer kept for the next reading, so that a large log
-    // costs no fresh memory; a line cut by the end of a piece moves to the front. A reading
-    // started from within another has a buffer of its own.
-    constexpr std::size_t kPiece = 1 << 18;
-    static std::vector<char> kept(kPiece);
-    static bool inUse = false;
-    std::vector<char> own;
-    if (inUse)
-        own.resize(kPiece);
-    std::vector<char>& buffer = inUse ? own : kept;
-    const bool usesKept = !inUse;
-    inUse = true;
-    const auto release = qScopeGuard([&buffer, usesKept] {
-        if (!usesKept)
-            return;
-        inUse = false;
-        // A very long line is not worth keeping room for.
-        if (buffer.size() > kPiece)
-            std::vector<char>(kPiece).swap(buffer);
     });
-    qsizetype held = 0;
-    bool pendingLf = false; // a CR ended the last line: an LF at once belongs to it
-    for (;;) {
-        if (held == qsizetype(buffer.size()))
-            buffer.resize(2 * buffer.size());
-        const qint64 n = f.read(buffer.data() + held, qint64(buffer.size()) - held);
-        if (n < 0)
-            break;
-        const bool atEnd = n == 0;
-        const char* p = buffer.data();
-        const char* const end = p + held + n;
-        if (pendingLf && p < end && *p == '\n')
-            ++p;
-        pendingLf = false;
-        // The next CR and the next LF, each looked up again only once passed.
-        const char* cr = nullptr;
-        const char* lf = nullptr;
-        while (p < end) {
-            if (!cr || cr < p)
-                cr = nextOf(p, end, '\r');
-            if (!lf || lf < p)
-                lf = nextOf(p, end, '\n');
-            const char* stop = qMin(cr, lf);
-            if (stop == end && !atEnd)
-                break;
-            visit(QByteArrayView(p, stop - p));
-            if (stop == end) {
-                p = end;
-                break;
-            }
-            if (*stop == '\r') {
-                if (stop + 1 < end) {
-                    p = stop + (stop[1] == '\n' ? 2 : 1);
-                    continue;
-                }
-                pendingLf = true;
-            }
-            p = stop + 1;
-        }
-        if (atEnd)
-            break;
-        held = end - p;
-        std::memmove(buffer.data(), p, size_t(held));
-    }
-    return true;
 }
 
 bool scanStationLog(const std::function<void(QByteArrayView)>& visit) {

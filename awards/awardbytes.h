@@ -1,4 +1,6 @@
 #pragma once
+#include "logbytes.h"
+
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
@@ -18,9 +20,7 @@ namespace awards::logbytes {
 
 // The bytes of a column, cut short (never padded) past the end of the line.
 inline QByteArrayView column(QByteArrayView line, int start, int width) {
-    if (start >= line.size())
-        return {};
-    return line.sliced(start, qMin<qsizetype>(width, line.size() - start));
+    return byteColumn(line, start, width);
 }
 
 inline bool isAscii(QByteArrayView bytes) {
@@ -74,8 +74,7 @@ private:
     int m_count = 0;
 };
 
-// Every line of a file, as bytes, without its end, whether lines end in CR LF, LF or a lone CR;
-// a last line without an end counts. False when the file cannot be opened.
+// Every line of a file, as bytes, as scanLines() gives them; false when the file cannot be read.
 bool scanFile(const QString& path, const std::function<void(QByteArrayView)>& visit);
 // Every line of the station log, as bytes; false when it cannot be read.
 bool scanStationLog(const std::function<void(QByteArrayView)>& visit);

@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "linetable.h"
+#include "logbytes.h"
 #include "programdirectory.h"
 #include "qsorecord.h"
 #include "textfile.h"
@@ -40,22 +41,6 @@ template <class View> qint64 instantOf(View line) {
         return -1;
     const qint64 year = widenedYear(yy);
     return (((year * 100 + month) * 100 + day) * 100 + hours) * 100 + minutes;
-}
-
-// The bytes a line read from the log has, or nothing when a character has no byte: such a text
-// equals no line of the file.
-std::optional<QByteArray> exactBytes(const QString& text) {
-    for (const QChar c : text)
-        if (!isCp1252Encodable(c))
-            return std::nullopt;
-    return encodeCp1252(text);
-}
-
-// The bytes of a fixed column, cut short past the end of the line.
-QByteArrayView column(QByteArrayView line, qsizetype start, qsizetype width) {
-    if (start >= line.size())
-        return {};
-    return line.sliced(start, qMin(width, line.size() - start));
 }
 
 } // namespace
@@ -125,7 +110,7 @@ bool StationLog::replaceQso(const QString& newLine, const QString& oldLine, int 
     LineTable lines;
     if (!lines.read(m_path))
         return false;
-    const std::optional<QByteArray> old = exactBytes(oldLine);
+    const std::optional<QByteArray> old = exactCp1252(oldLine);
     const auto holdsOld = [&](int row) { return old && lines.bytes(row) == *old; };
     int at = lineNumber - 1;
     if (at < 0 || at >= lines.size() || !holdsOld(at)) {
@@ -151,7 +136,7 @@ bool StationLog::deleteQso(const QString& line, int lineNumber) const {
     LineTable lines;
     if (!lines.read(m_path))
         return false;
-    const std::optional<QByteArray> gone = exactBytes(line);
+    const std::optional<QByteArray> gone = exactCp1252(line);
     const auto holdsGone = [&](int row) { return gone && lines.bytes(row) == *gone; };
     const int at = lineNumber - 1;
     // The selected record alone; when it no longer holds the text, every record that does.
@@ -192,9 +177,9 @@ std::optional<QString> StationLog::findReference(const QString& reference) const
     const QByteArray wanted = encodeCp1252(reference);
     std::optional<QString> date;
     scanLines(m_path, [&](QByteArrayView line) {
-        if (column(line, LogColumns::kReference, 5) != wanted)
+        if (byteColumn(line, LogColumns::kReference, 5) != wanted)
             return false;
-        date = decodeCp1252(column(line, LogColumns::kDate, 8));
+        date = decodeCp1252(byteColumn(line, LogColumns::kDate, 8));
         return true;
     });
     return date;
@@ -204,7 +189,7 @@ bool StationLog::findProvincePrefix(const QString& prefix) const {
     const QByteArray wanted = encodeCp1252(prefix);
     bool found = false;
     scanLines(m_path, [&](QByteArrayView line) {
-        found = column(line, LogColumns::kReference, 2) == wanted;
+        found = byteColumn(line, LogColumns::kReference, 2) == wanted;
         return found;
     });
     return found;

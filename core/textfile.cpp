@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 #include "linetable.h"
+#include "logbytes.h"
 #include "programdirectory.h"
 
 #include <QDir>
@@ -80,9 +81,44 @@ bool scanLines(const QString& path, const std::function<bool(QByteArrayView)>& v
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray all = f.readAll();
-    forEachLine(all, visit);
-    return true;
+    // A piece at a time, so that a large log costs no memory of its size; the line cut by the
+    // end of a piece moves to the front of the buffer.
+    QByteArray buffer(kScanPiece, Qt::Uninitialized);
+    qsizetype held = 0;
+    // The last piece ended on a CR: an LF at the start of the next belongs to it.
+    bool crEnded = false;
+    for (;;) {
+        if (held == buffer.size())
+            buffer.resize(2 * buffer.size());
+        const qint64 n = f.read(buffer.data() + held, buffer.size() - held);
+        if (n < 0)
+            return false;
+        const char* p = buffer.constData();
+        const char* const end = p + held + n;
+        if (crEnded && n > 0 && *p == '\n')
+            ++p;
+        crEnded = false;
+        if (n == 0) {
+            // The last line, without an end.
+            if (p < end)
+                visit(QByteArrayView(p, end - p));
+            return true;
+        }
+        const char* lastEnd = end - 1;
+        while (lastEnd >= p && *lastEnd != '\r' && *lastEnd != '\n')
+            --lastEnd;
+        if (lastEnd >= p) {
+            bool stopped = false;
+            forEachLine(QByteArrayView(p, lastEnd + 1 - p),
+                        [&](QByteArrayView line) { return stopped = visit(line); });
+            if (stopped)
+                return true;
+            crEnded = lastEnd == end - 1 && *lastEnd == '\r';
+            p = lastEnd + 1;
+        }
+        held = end - p;
+        std::memmove(buffer.data(), p, size_t(held));
+    }
 }
 
 bool readTextLines(const QString& path, QStringList& lines) {
@@ -155,9 +191,7 @@ void sortIgnoringCase(QStringList& lines, bool exactTies) {
 }
 
 bool writeProgramFile(const QString& fileName, const QStringList& lines) {
-    return rewriteTextFile(ProgramDirectory::filePath(fileName),
-                           ProgramDirectory::filePath(QStringLiteral("Temporaire_Export.txt")),
-                           lines);
+    return writeProgramBytes(fileName, encodeLines(lines));
 }
 
 QString saveFailureMessage(const QString& fileName) {

@@ -9,7 +9,9 @@
 bool readTextLines(const QString& path, QStringList& lines);
 
 // Calls `visit` with the bytes of each line, without its end, until it returns true. Returns
-// false when the file cannot be opened. Faster than reading the lines for a search.
+// false when the file cannot be read. The file is read a piece of `kScanPiece` bytes at a time:
+// faster than reading the lines, and a large log takes no memory of its size.
+inline constexpr qsizetype kScanPiece = 1 << 18;
 bool scanLines(const QString& path, const std::function<bool(QByteArrayView)>& visit);
 
 // Writes the lines, each ended by CR LF, to the scratch file, flushes it to disk, then renames it

@@ -67,6 +67,20 @@ TEST_F(TextFileTest, ReadsLinesWhateverTheirEnd) {
     EXPECT_TRUE(table.isEmpty());
 }
 
+TEST_F(TextFileTest, ScanStopsWhereAskedEvenInALaterPiece) {
+    const QByteArray line(1000, 'x');
+    QByteArray all;
+    for (int i = 0; i < 600; ++i)
+        all += line + "\r\n";
+    writeBytes("t.txt", all + "last");
+    int seen = 0;
+    ASSERT_TRUE(scanLines(path("t.txt"), [&seen](QByteArrayView l) {
+        EXPECT_EQ(l.size(), 1000);
+        return ++seen == 500;
+    }));
+    EXPECT_EQ(seen, 500);
+}
+
 TEST_F(TextFileTest, RewriteReplacesTheFileAndLeavesNoScratch) {
     writeBytes("t.txt", "old\n");
     ASSERT_TRUE(rewriteTextFile(path("t.txt"), path("Temporaire.txt"),
