@@ -1,6 +1,7 @@
 // A whole log: the award lists and scores, the reports, the searches, the QSL marking and the
 // first-name list update.
 #include "castlecount.h"
+#include "codepage.h"
 #include "contactedcastles.h"
 #include "dcilist.h"
 #include "districtcount.h"
@@ -39,12 +40,22 @@ void awardLists(const QStringList& lines) {
     fuzzCheck(marks.confirmedCount() <= marks.contactedCount(), "IDCA count");
     fuzzCheck(districtListLines(marks).size() == kDistrictCount, "IDCA list");
     for (const WaisLog log : {WaisLog::Dci, WaisLog::Dai}) {
-        LocTempo score, list;
-        score.addScoreEntries(lines, log);
-        list.addListEntries(lines, log);
-        const SquareCount squares = countSquares(score.sorted(), kScoreKeyLength);
+        LocatorCollector score(kScoreKeyLength), list(kListKeyLength);
+        LocTempo decoded;
+        for (const QString& line : lines) {
+            const QByteArray bytes = encodeCp1252(line);
+            score.add(bytes, log);
+            list.add(bytes, log);
+            if (const QString entry = waisScoreEntry(line, log); !entry.isEmpty())
+                decoded.add(entry);
+        }
+        const SquareCount squares = countSquares(score.locTempo().sorted(), kScoreKeyLength);
         fuzzCheck(squares.confirmed <= squares.contacted, "WAIS count");
-        waisShownLines(countSquares(list.sorted(), kListKeyLength));
+        const SquareCount fromText = countSquares(decoded.sorted(), kScoreKeyLength);
+        fuzzCheck(fromText.contacted == squares.contacted &&
+                      fromText.confirmed == squares.confirmed,
+                  "WAIS squares of the bytes as of the text");
+        waisShownLines(countSquares(list.locTempo().sorted(), kListKeyLength));
     }
     for (const char* band : {"Toutes", "14 Mhz", "14 Mhz "}) {
         geo::provinceListLines(lines, QString::fromLatin1(band), QStringLiteral("SSB"));
