@@ -74,7 +74,8 @@ void searches(const QStringList& lines) {
         if (!found.results.isEmpty())
             fuzzCheck(resultRow(log, found.results.last()) >= 0, "a result finds its QSO");
     }
-    unconfirmedQsos(log, typed);
+    for (const int row : unconfirmedRows(log, typed))
+        fuzzCheck(row >= 0 && row < log.size(), "an unconfirmed QSO is a row of the log");
 }
 
 void rewrites(const QStringList& lines) {

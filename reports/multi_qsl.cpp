@@ -4,18 +4,19 @@
 #include "linetable.h"
 #include "programdirectory.h"
 #include "qsolistaccess.h"
+#include "qsorecord.h"
 #include "qsosearch.h"
 #include "screen.h"
 #include "stationlog.h"
 #include "stationsettings.h"
 #include "textfile.h"
 
+#include <QAbstractListModel>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,6 +35,62 @@ QPushButton* button(const QString& name, const QString& caption) {
 
 } // namespace
 
+// The QSOs found, with their ticks. A row keeps only its line's place in the log; its list line
+// is built when shown, so that a station met thousands of times is listed at once.
+class FoundQsos : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void show(const LineTable& log, QList<int> rows) {
+        beginResetModel();
+        m_log = log;
+        m_rows = std::move(rows);
+        m_ticked.assign(size_t(m_rows.size()), false);
+        m_numberWidth = listNumberWidth(log.size());
+        endResetModel();
+    }
+    // The numbers (from 1) of the QSOs ticked.
+    QList<int> tickedNumbers() const {
+        QList<int> numbers;
+        for (qsizetype i = 0; i < m_rows.size(); ++i)
+            if (m_ticked[size_t(i)])
+                numbers.append(m_rows[i] + 1);
+        return numbers;
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= m_rows.size())
+            return {};
+        const int row = m_rows[index.row()];
+        if (role == Qt::DisplayRole)
+            return ListLine(row + 1, m_log.line(row), m_numberWidth);
+        if (role == Qt::CheckStateRole)
+            return int(m_ticked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked);
+        return {};
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (!index.isValid() || index.row() >= m_rows.size() || role != Qt::CheckStateRole)
+            return false;
+        m_ticked[size_t(index.row())] = value.toInt() == Qt::Checked;
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        if (!index.isValid())
+            return Qt::NoItemFlags;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable;
+    }
+
+private:
+    LineTable m_log;
+    QList<int> m_rows;
+    std::vector<bool> m_ticked;
+    int m_numberWidth = 5;
+};
+
 bool Modif_Fichier_Log(const QList<int>& numbers, const QString& Ind) {
     const StationLog log(Ind);
     LineTable lines;
@@ -45,7 +102,7 @@ bool Modif_Fichier_Log(const QList<int>& numbers, const QString& Ind) {
 
 Multi_QSL::Multi_QSL(QsoListAccess& qsoList, const QString& callsign, QWidget* parent)
     : QDialog(parent), m_qsoList(qsoList), m_indicatif(named(new QLineEdit, "Indicatif")),
-      m_list(named(new QListView, "Liste_QSO")), m_lines(new QStandardItemModel(this)),
+      m_list(named(new QListView, "Liste_QSO")), m_lines(new FoundQsos(this)),
       m_enregistre(button("Enregistre", "Enregistrer")) {
     setWindowTitle("Enregistrement des QSL multiples");
     setModal(true);
@@ -95,24 +152,12 @@ Multi_QSL::Multi_QSL(QsoListAccess& qsoList, const QString& callsign, QWidget* p
 
 void Multi_QSL::rechercher() {
     m_enregistre->setEnabled(true);
-    m_lines->clear();
     const LineTable& log = m_qsoList.qsoLines();
-    m_searchedCount = log.size();
-    for (const QString& line : unconfirmedQsos(log, m_indicatif->text())) {
-        auto* item = new QStandardItem(line);
-        item->setCheckable(true);
-        item->setEditable(false);
-        m_lines->appendRow(item);
-    }
+    m_lines->show(log, unconfirmedRows(log, m_indicatif->text()));
 }
 
 void Multi_QSL::enregistrer() {
-    QList<int> numbers;
-    for (int row = 0; row < m_lines->rowCount(); ++row) {
-        const QStandardItem* item = m_lines->item(row);
-        if (item->checkState() == Qt::Checked)
-            numbers.append(qsoNumber(item->text(), m_searchedCount));
-    }
+    const QList<int> numbers = m_lines->tickedNumbers();
     if (numbers.isEmpty()) {
         showMessage("Selectionnez un ou plusieurs QSO");
         return;
@@ -123,5 +168,5 @@ void Multi_QSL::enregistrer() {
         return;
     }
     m_qsoList.reload();
-    m_lines->clear();
+    m_lines->show({}, {});
 }

@@ -5,8 +5,8 @@
 class QLineEdit;
 class QListView;
 class QPushButton;
-class QStandardItemModel;
 class QsoListAccess;
+class FoundQsos;
 
 // Rewrites the log of station `Ind` once, with the QSL marker set on every line numbered (from
 // 1) in `numbers`. False, with the log unchanged, when it cannot be read or written.
@@ -25,8 +25,6 @@ private:
     QsoListAccess& m_qsoList;
     QLineEdit* m_indicatif;
     QListView* m_list;
-    QStandardItemModel* m_lines;
+    FoundQsos* m_lines;
     QPushButton* m_enregistre;
-    // The size of Main's list when it was searched, which sets the width of the numbers.
-    int m_searchedCount = 0;
 };

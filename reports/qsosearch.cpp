@@ -149,19 +149,19 @@ int resultRow(const LineTable& logLines, const QString& chosen) {
                                                                                           : -1;
 }
 
-QStringList unconfirmedQsos(const LineTable& logLines, const QString& callsignPart) {
+QList<int> unconfirmedRows(const LineTable& logLines, const QString& callsignPart) {
     ListedLog log(logLines);
     const QString wanted = callsignPart.toUpper();
-    QStringList out;
+    QList<int> out;
     for (int row = 0; row < log.size(); ++row) {
         if (!callsignHolds(log, row, wanted))
             continue;
-        const QString line = log.listLine(row);
-        const bool confirmed = log.hasEveryColumn(row)
-                                   ? log.bytes(row)[LogColumns::kQsl] == '*'
-                                   : listColumns(line, log.shift(), 152, 1).trimmed() == u"*";
+        const bool confirmed =
+            log.hasEveryColumn(row)
+                ? log.bytes(row)[LogColumns::kQsl] == '*'
+                : listColumns(log.listLine(row), log.shift(), 152, 1).trimmed() == u"*";
         if (!confirmed)
-            out.append(line);
+            out.append(row);
     }
     return out;
 }

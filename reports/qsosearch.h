@@ -39,8 +39,8 @@ SearchOutcome searchQsos(const LineTable& logLines, SearchBy by, const QString& 
 // The row of the QSO list whose result line begins as the chosen one does; -1 when none.
 int resultRow(const LineTable& logLines, const QString& chosen);
 
-// The list lines of the QSOs not yet confirmed whose callsign contains the text in capitals.
-QStringList unconfirmedQsos(const LineTable& logLines, const QString& callsignPart);
+// The rows of the QSOs not yet confirmed whose callsign contains the text in capitals.
+QList<int> unconfirmedRows(const LineTable& logLines, const QString& callsignPart);
 
 // The QSO number at the front of a list line of a list of `lineCount` lines; 0 when unreadable.
 int qsoNumber(const QString& listLine, int lineCount);
