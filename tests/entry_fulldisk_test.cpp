@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QPointer>
-#include <QStandardItemModel>
 #include <QTimer>
 
 #include <csignal>
@@ -108,7 +107,7 @@ TEST_F(FullDiskTest, EveryWriteOnAFullDiskShowsWhyAndChangesNoFile) {
             ASSERT_NE(screen, nullptr);
             QTest::mouseClick(screen->findChild<QPushButton*>("Recherche"), Qt::LeftButton);
             auto* list = screen->findChild<QListView*>("Liste_QSO");
-            static_cast<QStandardItemModel*>(list->model())->item(0)->setCheckState(Qt::Checked);
+            list->model()->setData(list->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
             QTest::mouseClick(screen->findChild<QPushButton*>("Enregistre"), Qt::LeftButton);
             QTest::mouseClick(screen->findChild<QPushButton*>("Quitter"), Qt::LeftButton);
         });
