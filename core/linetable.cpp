@@ -56,8 +56,3 @@ QStringList LineTable::lines() const {
         out.append(line(row));
     return out;
 }
-
-void LineWriter::addRows(const LineTable& table, int first, int last) {
-    for (int row = first; row < last; ++row)
-        add(table.bytes(row));
-}

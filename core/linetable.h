@@ -50,8 +50,6 @@ public:
     QByteArrayView bytes(int row) const;
     QString line(int row) const;
     QStringList lines() const;
-    // The room the lines take once each is ended by CR LF.
-    qsizetype rewrittenSize() const { return m_data.size() + 2 * qsizetype(m_spans.size()); }
 
 private:
     void split();
@@ -62,20 +60,4 @@ private:
     };
     QByteArray m_data;
     std::vector<Span> m_spans;
-};
-
-// A file's new content, line by line, each ended by CR LF.
-class LineWriter {
-public:
-    explicit LineWriter(qsizetype expectedSize) { m_data.reserve(expectedSize); }
-    void add(QByteArrayView line) {
-        m_data.append(line);
-        m_data.append("\r\n", 2);
-    }
-    // Every line of the table, in order, from `first` up to (not including) `last`.
-    void addRows(const LineTable& table, int first, int last);
-    const QByteArray& data() const { return m_data; }
-
-private:
-    QByteArray m_data;
 };

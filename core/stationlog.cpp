@@ -1,7 +1,6 @@
 #include "stationlog.h"
 
 #include "codepage.h"
-#include "linetable.h"
 #include "logbytes.h"
 #include "programdirectory.h"
 #include "qsorecord.h"
@@ -107,70 +106,83 @@ bool StationLog::appendQso(const QString& line) const {
 }
 
 bool StationLog::replaceQso(const QString& newLine, const QString& oldLine, int lineNumber) const {
-    LineTable lines;
-    if (!lines.read(m_path))
-        return false;
     const std::optional<QByteArray> old = exactCp1252(oldLine);
-    const auto holdsOld = [&](int row) { return old && lines.bytes(row) == *old; };
-    int at = lineNumber - 1;
-    if (at < 0 || at >= lines.size() || !holdsOld(at)) {
-        at = -1;
-        for (int row = 0; row < lines.size() && at < 0; ++row)
-            if (holdsOld(row))
-                at = row;
-    }
+    // The selected record while it holds the old text, else the first that does, else none.
+    const int selected = lineNumber - 1;
+    int row = 0, firstHolding = -1;
+    bool selectedHolds = false;
+    if (!scanLines(m_path, [&](QByteArrayView line) {
+            if (old && line == *old) {
+                selectedHolds = row == selected;
+                if (firstHolding < 0)
+                    firstHolding = row;
+            }
+            ++row;
+            return selectedHolds;
+        }))
+        return false;
+    const int at = selectedHolds ? selected : firstHolding;
     const QByteArray replacement = encodeCp1252(newLine);
-    LineWriter out(lines.rewrittenSize() + replacement.size() + 2);
-    if (at >= 0) {
-        out.addRows(lines, 0, at);
+    FileRewrite out(m_path, scratch("Temporaire.txt"));
+    row = 0;
+    if (!scanLines(m_path, [&](QByteArrayView line) {
+            if (row++ == at)
+                out.add(replacement);
+            else
+                out.add(line);
+            return false;
+        }))
+        return false;
+    if (at < 0)
         out.add(replacement);
-        out.addRows(lines, at + 1, lines.size());
-    } else {
-        out.addRows(lines, 0, lines.size());
-        out.add(replacement);
-    }
-    return rewriteFile(m_path, scratch("Temporaire.txt"), out.data());
+    return out.commit();
 }
 
 bool StationLog::deleteQso(const QString& line, int lineNumber) const {
-    LineTable lines;
-    if (!lines.read(m_path))
-        return false;
     const std::optional<QByteArray> gone = exactCp1252(line);
-    const auto holdsGone = [&](int row) { return gone && lines.bytes(row) == *gone; };
-    const int at = lineNumber - 1;
+    const auto holdsGone = [&gone](QByteArrayView bytes) { return gone && bytes == *gone; };
     // The selected record alone; when it no longer holds the text, every record that does.
-    const bool atSelected = at >= 0 && at < lines.size() && holdsGone(at);
-    LineWriter out(lines.rewrittenSize());
-    for (int row = 0; row < lines.size(); ++row) {
-        if (atSelected ? row == at : holdsGone(row))
-            continue;
-        out.add(lines.bytes(row));
-    }
-    return rewriteFile(m_path, scratch("Temporaire.txt"), out.data());
+    const int selected = lineNumber - 1;
+    int row = 0;
+    bool selectedHolds = false;
+    if (!scanLines(m_path, [&](QByteArrayView bytes) {
+            selectedHolds = row++ == selected && holdsGone(bytes);
+            return row > selected;
+        }))
+        return false;
+    FileRewrite out(m_path, scratch("Temporaire.txt"));
+    row = 0;
+    if (!scanLines(m_path, [&](QByteArrayView bytes) {
+            const bool dropped = selectedHolds ? row == selected : holdsGone(bytes);
+            ++row;
+            if (!dropped)
+                out.add(bytes);
+            return false;
+        }))
+        return false;
+    return out.commit();
 }
 
 bool StationLog::insertQsoByDateTime(const QString& line) const {
     const qint64 instant = recordInstant(line);
     if (instant < 0)
         return false;
-    LineTable lines;
-    if (!lines.read(m_path))
-        return false;
-    int at = lines.size();
-    for (int row = 0; row < lines.size(); ++row) {
-        // A record whose date cannot be read keeps its place and is passed over.
-        if (instantOf(lines.bytes(row)) >= instant) {
-            at = row;
-            break;
-        }
-    }
     const QByteArray inserted = encodeCp1252(line);
-    LineWriter out(lines.rewrittenSize() + inserted.size() + 2);
-    out.addRows(lines, 0, at);
-    out.add(inserted);
-    out.addRows(lines, at, lines.size());
-    return rewriteFile(m_path, scratch("Temporaire6.txt"), out.data());
+    FileRewrite out(m_path, scratch("Temporaire6.txt"));
+    bool placed = false;
+    if (!scanLines(m_path, [&](QByteArrayView bytes) {
+            // A record whose date cannot be read keeps its place and is passed over.
+            if (!placed && instantOf(bytes) >= instant) {
+                out.add(inserted);
+                placed = true;
+            }
+            out.add(bytes);
+            return false;
+        }))
+        return false;
+    if (!placed)
+        out.add(inserted);
+    return out.commit();
 }
 
 std::optional<QString> StationLog::findReference(const QString& reference) const {

@@ -21,10 +21,6 @@
 
 namespace {
 
-bool flushToDisk(QFile& f) {
-    return f.flush() && ::fsync(f.handle()) == 0;
-}
-
 // A rename is durable only once the directory that holds the name is on disk too.
 bool syncDirectory(const QString& directory) {
     const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY);
@@ -45,7 +41,7 @@ QString resolvedTarget(const QString& target) {
     return canonical.isEmpty() ? info.symLinkTarget() : canonical;
 }
 
-bool writeAll(int fd, const QByteArray& data) {
+bool writeAll(int fd, QByteArrayView data) {
     const char* p = data.constData();
     qsizetype left = data.size();
     while (left > 0) {
@@ -150,26 +146,68 @@ bool rewriteTextFile(const QString& target, const QString& scratchPath, const QS
 }
 
 bool rewriteFile(const QString& target, const QString& scratchPath, const QByteArray& data) {
-    const QString live = resolvedTarget(target);
-    QString scratch = scratchPath;
-    const QFileInfo liveInfo(live), scratchInfo(scratchPath);
+    FileRewrite rewrite(target, scratchPath);
+    rewrite.write(data);
+    return rewrite.commit();
+}
+
+FileRewrite::FileRewrite(const QString& target, const QString& scratchPath)
+    : m_live(resolvedTarget(target)), m_scratch(scratchPath) {
+    const QFileInfo liveInfo(m_live), scratchInfo(scratchPath);
     // A rename cannot cross directories that may be on other disks.
     if (liveInfo.absolutePath() != scratchInfo.absolutePath())
-        scratch = liveInfo.absoluteDir().filePath(scratchInfo.fileName());
-    QFile f(scratch);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
+        m_scratch = liveInfo.absoluteDir().filePath(scratchInfo.fileName());
+    m_fd = ::open(QFile::encodeName(m_scratch).constData(),
+                  O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (m_fd < 0)
+        return;
     struct stat old {};
-    bool written = ::stat(QFile::encodeName(live).constData(), &old) != 0 ||
-                   ::fchmod(f.handle(), old.st_mode & 07777) == 0;
-    written = written && f.write(data) == data.size() && flushToDisk(f);
-    f.close();
-    if (!written || std::rename(QFile::encodeName(scratch).constData(),
-                                QFile::encodeName(live).constData()) != 0) {
-        QFile::remove(scratch);
+    m_ok = ::stat(QFile::encodeName(m_live).constData(), &old) != 0 ||
+           ::fchmod(m_fd, old.st_mode & 07777) == 0;
+    m_buffer.reserve(kScanPiece);
+}
+
+FileRewrite::~FileRewrite() {
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        QFile::remove(m_scratch);
+    }
+}
+
+void FileRewrite::write(QByteArrayView bytes) {
+    if (!m_ok)
+        return;
+    if (m_buffer.size() + bytes.size() > kScanPiece)
+        flush();
+    if (bytes.size() > kScanPiece)
+        m_ok = m_ok && writeAll(m_fd, bytes);
+    else
+        m_buffer.append(bytes);
+}
+
+void FileRewrite::add(QByteArrayView line) {
+    write(line);
+    write("\r\n");
+}
+
+void FileRewrite::flush() {
+    m_ok = m_ok && writeAll(m_fd, m_buffer);
+    m_buffer.clear();
+}
+
+bool FileRewrite::commit() {
+    if (m_fd < 0)
+        return false;
+    flush();
+    m_ok = m_ok && ::fsync(m_fd) == 0;
+    m_ok = ::close(m_fd) == 0 && m_ok;
+    m_fd = -1;
+    if (!m_ok || std::rename(QFile::encodeName(m_scratch).constData(),
+                             QFile::encodeName(m_live).constData()) != 0) {
+        QFile::remove(m_scratch);
         return false;
     }
-    syncDirectory(liveInfo.absolutePath());
+    syncDirectory(QFileInfo(m_live).absolutePath());
     return true;
 }
 

@@ -22,6 +22,31 @@ bool rewriteTextFile(const QString& target, const QString& scratch, const QStrin
 // The same with the file's whole content given as bytes.
 bool rewriteFile(const QString& target, const QString& scratch, const QByteArray& data);
 
+// The same written a piece at a time, so that a large file needs no buffer of its size: the
+// content goes to the scratch file as it comes, and commit() puts it in place. Without a
+// successful commit() the target is untouched and the scratch removed.
+class FileRewrite {
+public:
+    FileRewrite(const QString& target, const QString& scratch);
+    ~FileRewrite();
+    FileRewrite(const FileRewrite&) = delete;
+    FileRewrite& operator=(const FileRewrite&) = delete;
+
+    void write(QByteArrayView bytes);
+    // The line and CR LF.
+    void add(QByteArrayView line);
+    bool commit();
+
+private:
+    void flush();
+
+    QString m_live;
+    QString m_scratch;
+    int m_fd = -1;
+    bool m_ok = false;
+    QByteArray m_buffer;
+};
+
 // Appends one line and CR LF, first ending a last line left without one. On failure (a full
 // disk) the file is cut back to its former size, so no part of the record stays.
 bool appendTextLine(const QString& path, const QString& line);

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 template <class T> T* named(T* widget, const QString& name) {
@@ -93,11 +95,23 @@ private:
 
 bool Modif_Fichier_Log(const QList<int>& numbers, const QString& Ind) {
     const StationLog log(Ind);
-    LineTable lines;
-    if (!lines.read(log.path()))
+    QList<int> marked = numbers;
+    std::sort(marked.begin(), marked.end());
+    auto next = marked.cbegin();
+    int number = 0;
+    FileRewrite out(log.path(), ProgramDirectory::filePath("Temporaire4.txt"));
+    if (!scanLines(log.path(), [&](QByteArrayView line) {
+            ++number;
+            while (next != marked.cend() && *next < number)
+                ++next;
+            if (next != marked.cend() && *next == number)
+                out.add(qslMarked(line));
+            else
+                out.add(line);
+            return false;
+        }))
         return false;
-    return rewriteFile(log.path(), ProgramDirectory::filePath("Temporaire4.txt"),
-                       markQslReceived(lines, numbers));
+    return out.commit();
 }
 
 Multi_QSL::Multi_QSL(QsoListAccess& qsoList, const QString& callsign, QWidget* parent)

@@ -170,27 +170,12 @@ int qsoNumber(const QString& listLine, int lineCount) {
     return listLine.left(listNumberWidth(lineCount)).trimmed().toInt();
 }
 
-QByteArray markQslReceived(const LineTable& logLines, const QList<int>& numbers) {
-    std::vector<bool> marked(size_t(logLines.size()), false);
-    for (const int n : numbers)
-        if (n >= 1 && n <= logLines.size())
-            marked[size_t(n - 1)] = true;
-    LineWriter out(logLines.rewrittenSize());
-    QByteArray line;
-    for (int row = 0; row < logLines.size(); ++row) {
-        const QByteArrayView bytes = logLines.bytes(row);
-        if (!marked[size_t(row)]) {
-            out.add(bytes);
-            continue;
-        }
-        // The marker, then the blank and the locator; whatever follows them is dropped.
-        line.clear();
-        line.append(bytes.first(qMin<qsizetype>(LogColumns::kQsl, bytes.size())));
-        line.append('*');
-        if (bytes.size() > LogColumns::kQsl + 1)
-            line.append(bytes.sliced(LogColumns::kQsl + 1,
-                                     qMin<qsizetype>(5, bytes.size() - LogColumns::kQsl - 1)));
-        out.add(line);
-    }
-    return out.data();
+QByteArray qslMarked(QByteArrayView line) {
+    // The marker, then the blank and the locator; whatever follows them is dropped.
+    QByteArray out = line.first(qMin<qsizetype>(LogColumns::kQsl, line.size())).toByteArray();
+    out.append('*');
+    if (line.size() > LogColumns::kQsl + 1)
+        out.append(line.sliced(LogColumns::kQsl + 1,
+                               qMin<qsizetype>(5, line.size() - LogColumns::kQsl - 1)));
+    return out;
 }

@@ -45,6 +45,5 @@ QList<int> unconfirmedRows(const LineTable& logLines, const QString& callsignPar
 // The QSO number at the front of a list line of a list of `lineCount` lines; 0 when unreadable.
 int qsoNumber(const QString& listLine, int lineCount);
 
-// The log's new content, each line ended by CR LF, with the QSL marker set in column 137 of every
-// line numbered (from 1) in `numbers`.
-QByteArray markQslReceived(const LineTable& logLines, const QList<int>& numbers);
+// The log line with the QSL marker set in column 137.
+QByteArray qslMarked(QByteArrayView logLine);

@@ -67,14 +67,16 @@ protected:
 
 } // namespace
 
-TEST(QslMarking, OnlyColumn137ChangesAndEveryLineEndsInCrLf) {
+TEST_F(MultiQsl, MarkingChangesOnlyColumn137AndEndsEveryLineInCrLf) {
     const QByteArray before(136, 'x');
     const QByteArray full = before + "  AB12";
-    const LineTable log = LineTable::fromBytes(full + "\n" + full + "\r" + full + "XYZ\r\n" +
-                                               "F5ABC\r\n" + "\xe9t\x80" + "\n" + before + " ");
-    EXPECT_EQ(markQslReceived(log, {1, 3, 4, 0, 7, -1, 6}),
-              before + "* AB12\r\n" + full + "\r\n" + before + "* AB12\r\n" + "F5ABC*\r\n" +
-                  "\xe9t\x80\r\n" + before + "*\r\n");
+    writeBytes("F5XYZ_DCI.log", full + "\n" + full + "\r" + full + "XYZ\r\n" + "F5ABC\r\n" +
+                                    "\xe9t\x80" + "\n" + before + " ");
+    ASSERT_TRUE(Modif_Fichier_Log({6, 1, 3, 4, 0, 7, -1, 1}, "F5XYZ"));
+    EXPECT_EQ(readBytes("F5XYZ_DCI.log"), before + "* AB12\r\n" + full + "\r\n" + before +
+                                              "* AB12\r\n" + "F5ABC*\r\n" + "\xe9t\x80\r\n" +
+                                              before + "*\r\n");
+    EXPECT_FALSE(QFile::exists(path("Temporaire4.txt")));
 }
 
 TEST_F(MultiQsl, OpensWithTheCallsignAndListsUnconfirmedQsosOnly) {
