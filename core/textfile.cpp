@@ -192,7 +192,8 @@ void FileRewrite::add(QByteArrayView line) {
 
 void FileRewrite::flush() {
     m_ok = m_ok && writeAll(m_fd, m_buffer);
-    m_buffer.clear();
+    // The room stays for the next piece.
+    m_buffer.resize(0);
 }
 
 bool FileRewrite::commit() {
