@@ -1,7 +1,7 @@
 #include "dcilist.h"
 
-#include "codepage.h"
 #include "awardbytes.h"
+#include "codepage.h"
 #include "qsorecord.h"
 
 #include <algorithm>
@@ -61,7 +61,9 @@ int widthOf(std::span<const Field> fields) {
 void writeFields(QByteArrayView logLine, std::span<const Field> fields, char* out) {
     for (const Field& f : fields) {
         const QByteArrayView value = column(logLine, f.start, f.width);
-        std::memcpy(out, value.data(), size_t(value.size()));
+        // A line cut short before the field gives a view with no data, which memcpy must not get.
+        if (!value.isEmpty())
+            std::memcpy(out, value.data(), size_t(value.size()));
         std::memset(out + value.size(), ' ', size_t(f.width - value.size()));
         out += f.width;
     }

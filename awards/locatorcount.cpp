@@ -1,7 +1,7 @@
 #include "locatorcount.h"
 
-#include "codepage.h"
 #include "awardbytes.h"
+#include "codepage.h"
 #include "qsorecord.h"
 #include "stationlog.h"
 #include "stationsettings.h"
@@ -113,14 +113,17 @@ QString labelOf(const QString& stored, std::span<const Label> labels, const char
 // The list entry of an ASCII line that holds `locator`, as bytes: the text waisListEntry gives.
 void writeListEntry(QByteArrayView line, const Columns& c, std::int64_t locator, EntryBytes& e) {
     char* d = e.data();
+    // A view with no data (a field past the end of the line) must not reach memcpy.
     const auto put = [&d](QByteArrayView text) {
-        std::memcpy(d, text.data(), size_t(text.size()));
+        if (!text.isEmpty())
+            std::memcpy(d, text.data(), size_t(text.size()));
         d += text.size();
     };
     // A fixed column, blank-filled when the line stops short of it.
     const auto columnOf = [line](int start, int width, char* out) {
         const QByteArrayView value = logbytes::column(line, start, width);
-        std::memcpy(out, value.data(), size_t(value.size()));
+        if (!value.isEmpty())
+            std::memcpy(out, value.data(), size_t(value.size()));
         std::memset(out + value.size(), ' ', size_t(width - value.size()));
         return QByteArrayView(out, width);
     };
