@@ -1,8 +1,8 @@
 #include "aff_contacte_idca.h"
 
+#include "awardbytes.h"
 #include "castlelayout.h"
 #include "districtcount.h"
-#include "awardbytes.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -18,11 +18,6 @@
 // that case changes and blanks behave exactly as on decoded lines.
 namespace awards::logbytes {
 
-// The bytes of a column, cut short (never padded) past the end of the line.
-inline QByteArrayView column(QByteArrayView line, int start, int width) {
-    return byteColumn(line, start, width);
-}
-
 inline bool isAscii(QByteArrayView bytes) {
     // Eight bytes at a time: a log line is mostly ASCII and read whole.
     std::uint64_t high = 0;

@@ -18,7 +18,7 @@ bool isConfirmed(QByteArrayView logLine) {
 }
 
 QByteArrayView referenceColumn(QByteArrayView logLine, int width) {
-    return column(logLine, LogColumns::kReference, width);
+    return byteColumn(logLine, LogColumns::kReference, width);
 }
 
 // The key of the castle of a line: its reference, trimmed and in upper case.
@@ -211,7 +211,7 @@ QString dcpcLine(QByteArrayView logLine) {
     QChar text[36];
     QChar* d = text;
     for (const Shown& f : kFields) {
-        const QByteArrayView value = column(logLine, f.start, f.width);
+        const QByteArrayView value = byteColumn(logLine, f.start, f.width);
         if (!isAscii(value))
             return dcpcListLine(decodeCp1252(logLine));
         for (int i = 0; i < f.blanksBefore; ++i)

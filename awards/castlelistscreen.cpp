@@ -1,10 +1,10 @@
 #include "castlelistscreen.h"
 
+#include "awardbytes.h"
 #include "castlelayout.h"
 #include "clock.h"
 #include "dialogs.h"
 #include "lineprinter.h"
-#include "awardbytes.h"
 #include "programdirectory.h"
 #include "stationsettings.h"
 #include "textfile.h"

@@ -25,7 +25,7 @@ bool isConfirmed(QByteArrayView logLine) {
 bool isLombard(QByteArrayView logLine) {
     static const char* const kCodes[] = {"BG", "BS", "CO", "CR", "LC", "LO",
                                          "MI", "MN", "PV", "SO", "VA"};
-    const QByteArrayView code = column(logLine, LogColumns::kReference, 2);
+    const QByteArrayView code = byteColumn(logLine, LogColumns::kReference, 2);
     return std::any_of(std::begin(kCodes), std::end(kCodes),
                        [code](const char* c) { return code == QByteArrayView(c, 2); });
 }
@@ -60,7 +60,7 @@ int widthOf(std::span<const Field> fields) {
 
 void writeFields(QByteArrayView logLine, std::span<const Field> fields, char* out) {
     for (const Field& f : fields) {
-        const QByteArrayView value = column(logLine, f.start, f.width);
+        const QByteArrayView value = byteColumn(logLine, f.start, f.width);
         // A line cut short before the field gives a view with no data, which memcpy must not get.
         if (!value.isEmpty())
             std::memcpy(out, value.data(), size_t(value.size()));

@@ -1,7 +1,7 @@
 #include "districtcount.h"
 
-#include "codepage.h"
 #include "awardbytes.h"
+#include "codepage.h"
 #include "qsorecord.h"
 
 namespace awards {
@@ -33,7 +33,7 @@ int DistrictMarks::confirmedCount() const {
 }
 
 int districtOfBytes(QByteArrayView logLine) {
-    const QByteArrayView field = logbytes::column(logLine, LogColumns::kDistrict, 3);
+    const QByteArrayView field = byteColumn(logLine, LogColumns::kDistrict, 3);
     qsizetype from = 0, to = field.size();
     while (from < to && isBlank(field[from]))
         ++from;

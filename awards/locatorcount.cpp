@@ -121,7 +121,7 @@ void writeListEntry(QByteArrayView line, const Columns& c, std::int64_t locator,
     };
     // A fixed column, blank-filled when the line stops short of it.
     const auto columnOf = [line](int start, int width, char* out) {
-        const QByteArrayView value = logbytes::column(line, start, width);
+        const QByteArrayView value = byteColumn(line, start, width);
         if (!value.isEmpty())
             std::memcpy(out, value.data(), size_t(value.size()));
         std::memset(out + value.size(), ' ', size_t(width - value.size()));
@@ -411,7 +411,7 @@ void LocatorCollector::add(QByteArrayView logLine, WaisLog log) {
         if (flag != first[kFlagAt]) {
             if (flag > first[kFlagAt])
                 return;
-        } else if (foldedOrder(logbytes::column(logLine, c.callsign, 12),
+        } else if (foldedOrder(byteColumn(logLine, c.callsign, 12),
                                QByteArrayView(first.data() + kCallsignAt, 12)) > 0) {
             return;
         }

@@ -1,6 +1,6 @@
 #pragma once
-#include "districtcount.h"
 #include "awardbytes.h"
+#include "districtcount.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "scores_idca.h"
 
+#include "awardbytes.h"
 #include "castlelayout.h"
 #include "districtcount.h"
-#include "awardbytes.h"
 
 using namespace awards;
 
