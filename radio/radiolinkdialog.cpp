@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QThread>
@@ -43,7 +44,6 @@ RadioLinkDialog::RadioLinkDialog(std::function<void()> validated, QWidget* paren
     m_models = new QStandardItemModel(this);
     m_proxy = new QSortFilterProxyModel(this);
     m_proxy->setSourceModel(m_models);
-    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
     m_list = named(new QListView, "Modele_Poste");
     m_list->setModel(m_proxy);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -121,7 +121,12 @@ void RadioLinkDialog::fillModels(int current) {
 }
 
 void RadioLinkDialog::filterModels(const QString& text) {
-    m_proxy->setFilterFixedString(text.simplified());
+    // Every word typed, in any order: "yaesu 991" finds the Yaesu FT-991.
+    QString pattern = QStringLiteral("^");
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
+        pattern += "(?=.*" + QRegularExpression::escape(word) + ")";
+    m_proxy->setFilterRegularExpression(
+        QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption));
     if (!m_list->currentIndex().isValid() && m_proxy->rowCount() > 0)
         m_list->setCurrentIndex(m_proxy->index(0, 0));
 }
