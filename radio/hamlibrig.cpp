@@ -19,8 +19,11 @@ void setConf(RIG* rig, const char* name, const QByteArray& value) {
         rig_set_conf(rig, token, value.constData());
 }
 
+// Hamlib's text alone, without the debug lines it may carry.
 QString errorText(int code) {
-    return QString::fromLocal8Bit(rigerror(code)).trimmed();
+    const QStringList lines =
+        QString::fromLocal8Bit(rigerror2(code)).split(u'\n', Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last().trimmed();
 }
 
 int collectModel(const rig_caps* caps, rig_ptr_t data) {
