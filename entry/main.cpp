@@ -11,6 +11,10 @@
 #include "provincetable.h"
 #include "qsolistmodel.h"
 #include "qsorecord.h"
+#include "radiolink.h"
+#include "radiolinkdialog.h"
+#include "radiomapping.h"
+#include "radiosettings.h"
 #include "reportscreens.h"
 #include "screen.h"
 #include "station.h"
@@ -84,7 +88,9 @@ Main::Main(QWidget* parent) : QMainWindow(parent) {
     startUp();
 }
 
-Main::~Main() = default;
+Main::~Main() {
+    delete m_radio;
+}
 
 void Main::buildWidgets() {
     auto* central = new QWidget(this);
@@ -99,6 +105,10 @@ void Main::buildWidgets() {
     m_station->setFont(bold);
     stationRow->addWidget(m_station);
     stationRow->addStretch();
+    m_radioStatus = named(new QLabel, "Etat_Poste");
+    m_radioStatus->hide();
+    stationRow->addWidget(m_radioStatus);
+    stationRow->addSpacing(24);
     m_utc = named(new QLabel, "Heure_Utc");
     m_local = named(new QLabel, "Heure_Loc");
     m_dateUtc = named(new QLabel, "Date_Utc");
@@ -261,6 +271,8 @@ void Main::buildMenus() {
     QMenu* station = menu("Mnu_Station", "Station");
     connect(entry(station, "Mnu_New_Indicatif", "Nouvel Indicatif"), &QAction::triggered, this,
             &Main::openStation);
+    connect(entry(station, "Mnu_Liaison_Poste", "Liaison avec le poste"), &QAction::triggered, this,
+            &Main::openRadioLink);
 
     connect(entry(menu("Mnu_Imprimer", "Imprimer"), "Mnu_Imp_Contacte",
                   QString::fromUtf8("les Chateaux contactés")),
@@ -399,6 +411,7 @@ void Main::startUp() {
     selectLastQso();
     Efface();
     m_annule->setEnabled(false);
+    applyRadioSettings();
 }
 
 void Main::tick() {
@@ -417,6 +430,56 @@ void Main::openStation() {
     m_stationScreen->show();
     m_stationScreen->raise();
     m_stationScreen->activateWindow();
+}
+
+void Main::openRadioLink() {
+    if (!m_radioScreen)
+        m_radioScreen = new RadioLinkDialog([this] { applyRadioSettings(); }, this);
+    m_radioScreen->show();
+    m_radioScreen->raise();
+    m_radioScreen->activateWindow();
+}
+
+void Main::applyRadioSettings() {
+    delete m_radio;
+    m_radio = nullptr;
+    m_radioHz = -1;
+    m_radioMode.clear();
+    m_radioLostShown = false;
+    const RadioSettings settings = RadioSettings::load();
+    m_radioStatus->setVisible(settings.on);
+    m_radioStatus->setToolTip(QString());
+    // With the link off, nothing of Hamlib is opened.
+    if (!settings.on) {
+        m_radioStatus->clear();
+        return;
+    }
+    m_radioStatus->setText(QString::fromUtf8("Poste : connexion…"));
+    m_radio = new RadioLink(settings, this);
+    connect(m_radio, &RadioLink::radioRead, this, &Main::radioRead);
+    connect(m_radio, &RadioLink::linkLost, this, &Main::radioLost);
+}
+
+void Main::radioRead(qint64 hz, const QString& hamlibMode) {
+    m_radioHz = hz;
+    m_radioMode = hamlibMode;
+    m_radioStatus->setText("Poste : " + radioReadingText(hz, hamlibMode));
+    m_radioStatus->setToolTip(QString());
+    followRadio();
+}
+
+void Main::radioLost(const QString& reason) {
+    m_radioHz = -1;
+    m_radioMode.clear();
+    m_radioStatus->setText("Poste : liaison perdue");
+    m_radioStatus->setToolTip(reason);
+    // The link is retried on its own; one box is enough.
+    if (m_radioLostShown)
+        return;
+    m_radioLostShown = true;
+    showMessage(QString::fromUtf8("La liaison avec le poste est perdue (%1).\n"
+                                  "Le programme la rétablit dès que le poste répond.")
+                    .arg(reason));
 }
 
 void Main::stationValidated() {

@@ -12,6 +12,8 @@ class QListView;
 class QPushButton;
 class QTimer;
 class QsoListModel;
+class RadioLink;
+class RadioLinkDialog;
 struct QsoRecord;
 class Station;
 
@@ -59,6 +61,14 @@ private:
     void openStation();
     void stationValidated();
     void applyStationSelections();
+
+    // The transceiver: its link set up from the settings, its readings into the New QSO.
+    void openRadioLink();
+    void applyRadioSettings();
+    void radioRead(qint64 hz, const QString& hamlibMode);
+    void radioLost(const QString& reason);
+    // Band and mode from the last reading, in the New mode, where the operator typed nothing.
+    void followRadio();
 
     // Entry chain.
     QList<QWidget*> chain() const;
@@ -111,6 +121,15 @@ private:
     QsoListModel* m_model = nullptr;
     QTimer* m_timer = nullptr;
     QPointer<Station> m_stationScreen;
+    QPointer<RadioLinkDialog> m_radioScreen;
+    QLabel* m_radioStatus = nullptr;
+    RadioLink* m_radio = nullptr;
+    qint64 m_radioHz = -1;
+    QString m_radioMode;
+    bool m_radioLostShown = false;
+    // Typed into during the current QSO: the radio leaves them alone.
+    bool m_bandTyped = false;
+    bool m_modeTyped = false;
 
     QString m_selectedListLine;
     int m_selectedRow = -1;

@@ -9,6 +9,7 @@
 #include "geoscreens.h"
 #include "qsolistmodel.h"
 #include "qsorecord.h"
+#include "radiomapping.h"
 #include "screen.h"
 #include "stationlog.h"
 #include "stationsettings.h"
@@ -26,6 +27,21 @@ namespace {
 
 bool isEnter(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+// A key that edits a field's text or moves its choice in the list.
+bool changesText(const QKeyEvent* key) {
+    switch (key->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return !isEnter(key) && !key->text().isEmpty() && key->text()[0].isPrint();
+    }
 }
 
 QString fieldText(QWidget* field) {
@@ -63,8 +79,11 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
         showMessage(EntryRules::kFirstInstallation);
         return false;
     }
-    if (field == m_mode || field == m_bande)
+    if (field == m_mode || field == m_bande) {
+        if (changesText(key))
+            (field == m_mode ? m_modeTyped : m_bandTyped) = true;
         rememberModeAndBand(field);
+    }
     if (isEnter(key)) {
         onEnter(field);
         return true;
@@ -331,7 +350,25 @@ void Main::save() {
     resetAfterSave();
 }
 
+void Main::followRadio() {
+    if (m_radioHz < 0 || m_entryMode != EntryMode::New)
+        return;
+    const auto follow = [this](QComboBox* combo, bool typed, const QString& value) {
+        if (typed || value.isEmpty() || combo->currentText() == value)
+            return;
+        const int index = combo->findText(value, Qt::MatchExactly);
+        if (index >= 0)
+            combo->setCurrentIndex(index);
+        combo->setEditText(value);
+        rememberModeAndBand(combo);
+    };
+    follow(m_bande, m_bandTyped, bandForFrequency(m_radioHz));
+    follow(m_mode, m_modeTyped, logModeForHamlib(m_radioMode));
+}
+
 void Main::clearFields(const QString& castleFill) {
+    m_bandTyped = false;
+    m_modeTyped = false;
     for (QLineEdit* e : {m_ind, m_prenom, m_ref, m_date, m_heure, m_rem})
         e->clear();
     m_distr->setText(castleFill);
@@ -355,11 +392,13 @@ void Main::resetAfterSave() {
     selectLastQso();
     clearFields(QString());
     applyStationSelections();
+    followRadio();
 }
 
 void Main::Efface() {
     clearFields(QStringLiteral("  "));
     m_annule->setEnabled(false);
+    followRadio();
 }
 
 void Main::deleteSelected() {
