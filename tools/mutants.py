@@ -75,7 +75,8 @@ def planted(mutant):
 
 def run(cmd, timeout, **kw):
     try:
-        done = subprocess.run(cmd, cwd=TOP, capture_output=True, text=True, timeout=timeout, **kw)
+        done = subprocess.run(cmd, cwd=TOP, capture_output=True, text=True, errors="replace",
+                              timeout=timeout, **kw)
         return done.returncode, done.stdout + done.stderr
     except subprocess.TimeoutExpired:
         return -1, "timed out"
