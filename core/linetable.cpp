@@ -48,6 +48,11 @@ QString LineTable::line(int row) const {
     return decodeCp1252(bytes(row));
 }
 
+QString LineTable::shownLine(int row) const {
+    const QByteArrayView all = bytes(row);
+    return decodeCp1252(all.first(qMin(all.size(), kShownLength)));
+}
+
 QStringList LineTable::lines() const {
     QStringList out;
     out.reserve(size());

@@ -68,7 +68,7 @@ public:
             return {};
         const int row = m_rows[index.row()];
         if (role == Qt::DisplayRole)
-            return ListLine(row + 1, m_log.line(row), m_numberWidth);
+            return ListLine(row + 1, m_log.shownLine(row), m_numberWidth);
         if (role == Qt::CheckStateRole)
             return int(m_ticked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked);
         return {};
