@@ -1,7 +1,7 @@
 #include "main.h"
 #include "dialogs.h"
 #include "keyboard.h"
-#include "programdirectory.h"
+#include "programstart.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -16,10 +16,8 @@ int main(int argc, char** argv) {
     icon.addFile(":/icon/io.github.zelk.dci-256.png");
     QApplication::setWindowIcon(icon);
     installEnterPressesButtons(app);
-    if (!ProgramDirectory::prepare()) {
-        showMessage("Impossible de créer le répertoire du programme " + ProgramDirectory::path());
+    if (!openProgramDirectory())
         return 1;
-    }
     auto* window = new Main;
     window->show();
     return app.exec();

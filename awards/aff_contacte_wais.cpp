@@ -54,7 +54,7 @@ void Aff_Contacte_WAIS::opening() {
     // Loc_Contacte has always left this empty file behind; it is written when it is not so yet.
     if (const QFileInfo tempo(ProgramDirectory::filePath(kTempoLocatorFile));
         !tempo.isFile() || tempo.size() != 0)
-        writeProgramFile(kTempoLocatorFile, {});
+        writeWorkFile(kTempoLocatorFile, {});
     for (const WaisLog log : logs) {
         QString failure;
         scanWaisLog(log, dai, failure,

@@ -44,7 +44,7 @@ const QString kNoUpdate = QStringLiteral("Aucune mise à jour périodique n'est 
 
 const QString kActivators1 = QStringLiteral("Règles pour les activateurs :");
 const QStringList kActivators{
-    QStringLiteral("    - se tenir à 500 metres au plus du chateau ;"),
+    QStringLiteral("    - se tenir à 500 metres au moins du chateau ;"),
     QStringLiteral("    - réaliser au moins 100 contacts en HF ou 30 contacts en VHF ;"),
     QStringLiteral("    - n'activer qu'un seul chateau à la fois ;"),
     QStringLiteral("    - envoyer les documents de l'activation au responsable technique"),

@@ -1,6 +1,7 @@
 #include "linetable.h"
 
 #include "codepage.h"
+#include "filesystem.h"
 #include "textfile.h"
 
 #include <QFile>
@@ -20,10 +21,8 @@ LineTable LineTable::fromBytes(QByteArray data) {
 bool LineTable::read(const QString& path) {
     m_data.clear();
     m_spans.clear();
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!readRegularFile(path, m_data))
         return false;
-    m_data = f.readAll();
     split();
     return true;
 }
@@ -47,6 +46,11 @@ QByteArrayView LineTable::bytes(int row) const {
 
 QString LineTable::line(int row) const {
     return decodeCp1252(bytes(row));
+}
+
+QString LineTable::shownLine(int row) const {
+    const QByteArrayView all = bytes(row);
+    return decodeCp1252(all.first(qMin(all.size(), kShownLength)));
 }
 
 QStringList LineTable::lines() const {

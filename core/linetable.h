@@ -49,6 +49,10 @@ public:
     // The bytes of a line without its end; empty past the last row.
     QByteArrayView bytes(int row) const;
     QString line(int row) const;
+    // The first `kShownLength` characters of a line, all that a list shows: a file without line
+    // ends is not decoded whole at each repaint.
+    static constexpr qsizetype kShownLength = 400;
+    QString shownLine(int row) const;
     QStringList lines() const;
 
 private:

@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QStandardPaths>
+
+#include <memory>
 
 namespace {
 
@@ -49,5 +52,16 @@ bool ProgramDirectory::prepare() {
             QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                               QFile::ReadOther);
     }
+    return true;
+}
+
+bool ProgramDirectory::lock() {
+    static std::unique_ptr<QLockFile> held;
+    auto file = std::make_unique<QLockFile>(filePath(kLockFile));
+    // Only a lock whose process is gone is stale, however long the program has run.
+    file->setStaleLockTime(0);
+    if (!file->tryLock(0))
+        return file->error() != QLockFile::LockFailedError;
+    held = std::move(file);
     return true;
 }

@@ -12,4 +12,9 @@ public:
     // Creates the directory when missing and copies in the seed files it lacks; an existing
     // file is never overwritten. False when the directory cannot be made.
     static bool prepare();
+    // Takes the lock file of the directory, held until the program ends, so that one copy of
+    // the program at a time uses it; a lock left by a process that is gone is taken over. False
+    // when a running copy holds it.
+    static bool lock();
+    static inline const QString kLockFile = QStringLiteral("ZELK_DCI.lock");
 };

@@ -1,6 +1,7 @@
 #include "stationlog.h"
 
 #include "codepage.h"
+#include "filesystem.h"
 #include "logbytes.h"
 #include "programdirectory.h"
 #include "qsorecord.h"
@@ -8,6 +9,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 namespace {
 
@@ -76,8 +79,10 @@ bool StationLog::exists() const {
 }
 
 bool StationLog::readable() const {
-    QFile f(m_path);
-    return f.open(QIODevice::ReadOnly);
+    const int fd = openRegularFile(m_path);
+    if (fd >= 0)
+        ::close(fd);
+    return fd >= 0;
 }
 
 QString StationLog::scratch(const QString& name) const {
@@ -102,7 +107,7 @@ bool StationLog::rewrite(const QStringList& lines, const QString& scratchName) c
 bool StationLog::appendQso(const QString& line) const {
     if (!QFileInfo::exists(m_path))
         return false;
-    return appendTextLine(m_path, line);
+    return appendTextLine(m_path, scratch("Temporaire.txt"), line);
 }
 
 bool StationLog::replaceQso(const QString& newLine, const QString& oldLine, int lineNumber) const {

@@ -1,6 +1,7 @@
 #include "textfile.h"
 
 #include "codepage.h"
+#include "filesystem.h"
 #include "linetable.h"
 #include "logbytes.h"
 #include "programdirectory.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,16 +21,6 @@
 
 namespace {
 
-// A rename is durable only once the directory that holds the name is on disk too.
-bool syncDirectory(const QString& directory) {
-    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 // The file a name finally stands for: a symbolic link is followed, so that a rewrite replaces
 // the live file and leaves the link in place.
 QString resolvedTarget(const QString& target) {
@@ -39,21 +29,6 @@ QString resolvedTarget(const QString& target) {
         return target;
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? info.symLinkTarget() : canonical;
-}
-
-bool writeAll(int fd, QByteArrayView data) {
-    const char* p = data.constData();
-    qsizetype left = data.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        left -= n;
-    }
-    return true;
 }
 
 // The case-folded text, with a quick path for ASCII, which nearly every line is.
@@ -74,9 +49,13 @@ QString foldedCase(const QString& text) {
 } // namespace
 
 bool scanLines(const QString& path, const std::function<bool(QByteArrayView)>& visit) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    const int fd = openRegularFile(path);
+    if (fd < 0)
         return false;
+    const struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
     // A piece at a time, so that a large log costs no memory of its size; the line cut by the
     // end of a piece moves to the front of the buffer.
     QByteArray buffer(kScanPiece, Qt::Uninitialized);
@@ -86,7 +65,9 @@ bool scanLines(const QString& path, const std::function<bool(QByteArrayView)>& v
     for (;;) {
         if (held == buffer.size())
             buffer.resize(2 * buffer.size());
-        const qint64 n = f.read(buffer.data() + held, buffer.size() - held);
+        const ssize_t n = ::read(fd, buffer.data() + held, size_t(buffer.size() - held));
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n < 0)
             return false;
         const char* p = buffer.constData();
@@ -145,20 +126,20 @@ bool rewriteTextFile(const QString& target, const QString& scratchPath, const QS
     return rewriteFile(target, scratchPath, encodeLines(lines));
 }
 
-bool rewriteFile(const QString& target, const QString& scratchPath, const QByteArray& data) {
-    FileRewrite rewrite(target, scratchPath);
+bool rewriteFile(const QString& target, const QString& scratchPath, const QByteArray& data,
+                 bool followLink) {
+    FileRewrite rewrite(target, scratchPath, followLink);
     rewrite.write(data);
     return rewrite.commit();
 }
 
-FileRewrite::FileRewrite(const QString& target, const QString& scratchPath)
-    : m_live(resolvedTarget(target)), m_scratch(scratchPath) {
+FileRewrite::FileRewrite(const QString& target, const QString& scratchPath, bool followLink)
+    : m_live(followLink ? resolvedTarget(target) : target), m_scratch(scratchPath) {
     const QFileInfo liveInfo(m_live), scratchInfo(scratchPath);
     // A rename cannot cross directories that may be on other disks.
     if (liveInfo.absolutePath() != scratchInfo.absolutePath())
         m_scratch = liveInfo.absoluteDir().filePath(scratchInfo.fileName());
-    m_fd = ::open(QFile::encodeName(m_scratch).constData(),
-                  O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    m_fd = FileSystem::instance().createNew(QFile::encodeName(m_scratch), 0666);
     if (m_fd < 0)
         return;
     struct stat old {};
@@ -169,8 +150,8 @@ FileRewrite::FileRewrite(const QString& target, const QString& scratchPath)
 
 FileRewrite::~FileRewrite() {
     if (m_fd >= 0) {
-        ::close(m_fd);
-        QFile::remove(m_scratch);
+        FileSystem::instance().close(m_fd);
+        FileSystem::instance().remove(QFile::encodeName(m_scratch));
     }
 }
 
@@ -180,7 +161,7 @@ void FileRewrite::write(QByteArrayView bytes) {
     if (m_buffer.size() + bytes.size() > kScanPiece)
         flush();
     if (bytes.size() > kScanPiece)
-        m_ok = m_ok && writeAll(m_fd, bytes);
+        m_ok = m_ok && FileSystem::instance().write(m_fd, bytes);
     else
         m_buffer.append(bytes);
 }
@@ -190,8 +171,13 @@ void FileRewrite::add(QByteArrayView line) {
     write("\r\n");
 }
 
+void FileRewrite::copy(const QString& source) {
+    flush();
+    m_ok = m_ok && FileSystem::instance().copyFrom(QFile::encodeName(source), m_fd);
+}
+
 void FileRewrite::flush() {
-    m_ok = m_ok && writeAll(m_fd, m_buffer);
+    m_ok = m_ok && (m_buffer.isEmpty() || FileSystem::instance().write(m_fd, m_buffer));
     // The room stays for the next piece.
     m_buffer.resize(0);
 }
@@ -199,16 +185,16 @@ void FileRewrite::flush() {
 bool FileRewrite::commit() {
     if (m_fd < 0)
         return false;
+    FileSystem& fs = FileSystem::instance();
     flush();
-    m_ok = m_ok && ::fsync(m_fd) == 0;
-    m_ok = ::close(m_fd) == 0 && m_ok;
+    m_ok = m_ok && fs.sync(m_fd);
+    m_ok = fs.close(m_fd) && m_ok;
     m_fd = -1;
-    if (!m_ok || std::rename(QFile::encodeName(m_scratch).constData(),
-                             QFile::encodeName(m_live).constData()) != 0) {
-        QFile::remove(m_scratch);
+    if (!m_ok || !fs.rename(QFile::encodeName(m_scratch), QFile::encodeName(m_live))) {
+        fs.remove(QFile::encodeName(m_scratch));
         return false;
     }
-    syncDirectory(QFileInfo(m_live).absolutePath());
+    fs.syncDirectory(QFile::encodeName(QFileInfo(m_live).absolutePath()));
     return true;
 }
 
@@ -237,29 +223,32 @@ QString saveFailureMessage(const QString& fileName) {
     return QStringLiteral("Impossible d'enregistrer le fichier ") + fileName;
 }
 
-bool appendTextLine(const QString& path, const QString& line) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR);
+bool appendTextLine(const QString& path, const QString& scratch, const QString& line) {
+    const int fd = openRegularFile(path);
     if (fd < 0)
         return false;
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0;
-    const off_t oldSize = ok ? st.st_size : 0;
-    QByteArray data;
-    if (ok && oldSize > 0) {
-        char lastByte = 0;
-        ok = ::pread(fd, &lastByte, 1, oldSize - 1) == 1;
-        if (lastByte != '\n' && lastByte != '\r')
-            data += "\r\n";
-    }
-    data += encodeCp1252(line);
-    data += "\r\n";
-    if (ok && ::lseek(fd, oldSize, SEEK_SET) == oldSize && writeAll(fd, data) && ::fsync(fd) == 0) {
-        ::close(fd);
-        return true;
-    }
-    // Whatever part of the record reached the file is cut off again, so the log is as it was.
-    if (ok && ::ftruncate(fd, oldSize) == 0)
-        ::fsync(fd);
+    char lastByte = '\n';
+    if (ok && st.st_size > 0)
+        ok = ::pread(fd, &lastByte, 1, st.st_size - 1) == 1;
     ::close(fd);
-    return false;
+    // A last line left without its end is ended first.
+    const bool ended = lastByte == '\n' || lastByte == '\r';
+    if (!ok)
+        return false;
+    // The whole log with the new record goes through the scratch file: a power cut leaves the
+    // log as it was or with the whole record, never a part of it.
+    FileRewrite out(path, scratch);
+    out.copy(path);
+    if (!ended)
+        out.write("\r\n");
+    out.add(encodeCp1252(line));
+    return out.commit();
+}
+
+bool writeWorkFile(const QString& fileName, const QStringList& lines) {
+    return rewriteFile(ProgramDirectory::filePath(fileName),
+                       ProgramDirectory::filePath(QStringLiteral("Temporaire_Export.txt")),
+                       encodeLines(lines), false);
 }

@@ -17,17 +17,19 @@ bool scanLines(const QString& path, const std::function<bool(QByteArrayView)>& v
 // Writes the lines, each ended by CR LF, to the scratch file, flushes it to disk, then renames it
 // over the target in one step, keeping the target's permissions; a target that is a symbolic
 // link has the file it points at replaced. On any failure the target is untouched and the scratch
-// removed.
+// removed. The scratch file is always created afresh, never through a link.
 bool rewriteTextFile(const QString& target, const QString& scratch, const QStringList& lines);
 // The same with the file's whole content given as bytes.
-bool rewriteFile(const QString& target, const QString& scratch, const QByteArray& data);
+// Without `followLink`, a link at the target is replaced by the new file.
+bool rewriteFile(const QString& target, const QString& scratch, const QByteArray& data,
+                 bool followLink = true);
 
 // The same written a piece at a time, so that a large file needs no buffer of its size: the
 // content goes to the scratch file as it comes, and commit() puts it in place. Without a
 // successful commit() the target is untouched and the scratch removed.
 class FileRewrite {
 public:
-    FileRewrite(const QString& target, const QString& scratch);
+    FileRewrite(const QString& target, const QString& scratch, bool followLink = true);
     ~FileRewrite();
     FileRewrite(const FileRewrite&) = delete;
     FileRewrite& operator=(const FileRewrite&) = delete;
@@ -35,6 +37,8 @@ public:
     void write(QByteArrayView bytes);
     // The line and CR LF.
     void add(QByteArrayView line);
+    // The whole content of the file at `source`.
+    void copy(const QString& source);
     bool commit();
 
 private:
@@ -47,9 +51,9 @@ private:
     QByteArray m_buffer;
 };
 
-// Appends one line and CR LF, first ending a last line left without one. On failure (a full
-// disk) the file is cut back to its former size, so no part of the record stays.
-bool appendTextLine(const QString& path, const QString& line);
+// Appends one line and CR LF, first ending a last line left without one, by rewriting the file
+// through the scratch file: the file ends up as it was or with the whole line.
+bool appendTextLine(const QString& path, const QString& scratch, const QString& line);
 
 QByteArray encodeLines(const QStringList& lines);
 
@@ -60,5 +64,7 @@ void sortIgnoringCase(QStringList& lines, bool exactTies = false);
 // Writes a file of the program directory (an export, a saved list, a document) whole or not at
 // all, through the scratch file "Temporaire_Export.txt".
 bool writeProgramFile(const QString& fileName, const QStringList& lines);
+// The same for a work file of the program: a link in its place is replaced, never followed.
+bool writeWorkFile(const QString& fileName, const QStringList& lines);
 // What the operator is told when a file could not be written.
 QString saveFailureMessage(const QString& fileName);

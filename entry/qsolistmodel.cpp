@@ -23,7 +23,7 @@ void QsoListModel::reset(LineTable lines) {
 QString QsoListModel::listLine(int row) const {
     if (row < 0 || row >= m_lines.size())
         return {};
-    return ListLine(row + 1, m_lines.line(row), m_numberWidth);
+    return ListLine(row + 1, m_lines.shownLine(row), m_numberWidth);
 }
 
 int QsoListModel::rowCount(const QModelIndex& parent) const {

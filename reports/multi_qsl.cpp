@@ -68,7 +68,7 @@ public:
             return {};
         const int row = m_rows[index.row()];
         if (role == Qt::DisplayRole)
-            return ListLine(row + 1, m_log.line(row), m_numberWidth);
+            return ListLine(row + 1, m_log.shownLine(row), m_numberWidth);
         if (role == Qt::CheckStateRole)
             return int(m_ticked[size_t(index.row())] ? Qt::Checked : Qt::Unchecked);
         return {};
@@ -115,7 +115,8 @@ bool Modif_Fichier_Log(const QList<int>& numbers, const QString& Ind) {
 }
 
 Multi_QSL::Multi_QSL(QsoListAccess& qsoList, const QString& callsign, QWidget* parent)
-    : QDialog(parent), m_qsoList(qsoList), m_indicatif(named(new QLineEdit, "Indicatif")),
+    : QDialog(parent), m_qsoList(qsoList), m_qsoListOwner(dynamic_cast<QObject*>(&qsoList)),
+      m_guarded(m_qsoListOwner), m_indicatif(named(new QLineEdit, "Indicatif")),
       m_list(named(new QListView, "Liste_QSO")), m_lines(new FoundQsos(this)),
       m_enregistre(button("Enregistre", "Enregistrer")) {
     setWindowTitle("Enregistrement des QSL multiples");
@@ -162,11 +163,20 @@ Multi_QSL::Multi_QSL(QsoListAccess& qsoList, const QString& callsign, QWidget* p
     connect(recherche, &QPushButton::clicked, this, &Multi_QSL::rechercher);
     connect(m_enregistre, &QPushButton::clicked, this, &Multi_QSL::enregistrer);
     connect(quitter, &QPushButton::clicked, this, &QDialog::reject);
+    if (m_qsoListOwner)
+        connect(m_qsoListOwner, &QObject::destroyed, this, &QDialog::reject);
+}
+
+QsoListAccess* Multi_QSL::qsoList() const {
+    return m_guarded && !m_qsoListOwner ? nullptr : &m_qsoList;
 }
 
 void Multi_QSL::rechercher() {
+    QsoListAccess* list = qsoList();
+    if (!list)
+        return;
     m_enregistre->setEnabled(true);
-    const LineTable& log = m_qsoList.qsoLines();
+    const LineTable& log = list->qsoLines();
     m_lines->show(log, unconfirmedRows(log, m_indicatif->text()));
 }
 
@@ -181,6 +191,7 @@ void Multi_QSL::enregistrer() {
         showMessage(log.writeFailureMessage());
         return;
     }
-    m_qsoList.reload();
+    if (QsoListAccess* list = qsoList())
+        list->reload();
     m_lines->show({}, {});
 }

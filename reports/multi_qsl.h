@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 
 class QLineEdit;
 class QListView;
@@ -22,7 +23,12 @@ public:
     void enregistrer();
 
 private:
+    // Main's list while it lives; closing Main closes this window.
+    QsoListAccess* qsoList() const;
+
     QsoListAccess& m_qsoList;
+    QPointer<QObject> m_qsoListOwner;
+    bool m_guarded;
     QLineEdit* m_indicatif;
     QListView* m_list;
     FoundQsos* m_lines;

@@ -43,7 +43,7 @@ public:
         decodeCp1252Into(m_log.bytes(row).sliced(logStart, width), m_field);
         return m_field;
     }
-    QString listLine(int row) const { return ListLine(row + 1, m_log.line(row), m_width); }
+    QString listLine(int row) const { return ListLine(row + 1, m_log.shownLine(row), m_width); }
 
 private:
     const LineTable& m_log;

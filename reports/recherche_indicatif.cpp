@@ -109,6 +109,23 @@ Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
     top->addLayout(buttons);
 }
 
+void Recherche_Indicatif::setQsoList(QsoListAccess* list) {
+    m_qsoList = list;
+    m_qsoListOwner = dynamic_cast<QObject*>(list);
+    m_guarded = m_qsoListOwner != nullptr;
+    disconnect(m_ownerGone);
+    if (m_guarded)
+        m_ownerGone = connect(m_qsoListOwner, &QObject::destroyed, this, [this] {
+            m_resultLines->setStringList({});
+            m_results->setEnabled(false);
+        });
+    m_results->setEnabled(m_qsoList != nullptr);
+}
+
+QsoListAccess* Recherche_Indicatif::qsoList() const {
+    return m_guarded && !m_qsoListOwner ? nullptr : m_qsoList;
+}
+
 void Recherche_Indicatif::opening() {
     m_options->button(int(SearchBy::Callsign))->setChecked(true);
     m_indica->clear();
@@ -157,7 +174,7 @@ void Recherche_Indicatif::Lance_Recherche() {
     QLineEdit* edit = field(by);
     edit->setText(withoutLeadingLineBreak(edit->text()));
     const SearchOutcome outcome =
-        searchQsos(m_qsoList ? m_qsoList->qsoLines() : LineTable(), by, edit->text());
+        searchQsos(qsoList() ? qsoList()->qsoLines() : LineTable(), by, edit->text());
     if (outcome.stopped) {
         showMessage(outcome.message);
         if (by == SearchBy::Callsign)
@@ -174,10 +191,10 @@ void Recherche_Indicatif::Lance_Recherche() {
 
 void Recherche_Indicatif::resultClicked(int row) {
     const QString chosen = m_resultLines->index(row).data().toString();
-    if (m_qsoList) {
-        const int found = resultRow(m_qsoList->qsoLines(), chosen);
+    if (QsoListAccess* list = qsoList()) {
+        const int found = resultRow(list->qsoLines(), chosen);
         if (found >= 0)
-            m_qsoList->selectRow(found);
+            list->selectRow(found);
     }
     close();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "qsosearch.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QButtonGroup;
@@ -16,7 +17,9 @@ class Recherche_Indicatif : public QWidget {
 public:
     explicit Recherche_Indicatif(QWidget* owner = nullptr);
     void opening();
-    void setQsoList(QsoListAccess* list) { m_qsoList = list; }
+    // The list searched and selected in. A list that is a QObject (Main) is used only while it
+    // lives: once it is gone, the results are cleared and their list disabled.
+    void setQsoList(QsoListAccess* list);
 
     void Lance_Recherche();
 
@@ -28,6 +31,7 @@ private:
     SearchBy selectedOption() const;
     void enterPressed(SearchBy field);
     void resultClicked(int row);
+    QsoListAccess* qsoList() const;
 
     QButtonGroup* m_options;
     QLineEdit* m_indica;
@@ -37,4 +41,7 @@ private:
     QListView* m_results;
     QStringListModel* m_resultLines;
     QsoListAccess* m_qsoList = nullptr;
+    QPointer<QObject> m_qsoListOwner;
+    bool m_guarded = false;
+    QMetaObject::Connection m_ownerGone;
 };

@@ -15,6 +15,7 @@
 #include "textfile.h"
 
 #include <QFileInfo>
+#include <QPointer>
 
 namespace {
 
@@ -91,8 +92,10 @@ void openRechercheIndicatif(QsoListAccess& qsoList) {
 }
 
 void openMultiQsl(QsoListAccess& qsoList, const QString& callsign, QWidget* parent) {
-    Multi_QSL dialog(qsoList, callsign, parent);
-    dialog.adjustSize();
-    centreOnScreen(&dialog);
-    dialog.exec();
+    // Held by a guarded pointer: the window goes with its parent should that close first.
+    const QPointer<Multi_QSL> dialog = new Multi_QSL(qsoList, callsign, parent);
+    dialog->adjustSize();
+    centreOnScreen(dialog);
+    dialog->exec();
+    delete dialog.data();
 }

@@ -39,6 +39,7 @@ TEST(Rules, DciText) {
     // The facts the score relies on.
     EXPECT_TRUE(dci.join('\n').contains("20 chateaux dans 5 régions"));
     EXPECT_TRUE(dci.join('\n').contains("province de Cuneo est obligatoire"));
+    EXPECT_EQ(dci[50], QString::fromUtf8("    - se tenir à 500 metres au moins du chateau ;"));
 }
 
 TEST(Rules, DcpcText) {
@@ -48,4 +49,5 @@ TEST(Rules, DcpcText) {
                 {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16},
                 {4, 8, 10, 12, 22, 25, 27, 31, 34, 37, 39, 46, 49, 53, 56, 74});
     EXPECT_TRUE(dcpc.join('\n').contains("10 chateaux différents de la province de Cuneo"));
+    EXPECT_EQ(dcpc[39], QString::fromUtf8("    - se tenir à 500 metres au moins du chateau ;"));
 }

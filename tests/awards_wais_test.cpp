@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <functional>
+#include <sys/stat.h>
+
 using namespace awards;
 
 namespace {
@@ -251,19 +254,34 @@ TEST_F(WaisScreens, AnUpToDateSiblingLogIsMergedSquareBySquare) {
     EXPECT_EQ(daiSettingsBytes(), settingsBefore);
 }
 
-TEST_F(WaisScreens, AMissingSiblingLogIsNamedOnceAndLeftOut) {
+TEST_F(WaisScreens, ASiblingLogThatCannotBeReadIsNamedOnceAndLeftOut) {
     setStation("I1TEST", stationLog());
     setDai("IK2XYZ", siblingDir(), "Oui", "Oui");
-    const QString missing = QDir(siblingDir()).filePath("IK2XYZ_DAI.log");
+    const QString sibling = QDir(siblingDir()).filePath("IK2XYZ_DAI.log");
+    const struct {
+        const char* kind;
+        std::function<bool()> make;
+    } kinds[] = {
+        {"missing", [&] { return QFile::remove(sibling); }},
+        {"FIFO", [&] { return ::mkfifo(QFile::encodeName(sibling), 0600) == 0; }},
+        {"device", [&] { return QFile::link("/dev/zero", sibling); }},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.kind);
+        QFile::remove(sibling);
+        ASSERT_TRUE(k.make() || !QFile::exists(sibling));
+        dialogs.messages.clear();
+        openAffContacteWais();
+        EXPECT_EQ(dialogs.messages, QStringList{"Impossible de lire le fichier " + sibling});
+        auto* list = existingScreen<Aff_Contacte_WAIS>();
+        EXPECT_EQ(text(list, "Nb_Ref"), "2");
+        EXPECT_EQ(lines(list, "Liste_Locators").size(), 2);
 
-    openAffContacteWais();
-    EXPECT_EQ(dialogs.messages, QStringList{"Impossible de lire le fichier " + missing});
-    auto* list = existingScreen<Aff_Contacte_WAIS>();
-    EXPECT_EQ(text(list, "Nb_Ref"), "2");
-    EXPECT_EQ(lines(list, "Liste_Locators").size(), 2);
-
-    dialogs.messages.clear();
-    openScoresWais();
-    EXPECT_EQ(dialogs.messages, QStringList{"Impossible de lire le fichier " + missing});
-    EXPECT_EQ(text(existingScreen<Scores_WAIS>(), "NB_Confirme"), "1");
+        dialogs.messages.clear();
+        openScoresWais();
+        EXPECT_EQ(dialogs.messages, QStringList{"Impossible de lire le fichier " + sibling});
+        EXPECT_EQ(text(existingScreen<Scores_WAIS>(), "NB_Confirme"), "1");
+        delete existingScreen<Aff_Contacte_WAIS>();
+        delete existingScreen<Scores_WAIS>();
+    }
 }

@@ -1,13 +1,16 @@
+#include "castlelist.h"
 #include "codepage.h"
+#include "firstnamelist.h"
 #include "linetable.h"
+#include "stationlog.h"
 #include "testsupport.h"
 #include "textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <functional>
+#include <sys/stat.h>
 
 TEST(CodePage, EveryByteSurvivesARoundTrip) {
     QByteArray all;
@@ -99,31 +102,11 @@ TEST_F(TextFileTest, FailedRewriteLeavesTheFileUntouched) {
 
 TEST_F(TextFileTest, AppendEndsALastLineLeftWithoutEnd) {
     writeBytes("t.txt", "a\r\nb");
-    ASSERT_TRUE(appendTextLine(path("t.txt"), "c"));
+    ASSERT_TRUE(appendTextLine(path("t.txt"), path("Temporaire.txt"), "c"));
     EXPECT_EQ(readBytes("t.txt"), QByteArray("a\r\nb\r\nc\r\n"));
     writeBytes("e.txt", "");
-    ASSERT_TRUE(appendTextLine(path("e.txt"), "x"));
+    ASSERT_TRUE(appendTextLine(path("e.txt"), path("Temporaire.txt"), "x"));
     EXPECT_EQ(readBytes("e.txt"), QByteArray("x\r\n"));
-}
-
-TEST_F(TextFileTest, AppendOnAFullDiskLeavesNoPartOfTheRecord) {
-    const QByteArray before = "a\r\nb";
-    writeBytes("t.txt", before);
-    // A file size limit stands for a disk that fills during the write: 3 bytes of the 7 fit.
-    struct sigaction ignore {
-    }, old{};
-    ignore.sa_handler = SIG_IGN;
-    ::sigaction(SIGXFSZ, &ignore, &old);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = before.size() + 3;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool appended = appendTextLine(path("t.txt"), "cde");
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::sigaction(SIGXFSZ, &old, nullptr);
-    EXPECT_FALSE(appended);
-    EXPECT_EQ(readBytes("t.txt"), before);
 }
 
 TEST_F(TextFileTest, RewriteKeepsPermissionsAndLinks) {
@@ -147,4 +130,77 @@ TEST_F(TextFileTest, RewriteKeepsPermissionsAndLinks) {
     EXPECT_EQ(readBytes("l.log"), "new\r\n");
     EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"real.log"});
     EXPECT_FALSE(QFile::exists(path("Temporaire.txt")));
+}
+
+TEST_F(TextFileTest, OnlyRegularFilesAreRead) {
+    const QStringList files{"IK1ABC_DCI.log", "Liste_Chateau.txt", "Liste_Prenom.txt"};
+    const struct {
+        const char* kind;
+        std::function<bool(const QString&)> make;
+    } kinds[] = {
+        {"FIFO", [](const QString& p) { return ::mkfifo(QFile::encodeName(p), 0600) == 0; }},
+        {"device", [](const QString& p) { return QFile::link("/dev/zero", p); }},
+        {"directory", [](const QString& p) { return QDir().mkdir(p); }},
+    };
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.kind);
+        for (const QString& name : files) {
+            QFile::remove(path(name));
+            QDir().rmdir(path(name));
+            ASSERT_TRUE(k.make(path(name)));
+            QStringList lines;
+            EXPECT_FALSE(readTextLines(path(name), lines));
+            LineTable table;
+            EXPECT_FALSE(table.read(path(name)));
+        }
+        const StationLog log("IK1ABC");
+        EXPECT_FALSE(log.readable());
+        EXPECT_FALSE(log.appendQso(logLine("I1NEW", "AQ001")));
+        EXPECT_EQ(CastleList::FindCastle("AQ001").status, CastleList::Status::NotFound);
+        EXPECT_EQ(FirstNameList::FindFirstName("I1NEW"), std::nullopt);
+        EXPECT_FALSE(FirstNameList::UpdateFirstNameList("I1NEW", "ANNA"));
+        EXPECT_FALSE(QFileInfo(path("Liste_Prenom.txt")).isFile());
+    }
+}
+
+TEST_F(TextFileTest, ScratchAndWorkFilesAreNeverWrittenThroughALink) {
+    QTemporaryDir elsewhere;
+    const QString kept = elsewhere.filePath("kept.txt");
+    QFile f(kept);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("kept\r\n");
+    f.close();
+    const QString first = logLine("I1ABC", "AQ001", "01/02/07");
+    const QString added = logLine("I1NEW", "AQ002", "01/01/07");
+    setStation("IK1ABC", {first});
+    const StationLog log("IK1ABC");
+    const struct {
+        const char* link;
+        std::function<bool()> write;
+    } writes[] = {
+        {"Temporaire.txt", [&] { return log.appendQso(added); }},
+        {"Temporaire6.txt", [&] { return log.insertQsoByDateTime(added); }},
+        {"Temporaire.txt", [&] { return log.replaceQso(first, added, 1); }},
+        {"Temporaire.txt", [] { return FirstNameList::UpdateFirstNameList("I1NEW", "ANNA"); }},
+        {"Temporaire_Export.txt", [] { return writeProgramFile("IK1ABC_DCI.adi", {"export"}); }},
+        {"Tempo_Locator.txt", [] { return writeWorkFile("Tempo_Locator.txt", {}); }},
+    };
+    for (const auto& w : writes) {
+        ASSERT_TRUE(QFile::link(kept, path(w.link)));
+        EXPECT_TRUE(w.write()) << w.link;
+        EXPECT_FALSE(QFileInfo(path(w.link)).isSymLink()) << w.link;
+    }
+    QFile check(kept);
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), "kept\r\n");
+    EXPECT_EQ(readBytes("IK1ABC_DCI.log"), crlf({first, first, added}));
+    EXPECT_EQ(readBytes("Liste_Prenom.txt").right(22), "I1NEW           ANNA\r\n");
+    EXPECT_EQ(readBytes("Tempo_Locator.txt"), "");
+}
+
+TEST(LineTableTest, AListShowsOnlyTheHeadOfALongLine) {
+    const LineTable table = LineTable::fromBytes(QByteArray(1 << 20, 'x') + "\r\nab");
+    EXPECT_EQ(table.shownLine(0), QString(400, u'x'));
+    EXPECT_EQ(table.shownLine(1), "ab");
+    EXPECT_EQ(table.line(0).size(), 1 << 20);
 }

@@ -7,9 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -21,28 +19,6 @@ const QString kApr = "I1APR        12                   TO001 01/04/07 10:00 SSB
                      "CASTELLO TO001                                                 JN61";
 const QString kLogFailed = QString::fromUtf8(
     "Impossible d'enregistrer le fichier IK1ABC_DCI.log, il n'a pas été modifié.");
-
-// While it lives no file may grow past `limit` bytes: a write beyond fails as on a full disk.
-class DiskFull {
-public:
-    explicit DiskFull(qint64 limit) {
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        ::sigaction(SIGXFSZ, &ignore, &m_signal);
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit small = m_saved;
-        small.rlim_cur = rlim_t(limit);
-        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    }
-    ~DiskFull() {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        ::sigaction(SIGXFSZ, &m_signal, nullptr);
-    }
-
-private:
-    rlimit m_saved{};
-    struct sigaction m_signal {};
-};
 
 class FullDiskTest : public MainTest {
 protected:
@@ -180,7 +156,8 @@ TEST_F(FullDiskTest, EveryWriteOnAFullDiskShowsWhyAndChangesNoFile) {
         const QMap<QString, QByteArray> before = files();
         dialogs.messages.clear();
         {
-            const DiskFull full(before.value(w.file).size() + w.room);
+            RecordingFileSystem full;
+            full.room = before.value(w.file).size() + w.room;
             w.act ? w.act() : Keyboard::pressButton();
         }
         const QString logTail = QString::fromUtf8(", il n'a pas été modifié.");

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString setting(const QString& key) {
@@ -113,7 +115,12 @@ TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStation) {
         {"FÉ1", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' ", ""},
         // A log that is there but cannot be read is never replaced by the template.
         {"F_LOCK", "Impossible de lire le fichier F_LOCK_DCI.log", "F_LOCK"},
+        // Nor is one that is no regular file: no wait for a writer, no endless read.
+        {"F_FIFO", "Impossible de lire le fichier F_FIFO_DCI.log", "F_FIFO"},
+        {"F_ZERO", "Impossible de lire le fichier F_ZERO_DCI.log", "F_ZERO"},
     };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("F_FIFO_DCI.log")), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", path("F_ZERO_DCI.log")));
     QFile::setPermissions(path("F_LOCK_DCI.log"), {});
     const PermissionsEnforced enforced;
     for (const auto& c : cases) {

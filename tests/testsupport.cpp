@@ -41,6 +41,56 @@ bool FakeDialogs::choosePrinter(QPrinter& printer) {
     return printerAnswer;
 }
 
+int RecordingFileSystem::createNew(const QByteArray& path, unsigned mode) {
+    const int fd = FileSystem::createNew(path, mode);
+    m_sizes[fd] = 0;
+    if (fd >= 0)
+        calls.push_back({Op::Create, fd, path, {}});
+    return fd;
+}
+
+bool RecordingFileSystem::write(int fd, QByteArrayView bytes) {
+    qint64& size = m_sizes[fd];
+    const bool full = room >= 0 && size + bytes.size() > room;
+    const QByteArrayView kept = full ? bytes.first(room - size) : bytes;
+    size += kept.size();
+    const bool ok = FileSystem::write(fd, kept);
+    calls.push_back({Op::Write, fd, {}, kept.toByteArray()});
+    return ok && !full;
+}
+
+bool RecordingFileSystem::copyFrom(const QByteArray& source, int fd) {
+    QByteArray content;
+    return readRegularFile(QFile::decodeName(source), content) && write(fd, content);
+}
+
+bool RecordingFileSystem::sync(int fd) {
+    calls.push_back({Op::Sync, fd, {}, {}});
+    return FileSystem::sync(fd);
+}
+
+bool RecordingFileSystem::close(int fd) {
+    calls.push_back({Op::Close, fd, {}, {}});
+    return FileSystem::close(fd);
+}
+
+bool RecordingFileSystem::rename(const QByteArray& from, const QByteArray& to) {
+    const bool ok = FileSystem::rename(from, to);
+    if (ok)
+        calls.push_back({Op::Rename, -1, from, to});
+    return ok;
+}
+
+bool RecordingFileSystem::syncDirectory(const QByteArray& path) {
+    calls.push_back({Op::SyncDirectory, -1, path, {}});
+    return FileSystem::syncDirectory(path);
+}
+
+void RecordingFileSystem::remove(const QByteArray& path) {
+    calls.push_back({Op::Remove, -1, path, {}});
+    FileSystem::remove(path);
+}
+
 void ProgramTest::SetUp() {
     ASSERT_TRUE(dir.isValid());
     QDir(dir.path()).mkpath("settings");

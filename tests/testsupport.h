@@ -1,6 +1,7 @@
 #pragma once
 #include "clock.h"
 #include "dialogs.h"
+#include "filesystem.h"
 #include "qsorecord.h"
 
 #include <QByteArray>
@@ -11,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <map>
 #include <ostream>
+#include <vector>
 
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -33,6 +36,38 @@ public:
     bool printerAnswer = true;
     // When set, a printer chosen prints into this PDF file.
     QString printerPdf;
+};
+
+// While it lives, the write frame's file-system calls go to the real ones and are recorded, the
+// bytes written included; with `room` set, the disk is full once a file would grow past that.
+class RecordingFileSystem : public FileSystem {
+public:
+    enum class Op { Create, Write, Sync, Close, Rename, SyncDirectory, Remove };
+    struct Call {
+        Op op;
+        int fd = -1;
+        QByteArray path;  // the file made, renamed or removed, or the directory
+        QByteArray other; // the bytes written, or the new name
+    };
+    RecordingFileSystem() { FileSystem::setInstance(this); }
+    ~RecordingFileSystem() override { FileSystem::setInstance(nullptr); }
+    RecordingFileSystem(const RecordingFileSystem&) = delete;
+    RecordingFileSystem& operator=(const RecordingFileSystem&) = delete;
+
+    int createNew(const QByteArray& path, unsigned mode) override;
+    bool write(int fd, QByteArrayView bytes) override;
+    bool copyFrom(const QByteArray& source, int fd) override;
+    bool sync(int fd) override;
+    bool close(int fd) override;
+    bool rename(const QByteArray& from, const QByteArray& to) override;
+    bool syncDirectory(const QByteArray& path) override;
+    void remove(const QByteArray& path) override;
+
+    std::vector<Call> calls;
+    qint64 room = -1;
+
+private:
+    std::map<int, qint64> m_sizes;
 };
 
 class FakeClock : public Clock {

@@ -1,0 +1,204 @@
+#include "firstnamelist.h"
+#include "multi_qsl.h"
+#include "programdirectory.h"
+#include "stationlog.h"
+#include "testsupport.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+
+// The power is cut after each file-system call of a write; every state the disk may keep then
+// must show the file as it was or as it is after the write, whole.
+namespace {
+
+using Content = std::optional<QByteArray>; // nothing: no file of that name
+
+QByteArray nameOf(const QByteArray& path) {
+    return QFileInfo(QFile::decodeName(path)).fileName().toLocal8Bit();
+}
+
+// The files of one directory as a disk keeps them: what each file holds, what of it is on the
+// disk, and the changes of names made since the directory was last flushed.
+class Disk {
+public:
+    explicit Disk(const QString& directory) {
+        for (const QFileInfo& f : QDir(directory).entryInfoList(QDir::Files)) {
+            QFile file(f.filePath());
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            m_names[f.fileName().toLocal8Bit()] = int(m_files.size());
+            m_files.push_back({bytes, bytes});
+        }
+        m_kept = m_names;
+    }
+
+    void apply(const RecordingFileSystem::Call& c) {
+        using Op = RecordingFileSystem::Op;
+        switch (c.op) {
+        case Op::Create:
+            m_open[c.fd] = int(m_files.size());
+            m_files.push_back({});
+            change({nameOf(c.path), {}, int(m_files.size()) - 1});
+            break;
+        case Op::Write:
+            m_files[size_t(m_open.at(c.fd))].now += c.other;
+            break;
+        case Op::Sync: {
+            File& f = m_files[size_t(m_open.at(c.fd))];
+            f.kept = f.now;
+            break;
+        }
+        case Op::Close:
+            m_open.erase(c.fd);
+            break;
+        case Op::Rename:
+            change({nameOf(c.path), nameOf(c.other), -1});
+            break;
+        case Op::SyncDirectory:
+            m_kept = m_names;
+            m_pending.clear();
+            break;
+        case Op::Remove:
+            change({nameOf(c.path), {}, -1});
+            break;
+        }
+    }
+
+    // What the file of that name may hold after a power cut now: any first part of the name
+    // changes reached the disk, and the unflushed writes of the file were lost, cut at a sector
+    // or written as zeros.
+    std::set<Content> afterPowerCut(const QByteArray& name) const {
+        std::set<Content> states;
+        for (size_t done = 0; done <= m_pending.size(); ++done) {
+            std::map<QByteArray, int> names = m_kept;
+            for (size_t i = 0; i < done; ++i)
+                m_pending[i].applyTo(names);
+            const auto it = names.find(name);
+            if (it == names.end()) {
+                states.insert(std::nullopt);
+                continue;
+            }
+            const File& f = m_files[size_t(it->second)];
+            const QByteArray lost = f.now.mid(f.kept.size());
+            for (const QByteArray& tail :
+                 {QByteArray(), lost.left(512), QByteArray(lost.size(), 0)})
+                states.insert(f.kept + tail);
+            states.insert(f.now);
+        }
+        return states;
+    }
+
+private:
+    struct File {
+        QByteArray now;
+        QByteArray kept;
+    };
+    struct NameChange {
+        QByteArray name;
+        QByteArray renamedTo; // empty: the name is made (file >= 0) or removed
+        int file;
+        void applyTo(std::map<QByteArray, int>& names) const {
+            const auto it = names.find(name);
+            if (!renamedTo.isEmpty()) {
+                if (it != names.end()) {
+                    names[renamedTo] = it->second;
+                    names.erase(name);
+                }
+            } else if (file >= 0) {
+                names[name] = file;
+            } else if (it != names.end()) {
+                names.erase(it);
+            }
+        }
+    };
+    void change(const NameChange& c) {
+        c.applyTo(m_names);
+        m_pending.push_back(c);
+    }
+
+    std::vector<File> m_files;
+    std::map<int, int> m_open;
+    std::map<QByteArray, int> m_names;
+    std::map<QByteArray, int> m_kept;
+    std::vector<NameChange> m_pending;
+};
+
+class PowerCutTest : public ProgramTest {};
+
+QString qso(int n, bool qsl = false) {
+    return logLine(QStringLiteral("I%1AB").arg(n), "AQ001", QStringLiteral("0%1/03/07").arg(n),
+                   "10:00", "SSB", "14 Mhz", qsl);
+}
+
+} // namespace
+
+TEST_F(PowerCutTest, EveryWriteLeavesTheOldFileOrTheNewWhole) {
+    QStringList log;
+    for (int n = 1; n <= 9; n += 2)
+        log << qso(n);
+    const QString fresh = qso(4);
+    const StationLog station("IK1ABC");
+    const QByteArray names = "I2ABC           LUCA\r\n";
+    const struct {
+        const char* write;
+        QString file;
+        Content before;
+        std::function<bool()> act;
+        QByteArray after;
+    } writes[] = {
+        {"append", station.fileName(), crlf(log), [&] { return station.appendQso(fresh); },
+         crlf(QStringList(log) << fresh)},
+        {"append after a line without end", station.fileName(), crlf(log).chopped(2),
+         [&] { return station.appendQso(fresh); }, crlf(QStringList(log) << fresh)},
+        {"replace", station.fileName(), crlf(log),
+         [&] { return station.replaceQso(fresh, log[1], 2); },
+         crlf({log[0], fresh, log[2], log[3], log[4]})},
+        {"insert", station.fileName(), crlf(log),
+         [&] { return station.insertQsoByDateTime(fresh); },
+         crlf({log[0], log[1], fresh, log[2], log[3], log[4]})},
+        {"delete", station.fileName(), crlf(log), [&] { return station.deleteQso(log[2], 3); },
+         crlf({log[0], log[1], log[3], log[4]})},
+        {"QSL marking", station.fileName(), crlf(log),
+         [] {
+             return Modif_Fichier_Log({2, 4}, "IK1ABC");
+         },
+         crlf({log[0], qso(3, true), log[2], qso(7, true), log[4]})},
+        {"first-name list", "Liste_Prenom.txt", names,
+         [] { return FirstNameList::UpdateFirstNameList("I1NEW", "ANNA"); },
+         names + "I1NEW           ANNA\r\n"},
+        {"program file", "IK1ABC_DCI.adi", "ancien\r\n",
+         [] { return writeProgramFile("IK1ABC_DCI.adi", {"nouveau"}); }, "nouveau\r\n"},
+        {"new program file", "IK1ABC_DCI.adi", std::nullopt,
+         [] { return writeProgramFile("IK1ABC_DCI.adi", {"nouveau"}); }, "nouveau\r\n"},
+    };
+    for (const auto& w : writes) {
+        SCOPED_TRACE(w.write);
+        setStation("IK1ABC", log);
+        QFile::remove(path(w.file));
+        if (w.before)
+            writeBytes(w.file, *w.before);
+        const Disk start(ProgramDirectory::path());
+        RecordingFileSystem fs;
+        ASSERT_TRUE(w.act());
+        EXPECT_EQ(readBytes(w.file), w.after);
+        ASSERT_FALSE(fs.calls.empty());
+        const QByteArray name = w.file.toLocal8Bit();
+        const std::set<Content> whole{w.before, w.after};
+        Disk disk = start;
+        for (size_t done = 0; done <= fs.calls.size(); ++done) {
+            for (const Content& state : disk.afterPowerCut(name))
+                EXPECT_TRUE(whole.count(state)) << "after call " << done << ": "
+                                                << (state ? state->left(60).toStdString() : "none");
+            if (done < fs.calls.size())
+                disk.apply(fs.calls[done]);
+        }
+        // Once the write is over, only the new file remains.
+        EXPECT_EQ(disk.afterPowerCut(name), std::set<Content>{w.after});
+    }
+}
