@@ -73,6 +73,7 @@ template <typename W> W* named(W* widget, const char* name) {
 
 Main::Main(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Main");
+    installAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     buildWidgets();
     buildMenus();
@@ -358,6 +359,9 @@ void Main::SetMainCaptions() {
     text("Label_RST", "RST R");
     text("Label_RSTE", "RST E");
     text("Label_QSL", "QSL");
+    // Screen readers would otherwise call the combos by their value ("SSB").
+    nameByCaption(m_mode, findChild<QLabel*>("Label_Mode")->text());
+    nameByCaption(m_bande, findChild<QLabel*>("Label_QRG")->text());
     // A screen reader announces each field by its caption.
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->buddy())
