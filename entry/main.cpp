@@ -16,6 +16,7 @@
 #include "station.h"
 #include "stationlog.h"
 #include "stationsettings.h"
+#include "userguide.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -62,6 +63,7 @@ const char* const kHistory[] = {
 };
 
 const QString kAboutFooter = QStringLiteral(
+    "Logiciel libre sous licence GNU GPL version 3 ou ultérieure (GPL-3.0-or-later).\n"
     "Cartes : régions d'après @svg-maps/italy (CC BY 4.0), pays voisins © OpenStreetMap (ODbL)");
 
 template <typename W> W* named(W* widget, const char* name) {
@@ -327,7 +329,8 @@ void Main::buildMenus() {
     QMenu* help = menu("Mnu_aide", "Aide");
     connect(entry(help, "Mnu_Historique", "Historique"), &QAction::triggered, this,
             [this] { showMessage(m_history); });
-    inert(help, "Mnu_Mode_Emploi", "Mode d'emploi");
+    connect(entry(help, "Mnu_Mode_Emploi", "Mode d'emploi"), &QAction::triggered, this,
+            &openUserGuide);
     connect(entry(help, "Mnu_Apropos", "A propos"), &QAction::triggered, this, [] {
         showMessage("ZELK_DCI Revision " + StationSettings::kVersion + "\n\n" + kAboutFooter);
     });

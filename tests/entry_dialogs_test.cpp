@@ -3,7 +3,19 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QWindow>
+
+// Stands for the web browser: remembers the addresses it is asked to open.
+class Browser : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened << url; }
+
+public:
+    QList<QUrl> opened;
+};
 
 class DialogsTest : public MainTest {
 protected:
@@ -65,3 +77,17 @@ TEST_F(DialogsTest, CombosAndTheMiniMapAreNamedByTheirCaptions) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name),
               QString::fromUtf8("Nouvelle Province : Coni"));
 }
+
+TEST_F(DialogsTest, ModeDEmploiOpensTheGuideInTheBrowser) {
+    setStation("F1ABC");
+    start();
+    Browser browser;
+    QDesktopServices::setUrlHandler("file", &browser, "open");
+    w<QAction>("Mnu_Mode_Emploi")->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened[0].toLocalFile(), ZELK_SOURCE_DIR "/docs/guide/index.html");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+#include "entry_dialogs_test.moc"

@@ -201,11 +201,12 @@ TEST_F(StartupTest, CaptionsMenusAndMessages) {
 
     main->findChild<QAction*>("Mnu_Apropos")->trigger();
     EXPECT_TRUE(dialogs.messages[1].startsWith("ZELK_DCI Revision  1.3.0\n\n"));
+    EXPECT_TRUE(dialogs.messages[1].contains(QString::fromUtf8("GNU GPL version 3 ou ultérieure")));
     main->findChild<QAction*>("Mnu_Rev_Liste_Chateau")->trigger();
     EXPECT_EQ(dialogs.messages[2],
               QString::fromUtf8("Nom du Fichier       : Liste_Chateau.txt\nRevision du fichier : "
                                 "EX-001\nDate de révision    : 06/12/2026"));
-    for (const char* inert : {"Mnu_Mode_Emploi", "Mnu_Titre_DCI", "Mnu_Reglement_IDCA"})
+    for (const char* inert : {"Mnu_Titre_DCI", "Mnu_Reglement_IDCA"})
         main->findChild<QAction*>(inert)->trigger();
     EXPECT_EQ(dialogs.messages.size(), 3);
 }
