@@ -64,9 +64,23 @@ TEST_F(DialogsTest, SecondaryWindowsAreDialogsOfMainAndEscapeClosesThoseThatOnly
     }
 }
 
-TEST_F(DialogsTest, CombosAndTheMiniMapAreNamedByTheirCaptions) {
+TEST_F(DialogsTest, ADialogStaysOpenWhenMainAloneIsClosed) {
     setStation("F1ABC");
     start();
+    w<QAction>("Mnu_Scores")->trigger();
+    QWidget* scores = topLevel("Scores");
+    ASSERT_NE(scores, nullptr);
+    delete main;
+    main = nullptr;
+    QApplication::processEvents();
+    EXPECT_TRUE(scores->isVisible());
+    EXPECT_EQ(scores->windowHandle()->transientParent(), nullptr);
+}
+
+TEST_F(DialogsTest, TheProgramCombosAndTheMiniMapAreNamedByTheirCaptions) {
+    setStation("F1ABC");
+    start();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(qApp)->text(QAccessible::Name), "ZELK_DCI");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(w("Mode_A"))->text(QAccessible::Name), "Mode");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(w("Bande_A"))->text(QAccessible::Name), "QRG");
 

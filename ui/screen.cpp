@@ -1,5 +1,6 @@
 #include "screen.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
@@ -37,7 +38,18 @@ public:
     }
 };
 
+// The program is known by the name of its desktop entry, not by its settings name "DCI".
+class ProgramAccessible : public QAccessibleApplication {
+public:
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QStringLiteral("ZELK_DCI")
+                                      : QAccessibleApplication::text(t);
+    }
+};
+
 QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
+    if (object && object == qApp && className == QLatin1String("QApplication"))
+        return new ProgramAccessible;
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);

@@ -12,8 +12,9 @@ inline const QColor kWorked(0x80, 0xFF, 0x80);  // a province or region worked
 inline const QColor kWhite(0xFF, 0xFF, 0xFF);
 } // namespace Colours
 
-// Screen readers hear a window of type Qt::Dialog as a dialog, and a combo box that has an
-// accessible name by that name rather than by its value. Called once, before the first window.
+// Screen readers hear the program as ZELK_DCI, a window of type Qt::Dialog as a dialog, and a
+// combo box that has an accessible name by that name rather than by its value. Called before the
+// first window.
 void installAccessibility();
 // Gives a combo box its caption as its accessible name.
 void nameByCaption(QComboBox* box, const QString& caption);
