@@ -1,4 +1,5 @@
 #include "main.h"
+#include "commandline.h"
 #include "dialogs.h"
 #include "keyboard.h"
 #include "programstart.h"
@@ -7,6 +8,8 @@
 #include <QIcon>
 
 int main(int argc, char** argv) {
+    if (const auto status = handleCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setOrganizationName("ZELK");
     QApplication::setApplicationName("DCI");

@@ -13,6 +13,8 @@ class QPushButton;
 class RequestForm : public QWidget {
     Q_OBJECT
 public:
+    // What the operator typed is not thrown away by Escape.
+    static constexpr bool kKeepsOnEscape = true;
     void opening();
 
 protected:

@@ -6,7 +6,8 @@
 class StationSettings {
 public:
     static inline const QString kNoStation = QStringLiteral("FXXXX");
-    static inline const QString kVersion = QStringLiteral(" 1.2.2");
+    // The CMake project version, with a leading blank.
+    static inline const QString kVersion = QStringLiteral(" " ZELK_VERSION);
 
     static QString stationCallsign();
     static void setStationCallsign(const QString& callsign);

@@ -20,6 +20,7 @@
 #include "station.h"
 #include "stationlog.h"
 #include "stationsettings.h"
+#include "userguide.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -66,6 +67,7 @@ const char* const kHistory[] = {
 };
 
 const QString kAboutFooter = QStringLiteral(
+    "Logiciel libre sous licence GNU GPL version 3 ou ultérieure (GPL-3.0-or-later).\n"
     "Cartes : régions d'après @svg-maps/italy (CC BY 4.0), pays voisins © OpenStreetMap (ODbL)");
 
 template <typename W> W* named(W* widget, const char* name) {
@@ -77,6 +79,7 @@ template <typename W> W* named(W* widget, const char* name) {
 
 Main::Main(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Main");
+    installAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     buildWidgets();
     buildMenus();
@@ -338,7 +341,8 @@ void Main::buildMenus() {
     QMenu* help = menu("Mnu_aide", "Aide");
     connect(entry(help, "Mnu_Historique", "Historique"), &QAction::triggered, this,
             [this] { showMessage(m_history); });
-    inert(help, "Mnu_Mode_Emploi", "Mode d'emploi");
+    connect(entry(help, "Mnu_Mode_Emploi", "Mode d'emploi"), &QAction::triggered, this,
+            &openUserGuide);
     connect(entry(help, "Mnu_Apropos", "A propos"), &QAction::triggered, this, [] {
         showMessage("ZELK_DCI Revision " + StationSettings::kVersion + "\n\n" + kAboutFooter);
     });
@@ -370,6 +374,9 @@ void Main::SetMainCaptions() {
     text("Label_RST", "RST R");
     text("Label_RSTE", "RST E");
     text("Label_QSL", "QSL");
+    // Screen readers would otherwise call the combos by their value ("SSB").
+    nameByCaption(m_mode, findChild<QLabel*>("Label_Mode")->text());
+    nameByCaption(m_bande, findChild<QLabel*>("Label_QRG")->text());
     // A screen reader announces each field by its caption.
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->buddy())

@@ -15,6 +15,7 @@
 Station::Station(std::function<void()> validated, QWidget* parent)
     : QWidget(parent, Qt::Window), m_validated(std::move(validated)) {
     setObjectName("Station");
+    makeDialogOfMain(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Selection Indicaif");
 

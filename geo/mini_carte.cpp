@@ -23,6 +23,7 @@ Mini_Carte::Mini_Carte(const QString& referenceText, QWidget* owner) : QWidget(o
     auto* picture =
         new MapPicture(QStringLiteral("Picture1"), QStringLiteral(":/maps/italie_mini.png"),
                        geo::kMiniMapSize, this);
+    picture->setAccessibleName(QStringLiteral("Nouvelle Province : ") + view.name);
     for (int n = 1; n <= ProvinceTable::kCount; ++n) {
         auto* dot = new MapDot(QStringLiteral("Shape1_%1").arg(n), geo::miniDotRect(n), picture);
         setWorked(dot, n == view.province);

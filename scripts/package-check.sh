@@ -1,41 +1,61 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root, checks that the program, its desktop
-# entry, icons and metadata are where the desktop looks for them, validates them, and starts the
-# unpacked program offscreen with a temporary program directory. As root it also installs the
-# package with apt-get and removes it again.
+# Builds the Debian package, checks it with lintian, unpacks it into a scratch root, checks that
+# the program, its desktop entry, icons, metadata and guide are where they are looked for,
+# validates them, and starts the unpacked program offscreen with a temporary program directory.
+# As root it also installs the package with apt-get and removes it again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
-scripts/setup.sh dpkg-dev desktop-file-utils appstream
+scripts/setup.sh dpkg-dev lintian desktop-file-utils appstream
 
 id=io.github.zelk.dci
 build=build/package
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZELK_BUILD_TESTS=OFF -DZELK_BUILD_BENCH=OFF
-cmake --build "$build" -j"$(nproc)" --target zelk_dci
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DZELK_BUILD_TESTS=OFF -DZELK_BUILD_BENCH=OFF \
+  -DZELK_DEBIAN_PACKAGE=ON
+cmake --build "$build" -j"$(nproc)"
 rm -f "$build"/zelk-dci_*.deb
 (cd "$build" && cpack -G DEB)
 deb=$(echo "$build"/zelk-dci_*.deb)
 deb=$(realpath "$deb")
 echo "package: $deb, $(stat -c %s "$deb") bytes"
-dpkg-deb --field "$deb" Depends
-
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-root=$scratch/root
-dpkg -x "$deb" "$root"
+depends=$(dpkg-deb --field "$deb" Depends)
+echo "Depends: $depends"
 
 fail() {
   echo "package-check: $*" >&2
   exit 1
 }
 
+for p in libqt6widgets6 qt6-translations-l10n; do
+  [[ ",$depends" == *", $p"* || "$depends" == "$p"* ]] || fail "the package does not depend on $p"
+done
+
+# lintian's verdict: any error or warning fails; pedantic and informational tags are shown.
+lintian_out=$(lintian --pedantic --info --display-experimental "$deb" 2>&1) || true
+echo "lintian --pedantic: ${lintian_out:-no tag}"
+if grep -qE '^[EW]: ' <<<"$lintian_out"; then
+  fail "lintian found errors or warnings"
+fi
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+root=$scratch/root
+dpkg -x "$deb" "$root"
+
 # Every file of the package, and nothing else.
 expected="./usr/bin/zelk_dci
 ./usr/share/applications/$id.desktop
+./usr/share/doc/zelk-dci/changelog.gz
+./usr/share/doc/zelk-dci/copyright
 ./usr/share/icons/hicolor/256x256/apps/$id.png
 ./usr/share/icons/hicolor/48x48/apps/$id.png
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
-./usr/share/metainfo/$id.metainfo.xml"
+./usr/share/man/fr/man1/zelk_dci.1.gz
+./usr/share/man/man1/zelk_dci.1.gz
+./usr/share/metainfo/$id.metainfo.xml
+$(cd docs/guide && find . -type f \( -name '*.html' -o -name '*.css' -o -name '*.png' \) |
+  sed 's|^\.|./usr/share/zelk-dci/guide|')"
+expected=$(LC_ALL=C sort <<<"$expected")
 actual=$(cd "$root" && find . -type f | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "unexpected files in the package:
 $actual"
@@ -56,7 +76,12 @@ for size in 48 256; do
 done
 
 desktop-file-validate "$desktop"
-appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+[ -s "$root/usr/share/zelk-dci/guide/index.html" ] || fail "the user guide is missing"
+
+# The command line answers without a display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$root/usr/bin/zelk_dci" --version)
+[ "$version" = "ZELK_DCI $(dpkg-deb --field "$deb" Version)" ] || fail "--version says: $version"
 
 # Start the unpacked program for a few seconds; it must still be running when stopped, seed its
 # temporary program directory from itself and write nothing into the package's files.

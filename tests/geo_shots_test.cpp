@@ -1,6 +1,9 @@
+#include "aff_contacte.h"
 #include "carte_italie.h"
+#include "castleawards.h"
 #include "geo_support.h"
 #include "geoscreens.h"
+#include "main.h"
 #include "provincetable.h"
 #include "screenslot.h"
 
@@ -25,4 +28,61 @@ TEST_F(GeoScreenTest, Screenshots) {
 
     QWidget* mini = openMiniCarte("MB001");
     EXPECT_TRUE(mini->grab().save(QDir(out).filePath("mini_carte.png")));
+}
+
+// The pictures of the user guide: Main in the middle of a QSO, the DCI list, the DCI score and
+// the map of the provinces, over a small log of real castles.
+TEST_F(GeoScreenTest, GuideScreenshots) {
+    const QString out = qEnvironmentVariable("ZELK_GEO_SHOTS");
+    if (out.isEmpty())
+        GTEST_SKIP() << "ZELK_GEO_SHOTS is not set";
+    const QString guide = QDir(out).filePath("guide");
+    ASSERT_TRUE(QDir().mkpath(guide));
+
+    const struct {
+        const char *call, *name, *ref, *castle, *district, *locator, *date, *time, *mode, *band;
+        bool qsl;
+    } qsos[] = {
+        {"IK1ABC", "MARCO", "AO001", "CASTELLO DI FENIS", "228", "JN35", "12/11/26", "09:14", "SSB",
+         "7.0 Mhz", true},
+        {"IZ2DEF", "LUCA", "BG001", "ROCCA DI BERGAMO", "14", "JN45", "12/11/26", "10:02", "SSB",
+         "14 Mhz", true},
+        {"I3GHI", "", "CN001", "CASTELLO DI SALUZZO", "131", "JN34", "20/11/26", "15:40", "CW",
+         "14 Mhz", false},
+        {"IW5JKL", "PAOLO", "FI001", "CASTELLO DI VINCIGLIATA", "57", "JN53", "28/11/26", "08:31",
+         "SSB", "7.0 Mhz", true},
+        {"IT9MNO", "SALVO", "AG001", "CASTELLO CHIARAMONTANO DI NARO", "171", "JM67", "05/12/26",
+         "13:55", "SSB", "21 Mhz", false},
+    };
+    QStringList log;
+    for (const auto& q : qsos) {
+        QsoRecord r = sampleQso(q.call, q.ref, q.date, q.time, q.mode, q.band, q.qsl);
+        r.firstName = q.name;
+        r.castleName = q.castle;
+        r.district = q.district;
+        r.locator = q.locator;
+        log.append(BuildLogLine(r));
+    }
+    setStation("F1ABC", log);
+    const auto save = [&](QWidget* window, const char* name) {
+        QApplication::processEvents();
+        EXPECT_TRUE(window->grab().save(QDir(guide).filePath(name))) << name;
+    };
+
+    auto* main = new Main;
+    main->show();
+    QApplication::setActiveWindow(main);
+    Keyboard::typeEnter("ik4pqr");
+    Keyboard::typeEnter("anna");
+    Keyboard::type("AO00");
+    save(main, "main.png");
+    main->close();
+
+    save(openAffContacte(), "liste.png");
+    openScores();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->objectName() == "Scores")
+            save(top, "scores.png");
+    openCarteItalie();
+    save(existingScreen<Carte_Italie>(), "carte.png");
 }

@@ -17,12 +17,24 @@ inline void deleteAtQuit(QWidget* screen) {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, screen, &QObject::deleteLater);
 }
 
-// Opens a window at its own size, centred, in front.
-inline void present(QWidget* screen) {
+// Opens a window at its own size, centred, in front, as a dialog of Main; Escape closes it unless
+// the operator fills something in it.
+inline void present(QWidget* screen, bool escapeCloses = true) {
+    makeDialogOfMain(screen);
+    if (escapeCloses)
+        closeOnEscape(screen);
     screen->adjustSize();
     centreOnScreen(screen);
     screen->show();
     screen->activateWindow();
+}
+
+// A screen where the operator types what must not be lost to a stray Escape declares
+// `static constexpr bool kKeepsOnEscape = true;`.
+template <class T> constexpr bool keepsOnEscape() {
+    if constexpr (requires { T::kKeepsOnEscape; })
+        return T::kKeepsOnEscape;
+    return false;
 }
 
 template <class T> T* existingScreen() {
@@ -58,6 +70,6 @@ template <class T> T* showScreen() {
         screen->setParent(nullptr, screen->windowFlags());
         deleteAtQuit(screen);
     }
-    present(screen);
+    present(screen, !keepsOnEscape<T>());
     return screen;
 }
