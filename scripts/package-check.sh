@@ -26,7 +26,7 @@ fail() {
   exit 1
 }
 
-for p in libqt6widgets6 qt6-translations-l10n; do
+for p in libqt6widgets6 libhamlib4 qt6-translations-l10n; do
   [[ ",$depends" == *", $p"* || "$depends" == "$p"* ]] || fail "the package does not depend on $p"
 done
 
