@@ -26,6 +26,10 @@ public:
     void information(const QString& text) override { messages.append(text); }
     bool question(const QString& text) override;
     bool choosePrinter(QPrinter& printer) override;
+    QString chooseFile(const QString& caption, const QString&) override {
+        fileCaptions.append(caption);
+        return chosenFile;
+    }
 
     QStringList messages;
     QStringList questions;
@@ -33,6 +37,9 @@ public:
     bool printerAnswer = true;
     // When set, a printer chosen prints into this PDF file.
     QString printerPdf;
+    // The answer of every file chooser: a path, or empty as when the chooser is cancelled.
+    QString chosenFile;
+    QStringList fileCaptions;
 };
 
 class FakeClock : public Clock {
