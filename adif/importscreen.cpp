@@ -27,9 +27,10 @@ void importAdif(QWidget* parent, QsoListAccess& qsoList) {
             return !progress.wasCanceled();
         });
     progress.reset();
+    // The list behind the report already shows what came in.
+    if (report.firstImportedRow >= 0) {
+        qsoList.reload();
+        qsoList.selectRow(report.firstImportedRow);
+    }
     showMessage(importReportText(report));
-    if (report.firstImportedRow < 0)
-        return;
-    qsoList.reload();
-    qsoList.selectRow(report.firstImportedRow);
 }
