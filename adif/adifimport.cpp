@@ -42,7 +42,14 @@ QString logDate(const QString& adif) {
     const QDate date(adif.left(4).toInt(), adif.mid(4, 2).toInt(), adif.mid(6, 2).toInt());
     if (!date.isValid() || date.year() < 1950 || date.year() > 2049)
         return {};
-    return date.toString(u"dd/MM/") + adif.mid(2, 2);
+    const QStringView d(adif);
+    QString out;
+    out.reserve(8);
+    return out.append(d.mid(6, 2))
+        .append(u'/')
+        .append(d.mid(4, 2))
+        .append(u'/')
+        .append(d.mid(2, 2));
 }
 
 // "HHMM" or "HHMMSS" as "HH:MM".
@@ -72,38 +79,48 @@ struct Accepted {
     QByteArray line;
 };
 
-// Every callsign of the import learns its first name; a record without one teaches nothing
-// about a callsign already listed.
+// Every callsign of the import learns its first name as a save teaches it; a record without
+// one teaches nothing about a callsign already listed.
 bool updateFirstNames(const QList<MappedRecord>& imported) {
-    QStringList lines;
-    if (!readTextLines(FirstNameList::path(), lines) && QFile::exists(FirstNameList::path()))
-        return false;
-    QSet<QString> listed;
-    for (const QString& l : lines)
-        listed.insert(l.left(12));
-    QHash<QString, QString> entries;
-    QStringList order;
+    struct Entry {
+        QByteArray line;
+        bool named = false;
+        bool listed = false;
+    };
+    QHash<QByteArray, Entry> entries;
+    QList<QByteArray> order;
     for (const MappedRecord& r : imported) {
-        const QString entry = FirstNameList::entryLine(r.callsign, r.firstName);
-        const QString key = entry.left(12);
-        const bool known = listed.contains(key) || entries.contains(key);
-        if (r.firstName.isEmpty() && known)
-            continue;
-        if (!entries.contains(key) && !listed.contains(key))
+        const QByteArray line = encodeCp1252(FirstNameList::entryLine(r.callsign, r.firstName));
+        const QByteArray key = line.left(12);
+        Entry& e = entries[key];
+        if (e.line.isEmpty())
             order.append(key);
-        entries.insert(key, entry);
+        if (e.line.isEmpty() || !r.firstName.isEmpty())
+            e = {line, !r.firstName.isEmpty(), false};
     }
-    if (entries.isEmpty())
-        return true;
-    for (QString& l : lines) {
-        const auto it = entries.constFind(l.left(12));
-        if (it != entries.constEnd())
-            l = *it;
-    }
-    for (const QString& key : order)
-        lines.append(entries.value(key));
-    return rewriteTextFile(FirstNameList::path(), ProgramDirectory::filePath("Temporaire.txt"),
-                           lines);
+    const QString path = FirstNameList::path();
+    const bool exists = QFile::exists(path);
+    const auto entryOf = [&entries](QByteArrayView line) {
+        const auto it = entries.find(line.first(qMin<qsizetype>(12, line.size())).toByteArray());
+        return it == entries.end() ? nullptr : &*it;
+    };
+    if (exists && !scanLines(path, [&](QByteArrayView line) {
+            if (Entry* e = entryOf(line))
+                e->listed = true;
+            return false;
+        }))
+        return false;
+    FileRewrite out(path, ProgramDirectory::filePath("Temporaire.txt"));
+    if (exists && !scanLines(path, [&](QByteArrayView line) {
+            const Entry* e = entryOf(line);
+            out.add(e && e->named ? QByteArrayView(e->line) : line);
+            return false;
+        }))
+        return false;
+    for (const QByteArray& key : order)
+        if (const Entry& e = entries[key]; !e.listed)
+            out.add(e.line);
+    return out.commit();
 }
 
 } // namespace
@@ -233,6 +250,8 @@ ImportReport importAdifFile(const QString& path, const QString& callsign,
     file.close();
 
     QSet<QByteArray> known;
+    // Room for the keys of the log and of the file, at their usual sizes.
+    known.reserve(QFileInfo(log.path()).size() / LogColumns::kLineLength + data.size() / 150);
     if (!scanLines(log.path(), [&known](QByteArrayView line) {
             known.insert(duplicateKey(line));
             return false;
@@ -253,10 +272,11 @@ ImportReport importAdifFile(const QString& path, const QString& callsign,
             report.leftOut.append({record.number, m.callsign, m.reason});
         } else {
             QByteArray line = encodeCp1252(m.line);
-            if (known.contains(duplicateKey(line))) {
+            QByteArray key = duplicateKey(line);
+            if (known.contains(key)) {
                 ++report.duplicates;
             } else {
-                known.insert(duplicateKey(line));
+                known.insert(std::move(key));
                 accepted.push_back({recordInstant(QByteArrayView(line)), std::move(line)});
                 m.line.clear();
                 imported.append(std::move(m));

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -108,12 +109,21 @@ qsizetype valueEnd(QByteArrayView data, qsizetype from, qint64 length, bool utf8
     return byteEnd;
 }
 
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+// The record's strings keep their room from record to record: a field costs no allocation.
 void addField(AdifRecord& record, QByteArrayView name, QByteArrayView value, bool utf8) {
     if (record.count == qsizetype(record.fields.size()))
         record.fields.emplace_back();
     AdifField& f = record.fields[record.count++];
-    f.name = QString::fromLatin1(name).toLower();
-    if (utf8)
+    f.name.resize(name.size());
+    QChar* out = f.name.data();
+    for (const char c : name)
+        *out++ = QLatin1Char(lower(c));
+    // ASCII reads the same in both encodings.
+    if (utf8 && !isAscii(value))
         f.value = QString::fromUtf8(value);
     else
         decodeCp1252Into(value, f.value);
