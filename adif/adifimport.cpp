@@ -66,6 +66,7 @@ QString logTime(const QString& adif) {
 QByteArray duplicateKey(QByteArrayView line) {
     using namespace LogColumns;
     QByteArray key;
+    key.reserve(40);
     for (const auto& [start, width] :
          {std::pair{kCallsign, 12}, {kDate, 8}, {kTime, 5}, {kBand, 7}, {kMode, 3}}) {
         key += trimmedBytes(byteColumn(line, start, width));
@@ -246,7 +247,7 @@ ImportReport importAdifFile(const QString& path, const QString& callsign,
         report.outcome = ImportReport::Outcome::Unreadable;
         return report;
     }
-    const QByteArray data = file.readAll();
+    QByteArray data = file.readAll();
     file.close();
 
     QSet<QByteArray> known;
@@ -301,6 +302,9 @@ ImportReport importAdifFile(const QString& path, const QString& callsign,
         report.outcome = ImportReport::Outcome::Cancelled;
         return report;
     }
+    // What was read is no longer needed: the rewrite has the room.
+    data = QByteArray();
+    known = QSet<QByteArray>();
     report.imported = int(accepted.size());
     if (accepted.empty())
         return report;

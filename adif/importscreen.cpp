@@ -14,7 +14,8 @@ void importAdif(QWidget* parent, QsoListAccess& qsoList) {
             "Fichiers ADIF (*.adi *.adif);;Fichiers ADX (*.adx);;Tous les fichiers (*)"));
     if (path.isEmpty())
         return;
-    constexpr int kSteps = 1000;
+    // A step a percent: each step repaints the dialog.
+    constexpr int kSteps = 100;
     QProgressDialog progress(QString::fromUtf8("Importation du fichier ADIF…"),
                              QStringLiteral("Annuler"), 0, kSteps, parent);
     progress.setWindowTitle(Dialogs::kTitle);
