@@ -1,13 +1,16 @@
 // Every operation of the program on generated logs of 1,000, 10,000 and 100,000 QSOs, each
 // through the code path the operator's hands take, beside its floors measured in the same run.
+#include "adif.h"
 #include "aff_contacte.h"
 #include "aff_contacte_dclo.h"
 #include "benchenv.h"
 #include "castleawards.h"
+#include "codepage.h"
 #include "districtlocatorawards.h"
 #include "document_dci.h"
 #include "document_wais.h"
 #include "geoscreens.h"
+#include "importscreen.h"
 #include "main.h"
 #include "multi_qsl.h"
 #include "programdirectory.h"
@@ -282,6 +285,79 @@ void BM_ExportAdif(benchmark::State& state) {
         exportAdif();
 }
 
+// An ADIF file of `count` castle QSOs of other stations, over the same years as the log, so
+// that every one is placed among the log's QSOs.
+QString importFile(int count) {
+    const QString path = ProgramDirectory::filePath(QString("import_%1.adi").arg(count));
+    if (QFile::exists(path))
+        return path;
+    QByteArray adif = adifHeader("F5OTHER");
+    int n = 0;
+    for (QString line : generatedLog(count)) {
+        line.replace(0, 12, QString("I%1").arg(++n, 6, 10, QChar('0')).leftJustified(12));
+        appendAdifRecord(adif, encodeCp1252(line));
+        adif.append("\r\n");
+    }
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(adif);
+    return path;
+}
+
+// The peak of resident memory since the last reset, in bytes.
+qint64 peakResidentBytes() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return 0;
+}
+void resetPeakResidentBytes() {
+    QFile clear("/proc/self/clear_refs");
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// The file chosen in the import's file chooser.
+class ChoosingDialogs : public YesDialogs {
+public:
+    QString chooseFile(const QString&, const QString&) override { return file; }
+    QString file;
+};
+
+// Fichier › "Importer un fichier ADIF": as many castle QSOs as the log holds, into the log, then
+// Main's list reloaded. Memory: the peak above the memory before, against the two files' size.
+void BM_ImportAdif(benchmark::State& state) {
+    const int count = int(state.range(0));
+    auto main = startedMain(count);
+    Dialogs& before = Dialogs::instance();
+    ChoosingDialogs dialogs;
+    dialogs.file = importFile(count);
+    Dialogs::setInstance(&dialogs);
+    const double files = double(QFile(dialogs.file).size() + LogFiles::size());
+    double extra = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        restore(*main);
+        resetPeakResidentBytes();
+        const qint64 base = residentBytes();
+        state.ResumeTiming();
+        importAdif(main.get(), *main);
+        settle();
+        state.PauseTiming();
+        extra = qMax(extra, double(peakResidentBytes() - base));
+        if (main->qsoModel()->rowCount() != 2 * count)
+            state.SkipWithError("not every QSO was imported");
+        state.ResumeTiming();
+    }
+    Dialogs::setInstance(&before);
+    restore(*main);
+    state.counters["memory_x_files"] = extra / files;
+    state.counters["files_MiB"] = files / 1048576;
+}
+
 // A search from the open search window, by the option given, with the text of a QSO of the
 // middle of the log.
 void search(benchmark::State& state, SearchBy by) {
@@ -399,6 +475,7 @@ BENCHMARK(BM_Open_Document_DCI)->Apply(sizes);
 BENCHMARK(BM_Open_Document_WAIS)->Apply(sizes);
 BENCHMARK(BM_Open_Recherche_Indicatif)->Apply(sizes);
 BENCHMARK(BM_ExportAdif)->Apply(sizes);
+BENCHMARK(BM_ImportAdif)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Search_Callsign)->Apply(sizes);
 BENCHMARK(BM_Search_Date)->Apply(sizes);
 BENCHMARK(BM_Search_Reference)->Apply(sizes);

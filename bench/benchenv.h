@@ -19,6 +19,7 @@ public:
     void information(const QString&) override {}
     bool question(const QString&) override { return true; }
     bool choosePrinter(QPrinter&) override { return false; }
+    QString chooseFile(const QString&, const QString&) override { return {}; }
 };
 
 // A fresh program directory (seeded with the sample castle list), its own settings store and

@@ -63,6 +63,10 @@ qint64 recordInstant(QStringView line) {
     return instantOf(line);
 }
 
+qint64 recordInstant(QByteArrayView line) {
+    return instantOf(line);
+}
+
 StationLog::StationLog(const QString& callsign)
     : m_path(ProgramDirectory::filePath(fileNameFor(callsign))) {}
 

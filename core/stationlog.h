@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -55,3 +56,4 @@ QString widenedDate(QStringView date);
 // 50-99 to 19xx and 00-49 to 20xx) and time columns 50-54, as the number yyyyMMddhhmm; -1 when
 // the date or time cannot be read.
 qint64 recordInstant(QStringView logLine);
+qint64 recordInstant(QByteArrayView logLine);

@@ -7,6 +7,7 @@
 #include "districtlocatorawards.h"
 #include "entryrules.h"
 #include "geoscreens.h"
+#include "importscreen.h"
 #include "programdirectory.h"
 #include "provincetable.h"
 #include "qsolistmodel.h"
@@ -270,6 +271,8 @@ void Main::buildMenus() {
             &QAction::triggered, this, [] { showMessage(CastleList::ShowCastleListRevision()); });
     connect(entry(file, "Mnu_ADIF", "Exporter le log au format ADIF"), &QAction::triggered, this,
             &exportAdif);
+    connect(entry(file, "Mnu_Import_ADIF", "Importer un fichier ADIF"), &QAction::triggered, this,
+            [this] { importAdif(this, *this); });
 
     QMenu* station = menu("Mnu_Station", "Station");
     connect(entry(station, "Mnu_New_Indicatif", "Nouvel Indicatif"), &QAction::triggered, this,

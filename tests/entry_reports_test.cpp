@@ -3,8 +3,10 @@
 #include "qsorecord.h"
 
 #include <QFile>
+#include <QMenu>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -38,6 +40,26 @@ TEST_F(ReportsFromMain, MenuEntriesExportSaveAndPrint) {
     EXPECT_TRUE(readBytes("Chateaux_Contacte_IK1ABC_05_12_26.txt")
                     .startsWith(QByteArray(20, ' ') + "IK1ABC"));
     EXPECT_TRUE(QFile::exists(dialogs.printerPdf));
+}
+
+TEST_F(ReportsFromMain, ImportBelowTheExportShowsTheFirstNewQso) {
+    const QList<QAction*> file = main->findChild<QMenu*>("Mnu_Fichier")->actions();
+    const auto exportAt =
+        std::find(file.begin(), file.end(), main->findChild<QAction*>("Mnu_ADIF"));
+    ASSERT_NE(exportAt + 1, file.end());
+    EXPECT_EQ((*(exportAt + 1))->text(), "Importer un fichier ADIF");
+
+    writeBytes("in.adi", "<call:5>I2NEW <qth:5>AQ001 <qso_date:8>20070315 <time_on:4>0900 "
+                         "<band:3>20m <mode:3>SSB <eor>\r\n");
+    trigger("Mnu_Import_ADIF");
+    dialogs.chosenFile = path("in.adi");
+    trigger("Mnu_Import_ADIF");
+    EXPECT_EQ(dialogs.fileCaptions, QStringList(2, "Importer un fichier ADIF"));
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QString::fromUtf8("QSO de châteaux importés : 1\n")));
+    ASSERT_EQ(rows().size(), 4);
+    EXPECT_EQ(main->selectedListLine(), rows()[2]);
+    EXPECT_EQ(text("Ind_A"), "I2NEW");
 }
 
 TEST_F(ReportsFromMain, SearchButtonFindsAndSelectsInTheList) {

@@ -29,6 +29,10 @@ public:
     void information(const QString& text) override { messages.append(text); }
     bool question(const QString& text) override;
     bool choosePrinter(QPrinter& printer) override;
+    QString chooseFile(const QString& caption, const QString&) override {
+        fileCaptions.append(caption);
+        return chosenFile;
+    }
 
     QStringList messages;
     QStringList questions;
@@ -36,6 +40,9 @@ public:
     bool printerAnswer = true;
     // When set, a printer chosen prints into this PDF file.
     QString printerPdf;
+    // The answer of every file chooser: a path, or empty as when the chooser is cancelled.
+    QString chosenFile;
+    QStringList fileCaptions;
 };
 
 // While it lives, the write frame's file-system calls go to the real ones and are recorded, the

@@ -1,6 +1,9 @@
 #include "dialogs.h"
 
+#include "programdirectory.h"
+
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -26,6 +29,11 @@ bool Dialogs::question(const QString& text) {
 bool Dialogs::choosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString Dialogs::chooseFile(const QString& caption, const QString& filters) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption,
+                                        ProgramDirectory::path(), filters);
 }
 
 Dialogs& Dialogs::instance() {

@@ -11,6 +11,8 @@ public:
     virtual void information(const QString& text);
     virtual bool question(const QString& text);
     virtual bool choosePrinter(QPrinter& printer);
+    // The path of a file to open, chosen in the program directory; empty when none is chosen.
+    virtual QString chooseFile(const QString& caption, const QString& filters);
 
     static Dialogs& instance();
     // Installs a replacement (not owned); nullptr restores the real boxes.

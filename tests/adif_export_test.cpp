@@ -1,4 +1,5 @@
 #include "adif.h"
+#include "adifreader.h"
 #include "codepage.h"
 #include "programdirectory.h"
 #include "reportscreens.h"
@@ -33,35 +34,18 @@ const QByteArray kHeader =
 
 using Record = QMap<QString, QString>;
 
-// Reads an ADIF file as the format defines it: the header ends at <eoh>; each field is
-// <name:length> or <name:length:type> followed by exactly `length` bytes; <eor> ends a record.
-// Anything between fields is ignored.
-bool parseAdif(const QByteArray& bytes, QList<Record>& records) {
-    qsizetype at = bytes.indexOf("<eoh>");
-    if (at < 0)
-        return false;
-    at += 5;
-    Record current;
-    while ((at = bytes.indexOf('<', at)) >= 0) {
-        const qsizetype close = bytes.indexOf('>', at);
-        if (close < 0)
-            return false;
-        const QList<QByteArray> tag = bytes.mid(at + 1, close - at - 1).split(':');
-        const QString name = QString::fromLatin1(tag[0]).toLower();
-        at = close + 1;
-        if (name == "eor") {
-            records.append(current);
-            current.clear();
-            continue;
-        }
-        bool ok = false;
-        const int length = tag.size() >= 2 ? tag[1].toInt(&ok) : -1;
-        if (!ok || length < 0 || at + length > bytes.size())
-            return false;
-        current.insert(name, decodeCp1252(bytes.mid(at, length)));
-        at += length;
-    }
-    return current.isEmpty();
+// The records of an ADIF file, each field by its name in lower case.
+QList<Record> parseAdif(const QByteArray& bytes) {
+    QList<Record> records;
+    const AdifStatus status = readAdif(bytes, [&records](const AdifRecord& r) {
+        Record record;
+        for (qsizetype i = 0; i < r.count; ++i)
+            record.insert(r.fields[i].name, r.fields[i].value);
+        records.append(record);
+        return true;
+    });
+    EXPECT_EQ(status, AdifStatus::Ok);
+    return records;
 }
 
 class AdifExport : public ProgramTest {};
@@ -139,8 +123,7 @@ TEST_F(AdifExport, AnAdifReaderRecoversEveryField) {
                 record("7.050")});
     exportAdif();
 
-    QList<Record> records;
-    ASSERT_TRUE(parseAdif(readBytes("IZ1_TEST_DCI.adi"), records));
+    const QList<Record> records = parseAdif(readBytes("IZ1_TEST_DCI.adi"));
     ASSERT_EQ(records.size(), 2);
     EXPECT_EQ(records[0], (Record{{"call", "I1/F5ABC"},
                                   {"name", "FRANÇOIS"},

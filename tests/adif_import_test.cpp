@@ -1,0 +1,215 @@
+#include "adif.h"
+#include "adifimport.h"
+#include "reportscreens.h"
+#include "stationsettings.h"
+#include "testsupport.h"
+
+#include <QDir>
+
+namespace {
+
+// A record of "name=value" fields joined by "|".
+AdifRecord record(const QString& fields) {
+    AdifRecord r;
+    r.number = 1;
+    for (const QString& f : fields.split('|', Qt::SkipEmptyParts)) {
+        const qsizetype eq = f.indexOf('=');
+        r.fields.push_back({f.left(eq), f.mid(eq + 1)});
+    }
+    r.count = qsizetype(r.fields.size());
+    return r;
+}
+
+// The fields of a log line, trimmed, joined by "|": callsign, district, first name, reference,
+// date, time, mode, band, reports, castle name, QSL marker, locator.
+QString fieldsOf(const QString& line) {
+    QStringList out;
+    for (const auto& [start, width] : {std::pair{0, 12},
+                                       {13, 4},
+                                       {18, 15},
+                                       {34, 5},
+                                       {40, 8},
+                                       {49, 5},
+                                       {55, 3},
+                                       {59, 7},
+                                       {67, 3},
+                                       {71, 3},
+                                       {75, 60},
+                                       {136, 1},
+                                       {138, 4}})
+        out.append(line.mid(start, width).trimmed());
+    return out.join('|');
+}
+
+// A castle record of the log's own kind, with one field changed.
+QString dci(const QString& from = {}, const QString& to = {}) {
+    QString r("sig=dci|sig_info=ag-001|call=i1abc|qso_date=20070512|time_on=124830|band=20M");
+    return from.isEmpty() ? r : r.replace(from, to);
+}
+
+class AdifImport : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        writeBytes("Liste_Chateau.txt", castleLine("AG001", "CASTELLO AG001", "12", "JN61") +
+                                            castleLine("CN001", "CASTELLO CN001", "12", "JN61") +
+                                            castleLine("*****", "EX-001", "", ""));
+    }
+    ImportReport import(const QByteArray& adif, const QString& callsign = "F5XYZ") {
+        writeBytes("in.adi", adif);
+        return importAdifFile(path("in.adi"), callsign);
+    }
+};
+
+} // namespace
+
+TEST(AdifMapping, EachRuleAndEachReasonToLeaveARecordOut) {
+    const CastleIndex castles{
+        {"AG001", {CastleList::Status::Found, "CASTELLO DI NARO", "171", "JM67"}}};
+    using K = MappedRecord::Kind;
+    const struct {
+        QString fields;
+        K kind;
+        QString result; // the log line's fields, or the reason
+    } cases[] = {
+        {dci() + "|name=Mario|mode=rtty|rst_rcvd=599|rst_sent=5nn|qsl_rcvd=V|gridsquare=JN45",
+         K::Castle,
+         "I1ABC|171|MARIO|AG001|12/05/07|12:48|RTT|14 Mhz|599|5nn|CASTELLO DI NARO|*|JM67"},
+        // This program's own export: the reference in QTH, the castle's name in COMMENT.
+        {"call=IK2ABC|qth=MI012|comment=Castello Sforzesco|gridsquare=jn45ab|qso_date=19991231|"
+         "time_on=2359|freq=7.050|mode=SSTV|qsl_rcvd=N|name=Jean-Christophe Albert",
+         K::Castle,
+         "IK2ABC||JEAN-CHRISTOPHE|MI012|31/12/99|23:59|SST|7.0 Mhz|||Castello Sforzesco||JN45"},
+        {"call=I1ABC|qth=AG 001|qso_date=20490101|time_on=0000|band=70CM|mode=PSK31|rst_rcvd=-10dB",
+         K::Castle, "I1ABC|171||AG001|01/01/49|00:00|PSK|432 Mhz|-10||CASTELLO DI NARO||JM67"},
+        {"sig=DCI|sig_info=|qth=ag001|call=I1ABC|qso_date=19500101|time_on=1200|freq=144.3|mode=FM",
+         K::Castle, "I1ABC|171||AG001|01/01/50|12:00|FM|144 Mhz|||CASTELLO DI NARO||JM67"},
+        {"call=I1ABC|sig=POTA|sig_info=IT-0001|qth=Torino|qso_date=20070512|time_on=1248|band=20m",
+         K::NotCastle, QString::fromUtf8("référence de château illisible")},
+        {"call=I1ABC|qth=ZZ001|qso_date=20070512|time_on=1248|band=20m", K::NotCastle,
+         QString::fromUtf8("référence de château illisible")},
+        {"call=I1ABC|qth=AG0012", K::NotCastle,
+         QString::fromUtf8("référence de château illisible")},
+        {"sig=Dci|sig_info=XX001|call=I1ABC", K::Refused,
+         QString::fromUtf8("référence de château illisible")},
+        {"sig=DCI|sig_info=AGX01|call=I1ABC", K::Refused,
+         QString::fromUtf8("référence de château illisible")},
+        {"sig=DCI|sig_info=AG001|qso_date=20070512|time_on=1248|band=20m", K::Refused,
+         "sans indicatif"},
+        {"sig=DCI|sig_info=AG001|call=IZ1/F5ABCD/QRP|qso_date=20070512|time_on=1248|band=20m",
+         K::Refused, QString::fromUtf8("indicatif de plus de 12 caractères")},
+        {dci("20070512", "20071332"), K::Refused, "date illisible"},
+        {dci("20070512", "2007051"), K::Refused, "date illisible"},
+        {dci("20070512", "20500101"), K::Refused, "date illisible"},
+        {dci("124830", "2460"), K::Refused, "heure illisible"},
+        {dci("124830", "12"), K::Refused, "heure illisible"},
+        {dci("20M", "60m"), K::Refused, "bande hors des douze bandes du log"},
+        {dci("band=20M", "freq=5.3"), K::Refused, "bande hors des douze bandes du log"},
+        {dci("band=20M", ""), K::Refused, "bande hors des douze bandes du log"},
+    };
+    for (const auto& c : cases) {
+        const MappedRecord m = mapAdifRecord(record(c.fields), castles);
+        EXPECT_EQ(m.kind, c.kind) << c.fields.toStdString();
+        EXPECT_EQ(m.kind == K::Castle ? fieldsOf(m.line) : m.reason, c.result)
+            << c.fields.toStdString();
+        EXPECT_EQ(m.line.size(), m.kind == K::Castle ? 142 : 0);
+    }
+}
+
+TEST_F(AdifImport, AnExportedLogComesBackWhole) {
+    const QStringList lines{logLine("I1ABC", "AG001", "31/12/99", "23:59", "CW", "1.8 Mhz", true),
+                            logLine("I2ABC", "CN001", "05/12/26", "14:30", "SSB", "432 Mhz"),
+                            logLine("I3ABC", "CN001", "05/12/26", "14:30", "FM", "144 Mhz"),
+                            logLine("IZ1/F5ABC/P", "AG001", "06/12/26", "00:00", "SSB", "10 Mhz")};
+    setStation("F5XYZ", lines);
+    exportAdif();
+    setStation("I1NEW");
+    const ImportReport r = importAdifFile(path("F5XYZ_DCI.adi"), "I1NEW");
+    EXPECT_EQ(readBytes("I1NEW_DCI.log"), crlf(lines));
+    EXPECT_EQ(r.imported, 4);
+    EXPECT_EQ(r.firstImportedRow, 0);
+}
+
+TEST_F(AdifImport, PlacesInDateOrderLeavesOutAndReports) {
+    const QStringList log{logLine("I1OLD", "AG001", "01/01/20", "12:00"),
+                          logLine("I2OLD", "AG001", "01/01/22", "12:00")};
+    setStation("F5XYZ", log);
+    writeBytes("Liste_Prenom.txt", "I1NEW           PAOLO\r\nI2NEW           LUCA\r\n");
+    const QByteArray adif =
+        "Export of a general logger\r\n<EOH>\r\n"
+        "<call:5>i1new <name:5>Mario <sig:3>DCI <sig_info:5>CN001 <qso_date:8>20210101 "
+        "<time_on:4>1200 <band:3>20m <mode:3>SSB <rst_rcvd:2>59 <rst_sent:2>59 <eor>\r\n"
+        // Same minute as a QSO of the log: it goes after it.
+        "<call:5>I3NEW <qth:5>CN001 <qso_date:8>20220101 <time_on:4>1200 <band:3>20m "
+        "<mode:3>SSB <rst_rcvd:2>59 <rst_sent:2>59 <eor>\r\n"
+        // A QSO of the log, then one already in the file.
+        "<call:5>I2OLD <qth:5>AG001 <qso_date:8>20220101 <time_on:4>1200 <band:3>20m "
+        "<mode:3>SSB <eor>\r\n"
+        "<call:5>I1NEW <sig:3>DCI <sig_info:5>CN001 <qso_date:8>20210101 <time_on:6>120059 "
+        "<band:3>20m <mode:3>SSB <eor>\r\n"
+        "<call:5>I2NEW <qth:6>Milano <band:3>40m <eor>\r\n"
+        "<call:5>I4NEW <qth:5>CN001 <qso_date:8>20210101 <time_on:4>1200 <band:3>60m <eor>\r\n";
+    for (int pass = 0; pass < 2; ++pass) {
+        const ImportReport r = import(adif);
+        EXPECT_EQ(r.firstImportedRow, pass == 0 ? 1 : -1);
+        EXPECT_EQ(importReportText(r),
+                  QString::fromUtf8("Importation du fichier in.adi dans F5XYZ_DCI.log\n\n"
+                                    "Enregistrements lus : 6\n"
+                                    "QSO de châteaux importés : %1\n"
+                                    "Doublons non importés : %2\n"
+                                    "Enregistrements sans référence de château : 1\n"
+                                    "QSO de châteaux non importés : 1\n\n"
+                                    "Enregistrement 6 (I4NEW) : bande hors des douze bandes du log")
+                      .arg(pass == 0 ? 2 : 0)
+                      .arg(pass == 0 ? 2 : 4));
+        QsoRecord mario = sampleQso("I1NEW", "CN001", "01/01/21", "12:00", "SSB", "14 Mhz", false);
+        mario.firstName = "MARIO";
+        const QsoRecord i3 =
+            sampleQso("I3NEW", "CN001", "01/01/22", "12:00", "SSB", "14 Mhz", false);
+        EXPECT_EQ(readBytes("F5XYZ_DCI.log"),
+                  crlf({log[0], BuildLogLine(mario), log[1], BuildLogLine(i3)}));
+        EXPECT_EQ(readBytes("Liste_Prenom.txt"), "I1NEW           MARIO\r\nI2NEW           LUCA\r\n"
+                                                 "I3NEW           \r\n");
+    }
+}
+
+TEST_F(AdifImport, FailuresWriteNothing) {
+    const QStringList log{logLine("I1OLD", "AG001", "01/01/20", "12:00")};
+    setStation("F5XYZ", log);
+    const QByteArray good = "<call:5>I1NEW <qth:5>CN001 <qso_date:8>20210101 <time_on:4>1200 "
+                            "<band:3>20m <mode:3>SSB <name:4>ANNA <eor>\r\n";
+    ASSERT_TRUE(QDir(path("")).mkdir("dossier.adi"));
+    const QString nothing = QString::fromUtf8(" : rien n'a été importé.");
+    const struct {
+        QByteArray data;
+        QString adif; // the file given, when not in.adi
+        std::function<bool(qsizetype, qsizetype)> progress;
+        QString message;
+    } cases[] = {
+        {"", "", {}, "Le fichier in.adi n'est pas un fichier ADIF" + nothing},
+        {"\x7f"
+         "ELF\x02\x01\x01\0\0\0",
+         "",
+         {},
+         "Le fichier in.adi n'est pas un fichier ADIF" + nothing},
+        {good + "<call:5>I2NEW <qth:5>CN001 <qso_date:8>2021",
+         "",
+         {},
+         "Le fichier in.adi est incomplet (il s'arrête au milieu d'un enregistrement)" + nothing},
+        {good, "", [](qsizetype, qsizetype) { return false; },
+         QString::fromUtf8("Importation annulée : le log n'a pas été modifié.")},
+        {good, "missing.adi", {}, "Impossible de lire le fichier missing.adi"},
+        {good, "dossier.adi", {}, "Impossible de lire le fichier dossier.adi"},
+    };
+    for (const auto& c : cases) {
+        writeBytes("in.adi", c.data);
+        const ImportReport r =
+            importAdifFile(path(c.adif.isEmpty() ? "in.adi" : c.adif), "F5XYZ", c.progress);
+        EXPECT_EQ(importReportText(r), c.message);
+        EXPECT_EQ(readBytes("F5XYZ_DCI.log"), crlf(log));
+        EXPECT_EQ(readBytes("Liste_Prenom.txt"), "");
+    }
+    EXPECT_EQ(importReportText(importAdifFile(path("in.adi"), "F5NONE")),
+              "Impossible de lire le fichier F5NONE_DCI.log");
+    EXPECT_FALSE(dirEntries().contains("Temporaire6.txt"));
+}
