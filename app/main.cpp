@@ -1,6 +1,7 @@
 #include "main.h"
 #include "dialogs.h"
 #include "keyboard.h"
+#include "language.h"
 #include "programdirectory.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     icon.addFile(":/icon/io.github.zelk.dci-48.png");
     icon.addFile(":/icon/io.github.zelk.dci-256.png");
     QApplication::setWindowIcon(icon);
+    loadQtFrench(app);
     installEnterPressesButtons(app);
     if (!ProgramDirectory::prepare()) {
         showMessage("Impossible de créer le répertoire du programme " + ProgramDirectory::path());

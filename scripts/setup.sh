@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build needs, and those named as arguments, only those
 # that are missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev "$@")
+packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev qt6-translations-l10n "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
