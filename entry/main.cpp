@@ -32,6 +32,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -248,7 +249,12 @@ void Main::buildMenus() {
         entry(m, name, QString::fromUtf8(caption));
     };
 
-    QMenu* file = menu("Mnu_Fichier", "Fichier");
+    // Each top menu has its own letter (Alt+letter), and F10 opens the first: the whole program
+    // is reachable without a mouse.
+    QMenu* file = menu("Mnu_Fichier", "&Fichier");
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, bar,
+            [bar, file] { bar->setActiveAction(file->menuAction()); });
     connect(entry(file, "Mnu_Quitter", "Quitter ZELK_DCI"), &QAction::triggered, this, [] {
         QApplication::closeAllWindows();
         QApplication::quit();
@@ -258,34 +264,34 @@ void Main::buildMenus() {
     connect(entry(file, "Mnu_ADIF", "Exporter le log au format ADIF"), &QAction::triggered, this,
             &exportAdif);
 
-    QMenu* station = menu("Mnu_Station", "Station");
+    QMenu* station = menu("Mnu_Station", "&Station");
     connect(entry(station, "Mnu_New_Indicatif", "Nouvel Indicatif"), &QAction::triggered, this,
             &Main::openStation);
 
-    connect(entry(menu("Mnu_Imprimer", "Imprimer"), "Mnu_Imp_Contacte",
+    connect(entry(menu("Mnu_Imprimer", "I&mprimer"), "Mnu_Imp_Contacte",
                   QString::fromUtf8("les Chateaux contactés")),
             &QAction::triggered, this, &printContactedCastles);
     connect(
-        entry(menu("Mnu_Enregistre", "Enregistrer"), "Mnu_Enr_Contacte", "les Chateaux contactes"),
+        entry(menu("Mnu_Enregistre", "&Enregistrer"), "Mnu_Enr_Contacte", "les Chateaux contactes"),
         &QAction::triggered, this, &saveContactedCastles);
-    connect(entry(menu("Mnu_Affichage", "Afficher"), "Mnu_C_Contacte", "les Chateaux contactes"),
+    connect(entry(menu("Mnu_Affichage", "Affic&her"), "Mnu_C_Contacte", "les Chateaux contactes"),
             &QAction::triggered, this, &openAffContacte);
-    connect(named(bar->addAction("Situer"), "Mnu_Situer_P"), &QAction::triggered, this,
+    connect(named(bar->addAction("Sit&uer"), "Mnu_Situer_P"), &QAction::triggered, this,
             &openSituation);
 
-    QMenu* map = menu("Mnu_Carte", "Carte");
+    QMenu* map = menu("Mnu_Carte", "&Carte");
     connect(entry(map, "Mnu_Carte_HB", "des regions contactées"), &QAction::triggered, this,
             &openCarteActiDci);
     connect(entry(map, "Mnu_Carte_Pro", "des provinces contactées"), &QAction::triggered, this,
             &openCarteItalie);
 
-    QMenu* stats = menu("Mnu_Provinces", "Statistiques");
+    QMenu* stats = menu("Mnu_Provinces", "S&tatistiques");
     connect(entry(stats, "Mnu_Region_Contact", "des Régions contactées"), &QAction::triggered, this,
             &openRegionsContacte);
     connect(entry(stats, "Mnu_Provinces_Contactes", "des Provinces contactées"),
             &QAction::triggered, this, &openProvinceContacte);
 
-    QMenu* dci = menu("Mnu_D_DCI", "Diplome DCI");
+    QMenu* dci = menu("Mnu_D_DCI", "Diplome &DCI");
     inert(dci, "Mnu_Titre_DCI", "Diplome des Chateaux Italiens");
     connect(entry(dci, "Mnu_Reglement", "Règlement DCI"), &QAction::triggered, this,
             &openReglement);
@@ -293,7 +299,7 @@ void Main::buildMenus() {
             &openAffContacte);
     connect(entry(dci, "Mnu_Scores", "Scores DCI"), &QAction::triggered, this, &openScores);
 
-    QMenu* dclo = menu("Mnu_D_DCLO", "Diplome DCLo");
+    QMenu* dclo = menu("Mnu_D_DCLO", "Diplome DC&Lo");
     inert(dclo, "Mnu_Titre_DCLO", "Diplome des Chateaux de LOmbardie");
     inert(dclo, "Mnu_Reglement_DCLO", "Règlement DCLo");
     connect(entry(dclo, "Mnu_Provinces_DCLO", "Listes des Chateaux contactés"), &QAction::triggered,
@@ -301,14 +307,14 @@ void Main::buildMenus() {
     connect(entry(dclo, "Mnu_Scores_DCLO", "Scores DCLo"), &QAction::triggered, this,
             &openScoresDclo);
 
-    QMenu* dcpc = menu("Mnu_DCPC", "Diplome DCPC");
+    QMenu* dcpc = menu("Mnu_DCPC", "Diplome DC&PC");
     inert(dcpc, "Mnu_Titre_DCPC", "Diplome des Chateaux de la Province de Cueno");
     connect(entry(dcpc, "Mnu_Reglement_DCPC", "Règlement DCPC"), &QAction::triggered, this,
             &openReglementDcpc);
     connect(entry(dcpc, "Mnu_Scores_DCPC", "Scores DCPC"), &QAction::triggered, this,
             &openScoresDcpc);
 
-    QMenu* idca = menu("Mnu_IDCA", "Diplome IDCA");
+    QMenu* idca = menu("Mnu_IDCA", "Diplome &IDCA");
     inert(idca, "Mnu_Titre_IDCA", "Diplome des Districts des Chateau Italiens");
     inert(idca, "Mnu_Reglement_IDCA", "Règlement IDCA");
     connect(entry(idca, "Mnu_Districts_IDCA", "Liste des Districts contactés"), &QAction::triggered,
@@ -316,14 +322,14 @@ void Main::buildMenus() {
     connect(entry(idca, "Mnu_Scores_IDCA", "Scores IDCA"), &QAction::triggered, this,
             &openScoresIdca);
 
-    QMenu* wais = menu("Mnu_WAIS", "Diplome WAIS");
+    QMenu* wais = menu("Mnu_WAIS", "Diplome &WAIS");
     inert(wais, "Mnu_Titre_WAIS", "Diplome des Locators des Chateaux Italiens");
     connect(entry(wais, "Mnu_Locators_WAIS", "Liste des Locators contactés"), &QAction::triggered,
             this, &openAffContacteWais);
     connect(entry(wais, "Mnu_Scores_WAIS", "Scores WAIS"), &QAction::triggered, this,
             &openScoresWais);
 
-    QMenu* help = menu("Mnu_aide", "Aide");
+    QMenu* help = menu("Mnu_aide", "&Aide");
     connect(entry(help, "Mnu_Historique", "Historique"), &QAction::triggered, this,
             [this] { showMessage(m_history); });
     inert(help, "Mnu_Mode_Emploi", "Mode d'emploi");

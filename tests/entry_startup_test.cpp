@@ -185,10 +185,8 @@ TEST_F(StartupTest, CaptionsMenusAndMessages) {
     EXPECT_EQ(w("Label_Liste_QSO")->size(), w("Label_Liste_QSO")->sizeHint());
     EXPECT_EQ(w<QPushButton>("Valide_A")->text(), "Valider le QSO");
     EXPECT_EQ(w<QPushButton>("QSL")->text(), "Gestion des QSL");
-    EXPECT_EQ(main->findChild<QMenu*>("Mnu_DCPC")->title(), "Diplome DCPC");
     EXPECT_EQ(main->findChild<QAction*>("Mnu_Rev_Liste_Chateau")->text(),
               "Revision du fichier\" Liste_Chateau.txt\"");
-    EXPECT_EQ(main->findChild<QAction*>("Mnu_Situer_P")->text(), "Situer");
 
     main->findChild<QAction*>("Mnu_Historique")->trigger();
     ASSERT_EQ(dialogs.messages.size(), 1);
