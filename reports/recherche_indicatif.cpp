@@ -6,6 +6,7 @@
 #include "qsolistaccess.h"
 #include "screen.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -69,8 +71,13 @@ Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
         grid->addWidget(row.edit, index - 1, 1);
         QLineEdit* edit = row.edit;
         connect(option, &QRadioButton::toggled, edit, [edit](bool on) {
-            if (on)
-                edit->setFocus(Qt::OtherFocusReason);
+            if (!on)
+                return;
+            // An arrow key on the options gives the next button the focus after checking it:
+            // the field takes the focus back once that is done.
+            if (qobject_cast<QRadioButton*>(QApplication::focusWidget()))
+                QTimer::singleShot(0, edit, [edit] { edit->setFocus(Qt::OtherFocusReason); });
+            edit->setFocus(Qt::OtherFocusReason);
         });
         const SearchBy by = row.by;
         connect(edit, &QLineEdit::returnPressed, this, [this, by] { enterPressed(by); });
@@ -100,6 +107,9 @@ Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
     top->addWidget(frame, 1);
     connect(m_results, &QListView::clicked, this,
             [this](const QModelIndex& index) { resultClicked(index.row()); });
+    // Enter on a line, and a double-click, choose it as a click does.
+    connect(m_results, &QListView::activated, this,
+            [this](const QModelIndex& index) { resultClicked(index.row()); });
 
     auto* quit = named(new QPushButton("Quitter"), "Command1");
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
@@ -112,6 +122,7 @@ Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
 void Recherche_Indicatif::opening() {
     m_options->button(int(SearchBy::Callsign))->setChecked(true);
     m_indica->clear();
+    m_chosen = false;
     m_heading->setText(searchHeading());
     m_indica->setFocus(Qt::OtherFocusReason);
 }
@@ -173,6 +184,10 @@ void Recherche_Indicatif::Lance_Recherche() {
 }
 
 void Recherche_Indicatif::resultClicked(int row) {
+    // A double-click is a click first: the QSO is chosen once.
+    if (m_chosen)
+        return;
+    m_chosen = true;
     const QString chosen = m_resultLines->index(row).data().toString();
     if (m_qsoList) {
         const int found = resultRow(m_qsoList->qsoLines(), chosen);

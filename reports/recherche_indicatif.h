@@ -37,4 +37,5 @@ private:
     QListView* m_results;
     QStringListModel* m_resultLines;
     QsoListAccess* m_qsoList = nullptr;
+    bool m_chosen = false;
 };
