@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
+#include <QTableView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -155,7 +156,7 @@ void BM_SaveNew(benchmark::State& state) {
 void BM_SaveModification(benchmark::State& state) {
     const int count = int(state.range(0));
     auto main = startedMain(count);
-    auto* list = child<QListView>(main.get(), "Liste_QSO");
+    auto* list = child<QTableView>(main.get(), "Liste_QSO");
     for (auto _ : state) {
         state.PauseTiming();
         restore(*main);

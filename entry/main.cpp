@@ -24,15 +24,14 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QShortcut>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -40,11 +39,6 @@ namespace {
 
 const QString kHint = QStringLiteral(
     "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer");
-const QString kColumnTitles = QStringLiteral(
-    "   N°   Indicatif        District  Prenom               Ref       Date       QTR  Mode   "
-    "QRG  RSTR RSTE                  Mom du Chateau                                            "
-    "       QSL  Loc");
-
 const char* const kHistory[] = {
     "V1.0.0   le 24/07/2006 creation",
     "V1.1.0   le 08/11/2006 Ajouté touche 'Recherche QSO'",
@@ -185,32 +179,39 @@ void Main::buildWidgets() {
     auto* hint = named(new QLabel, "Label_Hint");
     hint->setWordWrap(true);
     top->addWidget(hint);
-    auto* titles = named(new QLabel, "Label_Liste_QSO");
-    titles->setFont(fixedFont());
-    // The column titles are as wide as the list's lines; they scroll sideways with the list
-    // rather than widen the window.
-    auto* titleStrip = named(new QScrollArea, "Titres_Liste_QSO");
-    titleStrip->setWidget(titles);
-    titleStrip->setFrameShape(QFrame::NoFrame);
-    titleStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    titleStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    titleStrip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    titleStrip->setFocusPolicy(Qt::NoFocus);
-    top->addWidget(titleStrip);
     m_model = new QsoListModel(this);
-    m_list = named(new QListView, "Liste_QSO");
+    m_list = named(new QTableView, "Liste_QSO");
     m_list->setModel(m_model);
-    m_list->setUniformItemSizes(true);
     m_list->setFont(fixedFont());
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the list, as it leaves any field.
+    m_list->setTabKeyNavigation(false);
+    m_list->setShowGrid(false);
+    m_list->setWordWrap(false);
+    m_list->setCornerButtonEnabled(false);
+    m_list->verticalHeader()->hide();
+    // Rows of one height and columns sized from the font, never from the rows: a large log
+    // loads at once.
+    const QFontMetrics metrics(m_list->font());
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+    QHeaderView* header = m_list->horizontalHeader();
+    header->setFont(fixedFont());
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(true);
+    const int padding = 2 * metrics.horizontalAdvance(u'M');
+    const QList<QsoListModel::Column>& fields = QsoListModel::columns();
+    for (int c = 0; c < fields.size(); ++c) {
+        const int chars = qMax(fields[c].width, int(qstrlen(fields[c].title)));
+        header->resizeSection(c, metrics.horizontalAdvance(QString(chars, u'M')) + padding);
+    }
     m_list->viewport()->installEventFilter(this);
     top->addWidget(m_list, 1);
-    titles->setIndent(m_list->frameWidth());
-    connect(m_list->horizontalScrollBar(), &QScrollBar::valueChanged,
-            titleStrip->horizontalScrollBar(), &QScrollBar::setValue);
 
-    connect(m_list, &QListView::clicked, this,
+    connect(m_list, &QTableView::clicked, this,
             [this](const QModelIndex& i) { listClicked(i.row()); });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
@@ -229,9 +230,8 @@ void Main::buildWidgets() {
         openMultiQsl(*this, callsign, this);
     });
 
-    // As wide as a list line where the screen allows; never wider than the screen.
-    const int charWidth = QFontMetrics(fixedFont()).horizontalAdvance(u'M');
-    QSize wanted(170 * charWidth, 640);
+    // As wide as the list's columns where the screen allows; never wider than the screen.
+    QSize wanted(header->length() + 40, 640);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
     resize(wanted);
@@ -356,10 +356,6 @@ void Main::SetMainCaptions() {
     text("Label_Heure", "Heure UTC");
     text("Label_Mode", "Mode");
     text("Label_Rem", "Nom du Chateau");
-    text("Label_Liste_QSO", kColumnTitles);
-    auto* titles = findChild<QLabel*>("Label_Liste_QSO");
-    titles->adjustSize();
-    findChild<QScrollArea*>("Titres_Liste_QSO")->setFixedHeight(titles->height());
     text("Label_QRG", "QRG");
     text("Label_RST", "RST R");
     text("Label_RSTE", "RST E");

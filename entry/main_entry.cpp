@@ -18,8 +18,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 
 namespace {
