@@ -1,6 +1,7 @@
 #include "recherche_indicatif.h"
 
 #include "linetable.h"
+#include "listheading.h"
 
 #include "dialogs.h"
 #include "qsolistaccess.h"
@@ -44,8 +45,7 @@ void typeInCapitals(QLineEdit* edit) {
 Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
     : QWidget(owner), m_options(new QButtonGroup(this)), m_indica(named(new QLineEdit, "Indica")),
       m_data(named(new QLineEdit, "Data")), m_depa(named(new QLineEdit, "Depa")),
-      m_heading(named(new QLabel, "Label13")), m_results(named(new QListView, "QSO_Effectues")),
-      m_resultLines(new QStringListModel(this)) {
+      m_results(named(new QListView, "QSO_Effectues")), m_resultLines(new QStringListModel(this)) {
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Recherche QSO");
@@ -89,14 +89,16 @@ Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
 
     auto* frame = named(new QGroupBox, "Frame1");
     auto* inFrame = new QVBoxLayout(frame);
-    auto* headings = new QHBoxLayout;
-    m_heading->setFont(fixedFont());
-    headings->addWidget(m_heading);
-    headings->addStretch();
-    headings->addWidget(named(new QLabel("QSL"), "Label10"));
-    inFrame->addLayout(headings);
     m_results->setModel(m_resultLines);
     m_results->setFont(fixedFont());
+    // The two headings share the strip over the results, each word over its column.
+    m_heading = named(new ListHeading(m_results, kSearchHeadingColumns), "Label13");
+    auto* headings = new QGridLayout;
+    headings->addWidget(m_heading, 0, 0);
+    auto* qsl = named(new ListHeading(m_results, {kSearchQslColumn}), "Label10");
+    qsl->setText("QSL");
+    headings->addWidget(qsl, 0, 0);
+    inFrame->addLayout(headings);
     m_results->setUniformItemSizes(true);
     m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_results->setToolTip("Cliquez sur le QSO pour le selectionner");

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 class QButtonGroup;
-class QLabel;
+class ListHeading;
 class QLineEdit;
 class QListView;
 class QStringListModel;
@@ -33,7 +33,7 @@ private:
     QLineEdit* m_indica;
     QLineEdit* m_data;
     QLineEdit* m_depa;
-    QLabel* m_heading;
+    ListHeading* m_heading;
     QListView* m_results;
     QStringListModel* m_resultLines;
     QsoListAccess* m_qsoList = nullptr;
