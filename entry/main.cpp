@@ -201,6 +201,8 @@ void Main::buildWidgets() {
     header->setFont(fixedFont());
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setHighlightSections(false);
+    // Each title starts where its column's text starts.
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setStretchLastSection(true);
     const int padding = 2 * metrics.horizontalAdvance(u'M');
     const QList<QsoListModel::Column>& fields = QsoListModel::columns();
