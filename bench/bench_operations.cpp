@@ -24,10 +24,10 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
-#include <QTableView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
