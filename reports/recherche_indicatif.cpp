@@ -103,8 +103,10 @@ Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
     m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_results->setToolTip("Cliquez sur le QSO pour le selectionner");
     m_results->setAccessibleName("QSO trouvés");
-    const int charWidth = QFontMetrics(fixedFont()).horizontalAdvance(u'M');
-    m_results->setMinimumSize(qMin(106 * charWidth, 1300), 300);
+    // A result line and the QSL heading past its marker; the advance may be a fraction of a pixel.
+    const int lineWidth =
+        QFontMetrics(fixedFont()).horizontalAdvance(QString(kSearchQslColumn + 5, u'M'));
+    m_results->setMinimumSize(qMin(lineWidth + 2 * m_results->frameWidth(), 1300), 300);
     inFrame->addWidget(m_results);
     top->addWidget(frame, 1);
     connect(m_results, &QListView::clicked, this,
