@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "dialogs.h"
 #include "keyboard.h"
+#include "language.h"
 #include "programstart.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     icon.addFile(":/icon/io.github.zelk.dci-48.png");
     icon.addFile(":/icon/io.github.zelk.dci-256.png");
     QApplication::setWindowIcon(icon);
+    loadQtFrench(app);
     installEnterPressesButtons(app);
     if (!openProgramDirectory())
         return 1;

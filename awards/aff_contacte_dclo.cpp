@@ -5,5 +5,5 @@ Aff_Contacte_DCLO::Aff_Contacte_DCLO(QWidget* owner)
                        {QStringLiteral("Aff_Contacte_DCLO"),
                         QStringLiteral("Chateaux contactés pour le diplome DCLo"),
                         QStringLiteral("Confirmés"), QStringLiteral("Chateaux de Lombardie"),
-                        awards::kDcloHeader},
+                        awards::kDcloHeader, awards::kDcloHeaderColumns},
                        owner) {}

@@ -3,6 +3,7 @@
 #include "castlelayout.h"
 #include "dialogs.h"
 #include "districtlocatorawards.h"
+#include "listheading.h"
 #include "locatorcount.h"
 #include "programdirectory.h"
 #include "textfile.h"
@@ -33,9 +34,11 @@ Aff_Contacte_WAIS::Aff_Contacte_WAIS(QWidget* owner)
     grid->addWidget(addLabel(this, QStringLiteral("Label5"), QStringLiteral("locators confirmés")),
                     1, 1);
     grid->addWidget(document, 0, 2, 2, 1);
-    grid->addWidget(addLabel(this, QStringLiteral("Label1")), 2, 0, 1, 3);
-    grid->addWidget(makeLineList(this, QStringLiteral("Liste_Locators"), m_locators, 80), 3, 0, 1,
-                    3);
+    QListView* list = makeLineList(this, QStringLiteral("Liste_Locators"), m_locators, 80);
+    auto* heading = new ListHeading(list, kWaisHeadingColumns, this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    grid->addWidget(heading, 2, 0, 1, 3);
+    grid->addWidget(list, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 }
 

@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "dialogs.h"
 #include "lineprinter.h"
+#include "listheading.h"
 #include "programdirectory.h"
 #include "stationsettings.h"
 #include "textfile.h"
@@ -38,9 +39,9 @@ CastleListScreen::CastleListScreen(Award award, const Texts& texts, QWidget* own
     modes->addWidget(addLabel(this, QStringLiteral("Label3"), texts.countLabel));
     top->addLayout(modes);
 
-    m_header = addLabel(this, QStringLiteral("Label2"));
     m_list = makeTextList(this, QStringLiteral("Liste_QSO_Contacte"), m_model, 112, 25);
-    m_header->setIndent(m_list->frameWidth());
+    m_header = new ListHeading(m_list, texts.headerColumns, this);
+    m_header->setObjectName(QStringLiteral("Label2"));
     top->addWidget(m_header);
     top->addWidget(m_list, 1);
 

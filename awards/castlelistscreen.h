@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class ListHeading;
 class QLabel;
 class QListView;
 class QRadioButton;
@@ -21,6 +22,7 @@ public:
 protected:
     struct Texts {
         QString className, caption, confirmedOption, countLabel, header;
+        QList<int> headerColumns;
     };
     CastleListScreen(awards::Award award, const Texts& texts, QWidget* owner);
     awards::Shown shown() const;
@@ -34,7 +36,7 @@ private:
     QRadioButton* m_contacted;
     QRadioButton* m_confirmed;
     QLabel* m_count;
-    QLabel* m_header;
+    ListHeading* m_header;
     QString m_headerText;
     QStringListModel* m_model;
     QListView* m_list;

@@ -59,6 +59,10 @@ inline const QString kDciHeader =
 inline const QString kDcloHeader =
     QStringLiteral("    REF                  nom du chateau                                        "
                    "                          Date      Indicatif         QSL");
+// Where each word of the headers stands in a list line: reference, castle name (three words),
+// date, callsign, band, mode and QSL marker (DCLO: up to the callsign, then the marker).
+inline const QList<int> kDciHeaderColumns{1, 8, -1, -1, 70, 80, 94, 103, 109};
+inline const QList<int> kDcloHeaderColumns{1, 8, -1, -1, 70, 80, 94};
 // The caption of the DCI list window, which names the mode shown.
 QString dciCaption(Shown shown);
 

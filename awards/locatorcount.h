@@ -93,6 +93,10 @@ QStringList waisShownLines(const SquareCount& squares);
 inline const QString kWaisHeading = QStringLiteral(
     "    Locator           Indicatif                          Date        QTR     QRG   Mode   "
     "Prov   Reference                                     QSL");
+// Where each word of the heading stands in a shown line: locator (from the line's start, as the
+// word is longer than the square), callsign, date, time, band, mode, province, the castle's
+// reference after its "DCI-", QSL marker.
+inline const QList<int> kWaisHeadingColumns{0, 8, 24, 35, 41, 45, 51, 58, 79};
 inline const QString kTempoLocatorFile = QStringLiteral("Tempo_Locator.txt");
 
 QString waisWindowTitle(bool merge);

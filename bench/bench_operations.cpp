@@ -30,6 +30,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
@@ -158,7 +159,7 @@ void BM_SaveNew(benchmark::State& state) {
 void BM_SaveModification(benchmark::State& state) {
     const int count = int(state.range(0));
     auto main = startedMain(count);
-    auto* list = child<QListView>(main.get(), "Liste_QSO");
+    auto* list = child<QTableView>(main.get(), "Liste_QSO");
     for (auto _ : state) {
         state.PauseTiming();
         restore(*main);

@@ -30,14 +30,14 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
+#include <QShortcut>
+#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -45,11 +45,6 @@ namespace {
 
 const QString kHint = QStringLiteral(
     "Un click sur un QSO pour l'afficher ou le supprimer, un double click pour l'éditer");
-const QString kColumnTitles = QStringLiteral(
-    "   N°   Indicatif        District  Prenom               Ref       Date       QTR  Mode   "
-    "QRG  RSTR RSTE                  Mom du Chateau                                            "
-    "       QSL  Loc");
-
 const char* const kHistory[] = {
     "V1.0.0   le 24/07/2006 creation",
     "V1.1.0   le 08/11/2006 Ajouté touche 'Recherche QSO'",
@@ -198,32 +193,41 @@ void Main::buildWidgets() {
     auto* hint = named(new QLabel, "Label_Hint");
     hint->setWordWrap(true);
     top->addWidget(hint);
-    auto* titles = named(new QLabel, "Label_Liste_QSO");
-    titles->setFont(fixedFont());
-    // The column titles are as wide as the list's lines; they scroll sideways with the list
-    // rather than widen the window.
-    auto* titleStrip = named(new QScrollArea, "Titres_Liste_QSO");
-    titleStrip->setWidget(titles);
-    titleStrip->setFrameShape(QFrame::NoFrame);
-    titleStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    titleStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    titleStrip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    titleStrip->setFocusPolicy(Qt::NoFocus);
-    top->addWidget(titleStrip);
     m_model = new QsoListModel(this);
-    m_list = named(new QListView, "Liste_QSO");
+    m_list = named(new QTableView, "Liste_QSO");
     m_list->setModel(m_model);
-    m_list->setUniformItemSizes(true);
     m_list->setFont(fixedFont());
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the list, as it leaves any field.
+    m_list->setTabKeyNavigation(false);
+    m_list->setShowGrid(false);
+    m_list->setWordWrap(false);
+    m_list->setCornerButtonEnabled(false);
+    m_list->verticalHeader()->hide();
+    // Rows of one height and columns sized from the font, never from the rows: a large log
+    // loads at once.
+    const QFontMetrics metrics(m_list->font());
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
+    QHeaderView* header = m_list->horizontalHeader();
+    header->setFont(fixedFont());
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setHighlightSections(false);
+    // Each title starts where its column's text starts.
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setStretchLastSection(true);
+    const int padding = 2 * metrics.horizontalAdvance(u'M');
+    const QList<QsoListModel::Column>& fields = QsoListModel::columns();
+    for (int c = 0; c < fields.size(); ++c) {
+        const int chars = qMax(fields[c].width, int(qstrlen(fields[c].title)));
+        header->resizeSection(c, metrics.horizontalAdvance(QString(chars, u'M')) + padding);
+    }
     m_list->viewport()->installEventFilter(this);
     top->addWidget(m_list, 1);
-    titles->setIndent(m_list->frameWidth());
-    connect(m_list->horizontalScrollBar(), &QScrollBar::valueChanged,
-            titleStrip->horizontalScrollBar(), &QScrollBar::setValue);
 
-    connect(m_list, &QListView::clicked, this,
+    connect(m_list, &QTableView::clicked, this,
             [this](const QModelIndex& i) { listClicked(i.row()); });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
@@ -242,9 +246,8 @@ void Main::buildWidgets() {
         openMultiQsl(*this, callsign, this);
     });
 
-    // As wide as a list line where the screen allows; never wider than the screen.
-    const int charWidth = QFontMetrics(fixedFont()).horizontalAdvance(u'M');
-    QSize wanted(170 * charWidth, 640);
+    // As wide as the list's columns where the screen allows; never wider than the screen.
+    QSize wanted(header->length() + 40, 640);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
     resize(wanted);
@@ -262,7 +265,12 @@ void Main::buildMenus() {
         entry(m, name, QString::fromUtf8(caption));
     };
 
-    QMenu* file = menu("Mnu_Fichier", "Fichier");
+    // Each top menu has its own letter (Alt+letter), and F10 opens the first: the whole program
+    // is reachable without a mouse.
+    QMenu* file = menu("Mnu_Fichier", "&Fichier");
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, bar,
+            [bar, file] { bar->setActiveAction(file->menuAction()); });
     connect(entry(file, "Mnu_Quitter", "Quitter ZELK_DCI"), &QAction::triggered, this, [] {
         QApplication::closeAllWindows();
         QApplication::quit();
@@ -274,36 +282,36 @@ void Main::buildMenus() {
     connect(entry(file, "Mnu_Import_ADIF", "Importer un fichier ADIF"), &QAction::triggered, this,
             [this] { importAdif(this, *this); });
 
-    QMenu* station = menu("Mnu_Station", "Station");
+    QMenu* station = menu("Mnu_Station", "&Station");
     connect(entry(station, "Mnu_New_Indicatif", "Nouvel Indicatif"), &QAction::triggered, this,
             &Main::openStation);
     connect(entry(station, "Mnu_Liaison_Poste", "Liaison avec le poste"), &QAction::triggered, this,
             &Main::openRadioLink);
 
-    connect(entry(menu("Mnu_Imprimer", "Imprimer"), "Mnu_Imp_Contacte",
+    connect(entry(menu("Mnu_Imprimer", "I&mprimer"), "Mnu_Imp_Contacte",
                   QString::fromUtf8("les Chateaux contactés")),
             &QAction::triggered, this, &printContactedCastles);
     connect(
-        entry(menu("Mnu_Enregistre", "Enregistrer"), "Mnu_Enr_Contacte", "les Chateaux contactes"),
+        entry(menu("Mnu_Enregistre", "&Enregistrer"), "Mnu_Enr_Contacte", "les Chateaux contactes"),
         &QAction::triggered, this, &saveContactedCastles);
-    connect(entry(menu("Mnu_Affichage", "Afficher"), "Mnu_C_Contacte", "les Chateaux contactes"),
+    connect(entry(menu("Mnu_Affichage", "Affic&her"), "Mnu_C_Contacte", "les Chateaux contactes"),
             &QAction::triggered, this, &openAffContacte);
-    connect(named(bar->addAction("Situer"), "Mnu_Situer_P"), &QAction::triggered, this,
+    connect(named(bar->addAction("Sit&uer"), "Mnu_Situer_P"), &QAction::triggered, this,
             &openSituation);
 
-    QMenu* map = menu("Mnu_Carte", "Carte");
+    QMenu* map = menu("Mnu_Carte", "&Carte");
     connect(entry(map, "Mnu_Carte_HB", "des regions contactées"), &QAction::triggered, this,
             &openCarteActiDci);
     connect(entry(map, "Mnu_Carte_Pro", "des provinces contactées"), &QAction::triggered, this,
             &openCarteItalie);
 
-    QMenu* stats = menu("Mnu_Provinces", "Statistiques");
+    QMenu* stats = menu("Mnu_Provinces", "S&tatistiques");
     connect(entry(stats, "Mnu_Region_Contact", "des Régions contactées"), &QAction::triggered, this,
             &openRegionsContacte);
     connect(entry(stats, "Mnu_Provinces_Contactes", "des Provinces contactées"),
             &QAction::triggered, this, &openProvinceContacte);
 
-    QMenu* dci = menu("Mnu_D_DCI", "Diplome DCI");
+    QMenu* dci = menu("Mnu_D_DCI", "Diplome &DCI");
     inert(dci, "Mnu_Titre_DCI", "Diplome des Chateaux Italiens");
     connect(entry(dci, "Mnu_Reglement", "Règlement DCI"), &QAction::triggered, this,
             &openReglement);
@@ -311,7 +319,7 @@ void Main::buildMenus() {
             &openAffContacte);
     connect(entry(dci, "Mnu_Scores", "Scores DCI"), &QAction::triggered, this, &openScores);
 
-    QMenu* dclo = menu("Mnu_D_DCLO", "Diplome DCLo");
+    QMenu* dclo = menu("Mnu_D_DCLO", "Diplome DC&Lo");
     inert(dclo, "Mnu_Titre_DCLO", "Diplome des Chateaux de LOmbardie");
     inert(dclo, "Mnu_Reglement_DCLO", "Règlement DCLo");
     connect(entry(dclo, "Mnu_Provinces_DCLO", "Listes des Chateaux contactés"), &QAction::triggered,
@@ -319,14 +327,14 @@ void Main::buildMenus() {
     connect(entry(dclo, "Mnu_Scores_DCLO", "Scores DCLo"), &QAction::triggered, this,
             &openScoresDclo);
 
-    QMenu* dcpc = menu("Mnu_DCPC", "Diplome DCPC");
+    QMenu* dcpc = menu("Mnu_DCPC", "Diplome DC&PC");
     inert(dcpc, "Mnu_Titre_DCPC", "Diplome des Chateaux de la Province de Cueno");
     connect(entry(dcpc, "Mnu_Reglement_DCPC", "Règlement DCPC"), &QAction::triggered, this,
             &openReglementDcpc);
     connect(entry(dcpc, "Mnu_Scores_DCPC", "Scores DCPC"), &QAction::triggered, this,
             &openScoresDcpc);
 
-    QMenu* idca = menu("Mnu_IDCA", "Diplome IDCA");
+    QMenu* idca = menu("Mnu_IDCA", "Diplome &IDCA");
     inert(idca, "Mnu_Titre_IDCA", "Diplome des Districts des Chateau Italiens");
     inert(idca, "Mnu_Reglement_IDCA", "Règlement IDCA");
     connect(entry(idca, "Mnu_Districts_IDCA", "Liste des Districts contactés"), &QAction::triggered,
@@ -334,14 +342,14 @@ void Main::buildMenus() {
     connect(entry(idca, "Mnu_Scores_IDCA", "Scores IDCA"), &QAction::triggered, this,
             &openScoresIdca);
 
-    QMenu* wais = menu("Mnu_WAIS", "Diplome WAIS");
+    QMenu* wais = menu("Mnu_WAIS", "Diplome &WAIS");
     inert(wais, "Mnu_Titre_WAIS", "Diplome des Locators des Chateaux Italiens");
     connect(entry(wais, "Mnu_Locators_WAIS", "Liste des Locators contactés"), &QAction::triggered,
             this, &openAffContacteWais);
     connect(entry(wais, "Mnu_Scores_WAIS", "Scores WAIS"), &QAction::triggered, this,
             &openScoresWais);
 
-    QMenu* help = menu("Mnu_aide", "Aide");
+    QMenu* help = menu("Mnu_aide", "&Aide");
     connect(entry(help, "Mnu_Historique", "Historique"), &QAction::triggered, this,
             [this] { showMessage(m_history); });
     connect(entry(help, "Mnu_Mode_Emploi", "Mode d'emploi"), &QAction::triggered, this,
@@ -369,10 +377,6 @@ void Main::SetMainCaptions() {
     text("Label_Heure", "Heure UTC");
     text("Label_Mode", "Mode");
     text("Label_Rem", "Nom du Chateau");
-    text("Label_Liste_QSO", kColumnTitles);
-    auto* titles = findChild<QLabel*>("Label_Liste_QSO");
-    titles->adjustSize();
-    findChild<QScrollArea*>("Titres_Liste_QSO")->setFixedHeight(titles->height());
     text("Label_QRG", "QRG");
     text("Label_RST", "RST R");
     text("Label_RSTE", "RST E");

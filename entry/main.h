@@ -8,7 +8,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QTableView;
 class QPushButton;
 class QTimer;
 class QsoListModel;
@@ -117,7 +117,7 @@ private:
     QLabel* m_utc = nullptr;
     QLabel* m_local = nullptr;
     QLabel* m_dateUtc = nullptr;
-    QListView* m_list = nullptr;
+    QTableView* m_list = nullptr;
     QsoListModel* m_model = nullptr;
     QTimer* m_timer = nullptr;
     QPointer<Station> m_stationScreen;

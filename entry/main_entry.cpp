@@ -19,8 +19,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 
 namespace {
@@ -91,6 +91,10 @@ bool Main::eventFilter(QObject* watched, QEvent* event) {
     if (field == m_qsl)
         return false;
     const QString text = key->text();
+    // Alt+letter is a menu's key: a letter without a menu is not typed either.
+    if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier) &&
+        !key->text().isEmpty() && key->text()[0].isPrint())
+        return true;
     // Shortcuts such as Ctrl+A act on the field; only typed characters follow the rules.
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;

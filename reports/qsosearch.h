@@ -10,6 +10,11 @@ enum class SearchBy { Callsign = 1, Date = 2, Reference = 3 };
 
 // Heading of the result lines.
 QString searchHeading();
+// Where each word of the heading stands in a result line: number, callsign, date, reference (two
+// words) and castle name (three); then the QSL marker, which Label10 names. -1: after the
+// previous word and a blank.
+inline const QList<int> kSearchHeadingColumns{0, 7, 22, 32, -1, 39, -1, -1};
+inline constexpr int kSearchQslColumn = 101;
 
 // The letters a to z in capitals, everything else unchanged.
 QString capitalsAToZ(const QString& text);

@@ -1,11 +1,13 @@
 #include "recherche_indicatif.h"
 
 #include "linetable.h"
+#include "listheading.h"
 
 #include "dialogs.h"
 #include "qsolistaccess.h"
 #include "screen.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -42,8 +45,7 @@ void typeInCapitals(QLineEdit* edit) {
 Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
     : QWidget(owner), m_options(new QButtonGroup(this)), m_indica(named(new QLineEdit, "Indica")),
       m_data(named(new QLineEdit, "Data")), m_depa(named(new QLineEdit, "Depa")),
-      m_heading(named(new QLabel, "Label13")), m_results(named(new QListView, "QSO_Effectues")),
-      m_resultLines(new QStringListModel(this)) {
+      m_results(named(new QListView, "QSO_Effectues")), m_resultLines(new QStringListModel(this)) {
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Recherche QSO");
@@ -69,8 +71,13 @@ Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
         grid->addWidget(row.edit, index - 1, 1);
         QLineEdit* edit = row.edit;
         connect(option, &QRadioButton::toggled, edit, [edit](bool on) {
-            if (on)
-                edit->setFocus(Qt::OtherFocusReason);
+            if (!on)
+                return;
+            // An arrow key on the options gives the next button the focus after checking it:
+            // the field takes the focus back once that is done.
+            if (qobject_cast<QRadioButton*>(QApplication::focusWidget()))
+                QTimer::singleShot(0, edit, [edit] { edit->setFocus(Qt::OtherFocusReason); });
+            edit->setFocus(Qt::OtherFocusReason);
         });
         const SearchBy by = row.by;
         connect(edit, &QLineEdit::returnPressed, this, [this, by] { enterPressed(by); });
@@ -82,23 +89,30 @@ Recherche_Indicatif::Recherche_Indicatif(QWidget* owner)
 
     auto* frame = named(new QGroupBox, "Frame1");
     auto* inFrame = new QVBoxLayout(frame);
-    auto* headings = new QHBoxLayout;
-    m_heading->setFont(fixedFont());
-    headings->addWidget(m_heading);
-    headings->addStretch();
-    headings->addWidget(named(new QLabel("QSL"), "Label10"));
-    inFrame->addLayout(headings);
     m_results->setModel(m_resultLines);
     m_results->setFont(fixedFont());
+    // The two headings share the strip over the results, each word over its column.
+    m_heading = named(new ListHeading(m_results, kSearchHeadingColumns), "Label13");
+    auto* headings = new QGridLayout;
+    headings->addWidget(m_heading, 0, 0);
+    auto* qsl = named(new ListHeading(m_results, {kSearchQslColumn}), "Label10");
+    qsl->setText("QSL");
+    headings->addWidget(qsl, 0, 0);
+    inFrame->addLayout(headings);
     m_results->setUniformItemSizes(true);
     m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_results->setToolTip("Cliquez sur le QSO pour le selectionner");
     m_results->setAccessibleName("QSO trouvés");
-    const int charWidth = QFontMetrics(fixedFont()).horizontalAdvance(u'M');
-    m_results->setMinimumSize(qMin(106 * charWidth, 1300), 300);
+    // A result line and the QSL heading past its marker; the advance may be a fraction of a pixel.
+    const int lineWidth =
+        QFontMetrics(fixedFont()).horizontalAdvance(QString(kSearchQslColumn + 5, u'M'));
+    m_results->setMinimumSize(qMin(lineWidth + 2 * m_results->frameWidth(), 1300), 300);
     inFrame->addWidget(m_results);
     top->addWidget(frame, 1);
     connect(m_results, &QListView::clicked, this,
+            [this](const QModelIndex& index) { resultClicked(index.row()); });
+    // Enter on a line, and a double-click, choose it as a click does.
+    connect(m_results, &QListView::activated, this,
             [this](const QModelIndex& index) { resultClicked(index.row()); });
 
     auto* quit = named(new QPushButton("Quitter"), "Command1");
@@ -129,6 +143,7 @@ QsoListAccess* Recherche_Indicatif::qsoList() const {
 void Recherche_Indicatif::opening() {
     m_options->button(int(SearchBy::Callsign))->setChecked(true);
     m_indica->clear();
+    m_chosen = false;
     m_heading->setText(searchHeading());
     m_indica->setFocus(Qt::OtherFocusReason);
 }
@@ -190,6 +205,10 @@ void Recherche_Indicatif::Lance_Recherche() {
 }
 
 void Recherche_Indicatif::resultClicked(int row) {
+    // A double-click is a click first: the QSO is chosen once.
+    if (m_chosen)
+        return;
+    m_chosen = true;
     const QString chosen = m_resultLines->index(row).data().toString();
     if (QsoListAccess* list = qsoList()) {
         const int found = resultRow(list->qsoLines(), chosen);

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 class QButtonGroup;
-class QLabel;
+class ListHeading;
 class QLineEdit;
 class QListView;
 class QStringListModel;
@@ -37,11 +37,12 @@ private:
     QLineEdit* m_indica;
     QLineEdit* m_data;
     QLineEdit* m_depa;
-    QLabel* m_heading;
+    ListHeading* m_heading;
     QListView* m_results;
     QStringListModel* m_resultLines;
     QsoListAccess* m_qsoList = nullptr;
     QPointer<QObject> m_qsoListOwner;
     bool m_guarded = false;
     QMetaObject::Connection m_ownerGone;
+    bool m_chosen = false;
 };

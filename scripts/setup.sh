@@ -3,7 +3,7 @@
 # that are missing.
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-  libhamlib-dev libhamlib-utils "$@")
+  libhamlib-dev libhamlib-utils qt6-translations-l10n "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -184,7 +184,7 @@ TEST_F(ModesTest, DeletingTheOnlyQsoStartsANewOne) {
 TEST_F(ModesTest, DoubleClickOnAnEmptyList) {
     setStation("IK1ABC");
     start();
-    auto* list = w<QListView>("Liste_QSO");
+    auto* list = w<QTableView>("Liste_QSO");
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
     QApplication::processEvents();
     EXPECT_EQ(dialogs.messages, QStringList{"Cliquez sur une ligne pour l'editer"});

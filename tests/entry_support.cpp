@@ -36,7 +36,7 @@ void MainTest::retype(const QString& text) {
 }
 
 void MainTest::clickRow(int row) {
-    auto* list = w<QListView>("Liste_QSO");
+    auto* list = w<QTableView>("Liste_QSO");
     list->scrollTo(main->qsoModel()->index(row));
     const QRect r = list->visualRect(main->qsoModel()->index(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
@@ -45,7 +45,7 @@ void MainTest::clickRow(int row) {
 
 void MainTest::doubleClickRow(int row) {
     clickRow(row);
-    auto* list = w<QListView>("Liste_QSO");
+    auto* list = w<QTableView>("Liste_QSO");
     const QRect r = list->visualRect(main->qsoModel()->index(row));
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
     QApplication::processEvents();

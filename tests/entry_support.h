@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 // Drives Main offscreen as a person does: keys go where the focus is, a click gives the focus.

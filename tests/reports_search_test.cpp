@@ -144,7 +144,8 @@ TEST_F(Search, OpensOnTheCallsignAndEachFieldSearchesOrRefusesOnEnter) {
         {"Data", "12/05/0", {}, "Pas de QSO trouvé", 2, ""},
         {"Option1_3", "mi01", kept, "Attention 5 caracteres pour la reference", 3, "MI01"},
         {"Depa", "mi012", mi012, nullptr, 3, ""},
-        {"Data", "05/12/26", {f5abc[0], f5abc[2]}, nullptr, 2, ""},
+        // An arrow key chooses the next option, and its field takes the keys.
+        {"Up from Option1_3", "05/12/26", {f5abc[0], f5abc[2]}, nullptr, 2, ""},
         // Tabbed back to, the callsign field searches by the option still selected.
         {"Backtab", "F5", {}, "Entrez une date", 2, "F5"},
     };
@@ -154,6 +155,9 @@ TEST_F(Search, OpensOnTheCallsignAndEachFieldSearchesOrRefusesOnEnter) {
         const QString reach = step.reach;
         if (reach.startsWith("Option")) {
             QTest::mouseClick(child<QRadioButton>(screen, reach), Qt::LeftButton);
+        } else if (reach.startsWith("Up from ")) {
+            Keyboard::clickInto(child<QRadioButton>(screen, reach.mid(8)));
+            Keyboard::press(Qt::Key_Up);
         } else if (reach == "Backtab") {
             for (int n = 0; n < 8 && Keyboard::focused()->objectName() != "Indica"; ++n)
                 Keyboard::press(Qt::Key_Backtab);
@@ -181,7 +185,7 @@ TEST_F(Search, OpensOnTheCallsignAndEachFieldSearchesOrRefusesOnEnter) {
     }
 }
 
-TEST_F(Search, QuitterClosesAndAClickOnAResultSelectsThatQsoAndCloses) {
+TEST_F(Search, QuitterClosesAndAResultChosenSelectsThatQsoAndCloses) {
     QPointer<QWidget> window = open();
     QTest::mouseClick(child<QRadioButton>(window, "Option1_2"), Qt::LeftButton);
     Keyboard::clickInto(child<QWidget>(window, "Command1"));
@@ -189,15 +193,30 @@ TEST_F(Search, QuitterClosesAndAClickOnAResultSelectsThatQsoAndCloses) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 
-    // The next opening starts afresh on the callsign.
-    window = open();
-    EXPECT_TRUE(option(1));
-    Keyboard::typeEnter("F5ABC");
-    ASSERT_EQ(results().size(), 3);
-    auto* list = child<QListView>(window, "QSO_Effectues");
-    const QRect third = list->visualRect(list->model()->index(2, 0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third.center());
-    EXPECT_EQ(qsoList.selected, QList<int>{4});
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
+    for (const char* how : {"click", "double-click", "Enter", "keypad Enter"}) {
+        // Each opening starts afresh on the callsign.
+        window = open();
+        EXPECT_TRUE(option(1)) << how;
+        Keyboard::typeEnter("F5ABC");
+        ASSERT_EQ(results().size(), 3);
+        auto* list = child<QListView>(window, "QSO_Effectues");
+        const QPoint third = list->visualRect(list->model()->index(2, 0)).center();
+        const QString keys = how;
+        if (keys == "click") {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
+        } else if (keys == "double-click") {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);
+        } else {
+            while (window && Keyboard::focused() != list)
+                Keyboard::press(Qt::Key_Tab);
+            for (int n = 0; n < 3; ++n)
+                Keyboard::press(Qt::Key_Down);
+            Keyboard::press(keys == "Enter" ? Qt::Key_Return : Qt::Key_Enter);
+        }
+        EXPECT_EQ(qsoList.selected, QList<int>{4}) << how;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window.isNull()) << how;
+        qsoList.selected.clear();
+    }
 }
