@@ -165,6 +165,6 @@ TEST_F(SettingsTest, SectionsKeysAndDefaults) {
     EXPECT_EQ(raw.value("Setup /Chemin Repertoire").toString(), "/tmp/x");
     EXPECT_EQ(raw.value("Setup F_AB123/bande Utilisee").toString(), "-1");
     EXPECT_EQ(raw.value("Setup F_AB123/Mode Utilise").toString(), "2");
-    EXPECT_EQ(raw.value("Setup F_AB123/Revision").toString(), " 1.3.0");
+    EXPECT_EQ(raw.value("Setup F_AB123/Revision").toString(), " 1.2.2");
     EXPECT_TRUE(raw.fileName().startsWith(dir.path()));
 }

@@ -11,8 +11,8 @@ TEST(CommandLineTest, AnswersWithoutADisplay) {
         const char* out;
         const char* err;
     } cases[] = {
-        {{"--version"}, 0, "ZELK_DCI 1.3.0\n", ""},
-        {{"-v"}, 0, "ZELK_DCI 1.3.0\n", ""},
+        {{"--version"}, 0, "ZELK_DCI 1.2.2\n", ""},
+        {{"-v"}, 0, "ZELK_DCI 1.2.2\n", ""},
         {{"--help"},
          0,
          "Utilisation : zelk_dci [options]\n"

@@ -47,12 +47,12 @@ TEST_F(StartupTest, FirstStartAsksForAStationAndReadsNoLog) {
         EntryRules::kFirstInstallation,
         "\n         Premiere installation, vous devez entrer votre Indicatif\n\nPour cela dans "
         "la barre des menus allez dans Station puis Nouvel Indicatif.");
-    EXPECT_EQ(main->windowTitle(), "  ZELK_DCI    Revision  1.3.0");
+    EXPECT_EQ(main->windowTitle(), "  ZELK_DCI    Revision  1.2.2");
     EXPECT_EQ(text("I_Station"), "FXXXX");
     EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
     EXPECT_TRUE(rows().isEmpty());
     EXPECT_EQ(setting("Setup /Chemin Repertoire"), path(""));
-    EXPECT_EQ(setting("Setup FXXXX/Revision"), " 1.3.0");
+    EXPECT_EQ(setting("Setup FXXXX/Revision"), " 1.2.2");
     EXPECT_FALSE(QFile::exists(path("FXXXX_DCI.log")));
 
     // Every key in the callsign field brings the message back; the key still reaches it.
@@ -197,7 +197,7 @@ TEST_F(StartupTest, CaptionsMenusAndMessages) {
     EXPECT_EQ(history[14], "");
 
     main->findChild<QAction*>("Mnu_Apropos")->trigger();
-    EXPECT_TRUE(dialogs.messages[1].startsWith("ZELK_DCI Revision  1.3.0\n\n"));
+    EXPECT_TRUE(dialogs.messages[1].startsWith("ZELK_DCI Revision  1.2.2\n\n"));
     EXPECT_TRUE(dialogs.messages[1].contains(QString::fromUtf8("GNU GPL version 3 ou ultérieure")));
     main->findChild<QAction*>("Mnu_Rev_Liste_Chateau")->trigger();
     EXPECT_EQ(dialogs.messages[2],
