@@ -29,7 +29,8 @@ from pathlib import Path
 TOP = Path(__file__).resolve().parent.parent
 LIST = TOP / "tools" / "mutants.txt"
 BUILD = TOP / "build" / "mutants"
-ALL_TESTS = ["test_core", "test_ui", "test_entry", "test_geo", "test_reports", "test_awards"]
+ALL_TESTS = ["test_core", "test_ui", "test_entry", "test_geo", "test_reports", "test_awards",
+             "test_adif", "test_radio"]
 HEAD = re.compile(r"^(M\d+)\s+(\S+):\s*(.*?)\s*(?:\|\s*(.*))?$")
 
 
