@@ -99,6 +99,19 @@ protected:
     void setStation(const QString& callsign, const QStringList& logLines = {});
     QStringList dirEntries() const;
 
+    // The named child of a window; a failed expectation when it has none.
+    template <class T = QWidget> static T* child(const QWidget* window, const QString& name) {
+        T* found = window ? window->findChild<T*>(name) : nullptr;
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    // What the named label, field or combo of the window shows.
+    static QString text(const QWidget* window, const QString& name);
+    // The lines the named list view of the window shows.
+    static QStringList lines(const QWidget* window, const QString& listName);
+    // Gives the named button of the window the focus and presses it with Enter.
+    static void press(const QWidget* window, const QString& button);
+
     QTemporaryDir dir;
     FakeDialogs dialogs;
     FakeClock clock;
