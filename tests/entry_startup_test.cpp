@@ -94,9 +94,13 @@ TEST_F(StartupTest, SettingAStationCreatesItsLogAndSettings) {
     EXPECT_TRUE(rows()[0].startsWith("    1  IK1ABC"));
 }
 
-TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStation) {
+TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStationATwelveCharacterOneIsTaken) {
     setStation("F_OLD", {logLine("IK1ABC", "AQ001")});
     writeBytes("F_LOCK_DCI.log", "kept\r\n");
+    writeBytes("ABCDEFGHIJKL_DCI.log", crlf({logLine("IK1ABC", "AQ001"), logLine("I1X", "AQ002")}));
+    StationSettings::setBandIndex("ABCDEFGHIJKL", 4);
+    StationSettings::setModeIndex("ABCDEFGHIJKL", 1);
+    QFile::remove(path("FXXXX.txt"));
     start();
     const struct {
         const char* typed;
@@ -115,6 +119,9 @@ TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStation) {
         // Nor is one that is no regular file: no wait for a writer, no endless read.
         {"F_FIFO", "Impossible de lire le fichier F_FIFO_DCI.log", "F_FIFO"},
         {"F_ZERO", "Impossible de lire le fichier F_ZERO_DCI.log", "F_ZERO"},
+        // A new log is made from the template, which is missing.
+        {"F1AA", "Impossible de créer le fichier F1AA_DCI.log à partir du modèle FXXXX.txt",
+         "F1AA"},
     };
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("F_FIFO_DCI.log")), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", path("F_ZERO_DCI.log")));
@@ -133,19 +140,13 @@ TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStation) {
         EXPECT_EQ(rows().size(), 1);
     }
     EXPECT_EQ(setting("Setup /Indicatif Station"), "F_OLD");
+    EXPECT_FALSE(QFile::exists(path("F1AA_DCI.log")));
     QFile::setPermissions(path("F_LOCK_DCI.log"), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(readBytes("F_LOCK_DCI.log"), "kept\r\n");
-}
 
-TEST_F(StartupTest, ATwelveCharacterStationKeepsItsLogAndChoices) {
-    setStation("F_OLD");
-    writeBytes("ABCDEFGHIJKL_DCI.log", (logLine("IK1ABC", "AQ001") + "\r\n").toLatin1());
-    StationSettings::setBandIndex("ABCDEFGHIJKL", 4);
-    StationSettings::setModeIndex("ABCDEFGHIJKL", 1);
-    start();
     typeStation("ABCDEFGHIJKL");
     EXPECT_EQ(StationCallsign(), "ABCDEFGHIJKL");
-    EXPECT_EQ(rows().size(), 1);
+    EXPECT_EQ(rows().size(), 2);
     EXPECT_EQ(setting("Setup ABCDEFGHIJKL/bande Utilisee"), "4");
     EXPECT_EQ(text("Bande_A"), "14 Mhz");
     EXPECT_EQ(text("Mode_A"), "CW");
@@ -264,19 +265,6 @@ TEST_F(StartupTest, ListRowsKeepTheirFileLines) {
     EXPECT_EQ(main->selectedListLine(), rows()[12]);
     EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
     EXPECT_FALSE(w<QPushButton>("Annule_Saisie")->isEnabled());
-}
-
-TEST_F(StartupTest, MissingTemplateCreatesNoStation) {
-    setStation("F_OLD");
-    QFile::remove(path("FXXXX.txt"));
-    start();
-    typeStation("F1AA");
-    EXPECT_EQ(dialogs.messages,
-              QStringList{QString::fromUtf8(
-                  "Impossible de créer le fichier F1AA_DCI.log à partir du modèle FXXXX.txt")});
-    EXPECT_FALSE(QFile::exists(path("F1AA_DCI.log")));
-    EXPECT_EQ(setting("Setup /Indicatif Station"), "F_OLD");
-    EXPECT_EQ(StationCallsign(), "F_OLD");
 }
 
 TEST_F(StartupTest, FieldsAreNamedForScreenReaders) {
