@@ -208,12 +208,16 @@ TEST_F(StartupTest, CaptionsMenusAndMessages) {
                                 "EX-001\nDate de révision    : 06/12/2026"));
 }
 
-TEST_F(StartupTest, TheListShowsAFieldPerColumnUnderItsTitle) {
-    setStation("F_AB123");
+TEST_F(StartupTest, TheListShowsAFieldPerColumnUnderItsTitleAndEveryFileLine) {
+    QStringList lines;
+    for (int i = 2; i <= 12; ++i)
+        lines.append(logLine(QString("CALL%1").arg(i), "AQ001"));
+    lines.append("DAMAGED");
+    setStation("F_AB123", lines);
     writeBytes("F_AB123_DCI.log",
                "I1ABC        12   MARIO           CN001 05/12/26 14:30 SSB 14 Mhz "
                " 59  57  CASTELLO DI TEST" +
-                   QByteArray(44, ' ') + " * JN61\r\n");
+                   QByteArray(44, ' ') + " * JN61\r\n" + crlf(lines));
     start();
     const struct {
         const char* title;
@@ -231,6 +235,15 @@ TEST_F(StartupTest, TheListShowsAFieldPerColumnUnderItsTitle) {
                   QString::fromUtf8(columns[c].title));
         EXPECT_EQ(model->index(0, c).data().toString(), columns[c].cell) << columns[c].title;
     }
+    ASSERT_EQ(rows().size(), 13);
+    EXPECT_TRUE(rows()[8].startsWith("    9  CALL9 "));
+    EXPECT_TRUE(rows()[9].startsWith("   10  CALL10 "));
+    EXPECT_EQ(main->qsoLines().line(12), "DAMAGED");
+    // The last line is selected, the entry left for a new QSO.
+    EXPECT_EQ(w<QTableView>("Liste_QSO")->currentIndex().row(), 12);
+    EXPECT_EQ(main->selectedListLine(), rows()[12]);
+    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
+    EXPECT_FALSE(w<QPushButton>("Annule_Saisie")->isEnabled());
 }
 
 TEST_F(StartupTest, ClockTicksThroughMidnight) {
@@ -248,23 +261,6 @@ TEST_F(StartupTest, ClockTicksThroughMidnight) {
     EXPECT_EQ(text("Heure_Utc"), "00:00 Utc");
     EXPECT_EQ(text("Heure_Loc"), "01:00 Loc");
     EXPECT_EQ(text("Date_Utc"), "06/12/26");
-}
-
-TEST_F(StartupTest, ListRowsKeepTheirFileLines) {
-    QStringList lines;
-    for (int i = 1; i <= 12; ++i)
-        lines.append(logLine(QString("CALL%1").arg(i), "AQ001"));
-    lines.append("DAMAGED");
-    setStation("F_AB123", lines);
-    start();
-    ASSERT_EQ(rows().size(), 13);
-    EXPECT_TRUE(rows()[8].startsWith("    9  CALL9 "));
-    EXPECT_TRUE(rows()[9].startsWith("   10  CALL10 "));
-    EXPECT_EQ(main->qsoLines().line(12), "DAMAGED");
-    EXPECT_EQ(w<QTableView>("Liste_QSO")->currentIndex().row(), 12);
-    EXPECT_EQ(main->selectedListLine(), rows()[12]);
-    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
-    EXPECT_FALSE(w<QPushButton>("Annule_Saisie")->isEnabled());
 }
 
 TEST_F(StartupTest, FieldsAreNamedForScreenReaders) {
