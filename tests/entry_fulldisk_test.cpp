@@ -39,14 +39,9 @@ protected:
         setStation("IK1ABC", {kFeb, kMar, kApr});
         start();
     }
-    QWidget* window(const char* name) const {
-        QWidget* found = topLevel(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
     // Gives the focus to a button of a window, ready for Enter.
     void focusButton(const char* windowName, const char* button) {
-        Keyboard::clickInto(window(windowName)->findChild<QPushButton*>(button));
+        Keyboard::clickInto(child<QPushButton>(topLevel(windowName), button));
     }
     // Enter on each field of a request form, its details remembered, up to its button.
     void enterToCreate(const char* windowName) {
