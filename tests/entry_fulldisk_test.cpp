@@ -49,12 +49,6 @@ protected:
             enter();
         focusButton(windowName, "L_Fichier");
     }
-    QMap<QString, QByteArray> files() const {
-        QMap<QString, QByteArray> all;
-        for (const QString& name : dirEntries())
-            all[name] = readBytes(name);
-        return all;
-    }
 };
 
 } // namespace

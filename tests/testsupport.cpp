@@ -143,6 +143,13 @@ QStringList ProgramTest::dirEntries() const {
     return QDir(ProgramDirectory::path()).entryList(QDir::Files, QDir::Name);
 }
 
+QMap<QString, QByteArray> ProgramTest::files() const {
+    QMap<QString, QByteArray> all;
+    for (const QString& name : dirEntries())
+        all[name] = readBytes(name);
+    return all;
+}
+
 QString ProgramTest::text(const QWidget* window, const QString& name) {
     QWidget* widget = child(window, name);
     if (auto* e = qobject_cast<QLineEdit*>(widget))

@@ -5,6 +5,7 @@
 #include "qsorecord.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -98,6 +99,8 @@ protected:
     // Writes the lines with CR LF as the station log of `callsign` and makes it the station.
     void setStation(const QString& callsign, const QStringList& logLines = {});
     QStringList dirEntries() const;
+    // Every file of the program directory by name, with its bytes.
+    QMap<QString, QByteArray> files() const;
 
     // The named child of a window; a failed expectation when it has none.
     template <class T = QWidget> static T* child(const QWidget* window, const QString& name) {
