@@ -44,13 +44,6 @@ QList<QByteArray> byteLines(const QByteArray& bytes) {
     return lines;
 }
 
-QByteArray crlfBytes(const QList<QByteArray>& lines) {
-    QByteArray out;
-    for (const QByteArray& l : lines)
-        out += l + "\r\n";
-    return out;
-}
-
 // Sibling log line: callsign, locator at column 14, reference at 35, date at 42, QSL at 138.
 const QByteArray kDaiLine = QByteArray("IK2DAI       JN45") + QByteArray(17, ' ') +
                             "RM0012 03/04/99 09:05 CW  7.0 Mhz" + QByteArray(83, ' ') + "* XX";
@@ -79,7 +72,7 @@ std::vector<Damaged> corpus(const std::vector<std::string>& roles) {
         const QByteArray good = goodLine(role);
         files.push_back({role + "_10000_character_line",
                          good + "\r\n" + good.leftJustified(10000, 'X') + "\r\n" + good + "\r\n"});
-        files.push_back({role + "_3000_lines", crlfBytes(QList<QByteArray>(3000, good))});
+        files.push_back({role + "_3000_lines", (good + "\r\n").repeated(3000)});
     }
     return files;
 }
