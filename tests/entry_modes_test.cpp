@@ -15,7 +15,8 @@ const QString kApr = "I1APR        12                   TO001 01/04/07 10:00 SSB
 class ModesTest : public MainTest {
 protected:
     // In the Insertion mode the reference leads to the district, and date and time are typed.
-    void typeInsertedQso(const QString& callsign, const QString& date) {
+    void typeInsertedQso(const QString& callsign, const QString& date,
+                         const QString& time = "08:00") {
         typeEnter(callsign);
         enter();
         typeEnter("AQ002");
@@ -26,7 +27,7 @@ protected:
         retype("JN62");
         enter();
         typeEnter(date);
-        typeEnter("08:00");
+        typeEnter(time);
         enterThroughTo();
     }
 };
@@ -95,11 +96,12 @@ TEST_F(ModesTest, InsertionByDate) {
     start();
     click("Ajout_QSO");
     EXPECT_EQ(text("Mode_Aff"), "Insertion QSO");
-    typeInsertedQso("I1JAN", "15/01/07");
+    // At the very minute of a QSO in the log: before it.
+    typeInsertedQso("I1JAN", "01/02/07", "10:00");
     Keyboard::pressButton();
     // Mode and band as the start-up display of the last QSO left them; castle from the list.
     const QString jan =
-        "I1JAN        5                    AQ002 15/01/07 08:00 CW  7.0 Mhz 59  59  "
+        "I1JAN        5                    AQ002 01/02/07 10:00 CW  7.0 Mhz 59  59  "
         "ROCCA CALASCIO                                                 JN62";
     EXPECT_EQ(log(), crlf({jan, kFeb, kMar}));
     EXPECT_TRUE(rows()[0].startsWith("    1  I1JAN"));
