@@ -3,14 +3,13 @@
 #include "aff_contacte.h"
 #include "aff_contacte_wais.h"
 #include "awards_support.h"
-#include "castleawards.h"
+#include "awardwindows.h"
+#include "bytekeys.h"
 #include "castlecount.h"
 #include "codepage.h"
 #include "dcilist.h"
 #include "districtcount.h"
-#include "districtlocatorawards.h"
 #include "locatorcount.h"
-#include "awardbytes.h"
 #include "requestletters.h"
 #include "scores_idca.h"
 #include "screenslot.h"
@@ -33,10 +32,10 @@ QByteArray patched(const QString& line, int at, const QByteArray& bytes) {
 // Comparing bytes through the folded ranks orders them as the case-ignoring sort orders their
 // characters, ties included.
 TEST(LogBytes, FoldedRanksFollowTheCaseIgnoringSort) {
-    const auto& rank = logbytes::foldedRank();
+    const auto& rank = bytekeys::foldedRank();
     QStringList chars;
     for (int b = 0; b < 256; ++b)
-        chars << QString(QChar(logbytes::decodeTable()[b]));
+        chars << QString(QChar(bytekeys::decodeTable()[b]));
     QStringList sorted = chars;
     sortIgnoringCase(sorted);
     for (qsizetype i = 1; i < sorted.size(); ++i) {
@@ -76,11 +75,11 @@ TEST_F(ProgramTest, ScanFileSplitsLinesAtEveryEnd) {
     for (const auto& c : cases) {
         writeBytes("lines.txt", c.bytes);
         QList<QByteArray> lines;
-        EXPECT_TRUE(logbytes::scanFile(
+        EXPECT_TRUE(bytekeys::scanFile(
             path("lines.txt"), [&lines](QByteArrayView l) { lines.append(l.toByteArray()); }));
         EXPECT_EQ(lines, c.lines) << c.what;
     }
-    EXPECT_FALSE(logbytes::scanFile(path("missing.txt"), [](QByteArrayView) {}));
+    EXPECT_FALSE(bytekeys::scanFile(path("missing.txt"), [](QByteArrayView) {}));
 }
 
 TEST(DciScore, BytesOfTheCodePageCountAsTheirCharacters) {
@@ -152,7 +151,7 @@ TEST(Districts, BytesOfTheCodePageAroundTheDistrict) {
         {"000", 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(districtOfBytes(patched(awardQso("I1ABC", "1", "JN45"), 13, c.field)), c.district)
+        EXPECT_EQ(districtOf(patched(awardQso("I1ABC", "1", "JN45"), 13, c.field)), c.district)
             << c.field.toHex().toStdString();
     DistrictMarks marks;
     marks.add(patched(awardQso("I1ABC", "1", "JN45", true), 13,
@@ -216,23 +215,12 @@ TEST_F(ProgramTest, ScanFileReadsAFileFromWithinTheReadingOfAnother) {
     writeBytes("outer.txt", "a\r\nb\r\n");
     writeBytes("inner.txt", "x\ny");
     QList<QByteArray> lines;
-    logbytes::scanFile(path("outer.txt"), [&](QByteArrayView outer) {
+    bytekeys::scanFile(path("outer.txt"), [&](QByteArrayView outer) {
         lines.append(outer.toByteArray());
-        logbytes::scanFile(path("inner.txt"),
+        bytekeys::scanFile(path("inner.txt"),
                            [&lines](QByteArrayView inner) { lines.append(inner.toByteArray()); });
     });
     EXPECT_EQ(lines, (QList<QByteArray>{"a", "x", "y", "b", "x", "y"}));
-}
-
-TEST(LogBytes, KeyIndexNumbersKeysInTheOrderFirstMet) {
-    logbytes::KeyIndex index;
-    // Many more keys than the first table holds, the empty key among them.
-    for (int round = 0; round < 2; ++round)
-        for (int i = 0; i < 5000; ++i)
-            ASSERT_EQ(index.insert(logbytes::packAscii(QByteArray::number(i * 7919))), i);
-    EXPECT_EQ(index.insert(logbytes::packAscii({})), 5000);
-    EXPECT_EQ(index.insert(logbytes::packAscii({})), 5000);
-    EXPECT_EQ(index.size(), 5001);
 }
 
 // The windows read a log whose lines end in a lone CR, the last without an end, with bytes of the

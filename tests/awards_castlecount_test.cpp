@@ -16,10 +16,11 @@ QStringList castles(const QString& province, int count, bool qsl, int first = 1)
 } // namespace
 
 TEST(DciScore, RegionLinesInTheOrderOfTheirCodes) {
-    const DciScore score = computeDciScore(castles("TO", 7, false) + castles("MB", 2, false) +
-                                           castles("FM", 1, true) + castles("RM", 123, false) +
-                                           QStringList{castleQso("CN001", true), castleQso("cn001"),
-                                                       castleQso("XX001", true), castleQso("")});
+    const DciScore score =
+        scoreOf<DciCounter>(castles("TO", 7, false) + castles("MB", 2, false) +
+                            castles("FM", 1, true) + castles("RM", 123, false) +
+                            QStringList{castleQso("CN001", true), castleQso("cn001"),
+                                        castleQso("XX001", true), castleQso("")});
     // CN belongs to Piemont: its confirmed castle flags both lines and counts once.
     EXPECT_EQ(score.regionLines, (QStringList{"",
                                               "  0    AO Vallee d'Aoste          ",
@@ -48,7 +49,7 @@ TEST(DciScore, RegionLinesInTheOrderOfTheirCodes) {
     EXPECT_EQ(score.cuneo, 1);
     // Every castle of the log, a reference that is no province included.
     EXPECT_EQ(score.contacted, 7 + 2 + 1 + 123 + 1 + 1);
-    EXPECT_EQ(computeDciScore({}).cuneoLine, "  0    CN Province de Cuneo       ");
+    EXPECT_EQ(scoreOf<DciCounter>(QStringList{}).cuneoLine, "  0    CN Province de Cuneo       ");
 }
 
 TEST(DciScore, Thresholds) {
@@ -78,7 +79,7 @@ TEST(DciScore, Thresholds) {
          5, 3, false},
     };
     for (const auto& c : cases) {
-        const DciScore s = computeDciScore(c.log);
+        const DciScore s = scoreOf<DciCounter>(c.log);
         EXPECT_EQ(s.confirmed, c.confirmed) << c.what;
         EXPECT_EQ(s.regionsConfirmed, c.regions) << c.what;
         EXPECT_EQ(s.cuneo, c.cuneo) << c.what;
@@ -113,7 +114,7 @@ TEST(DcloScore, ProvincesAndThresholds) {
          3, 3, 3, false},
     };
     for (const auto& c : cases) {
-        const DcloScore s = computeDcloScore(c.log);
+        const DcloScore s = scoreOf<DcloCounter>(c.log);
         EXPECT_EQ(s.contacted, c.contacted) << c.what;
         EXPECT_EQ(s.confirmed, c.confirmed) << c.what;
         EXPECT_EQ(s.provincesConfirmed, c.provinces) << c.what;
@@ -122,8 +123,8 @@ TEST(DcloScore, ProvincesAndThresholds) {
             << c.what;
     }
     EXPECT_EQ(
-        computeDcloScore(castles("MI", 7, false) + castles("VA", 1, true) +
-                         QStringList{castleQso("mi001", true)})
+        scoreOf<DcloCounter>(castles("MI", 7, false) + castles("VA", 1, true) +
+                             QStringList{castleQso("mi001", true)})
             .provinceLines,
         (QStringList{"", "  0    BG Province de Bergame     ", "  0    BS Province de Brescia     ",
                      "  0    CO Province de Come        ", "  0    CR Province de Cremone     ",
@@ -135,8 +136,8 @@ TEST(DcloScore, ProvincesAndThresholds) {
 
 TEST(DcpcScore, ListAndThresholds) {
     const DcpcScore listed =
-        computeDcpcScore({castleQso("CN002", true), castleQso("RM001"),
-                          castleQso("cn001", false, "ik1abc"), castleQso(" CN01")});
+        scoreOf<DcpcCounter>({castleQso("CN002", true), castleQso("RM001"),
+                              castleQso("cn001", false, "ik1abc"), castleQso(" CN01")});
     EXPECT_EQ(listed.lines, (QStringList{"  CN002  I1ABC         05/12/26    *",
                                          "  CN001  IK1ABC        05/12/26     ", ""}));
     EXPECT_EQ(listed.contacted, 2);
@@ -155,7 +156,7 @@ TEST(DcpcScore, ListAndThresholds) {
          9, 9, false},
     };
     for (const auto& c : cases) {
-        const DcpcScore s = computeDcpcScore(c.log);
+        const DcpcScore s = scoreOf<DcpcCounter>(c.log);
         EXPECT_EQ(s.lines.size(), c.log.size() + 1) << c.what;
         EXPECT_EQ(s.contacted, c.contacted) << c.what;
         EXPECT_EQ(s.confirmed, c.confirmed) << c.what;

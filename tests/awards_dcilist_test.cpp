@@ -20,12 +20,16 @@ QStringList references(const QStringList& listLines) {
 } // namespace
 
 TEST(DciList, ALineCutShortKeepsItsColumns) {
-    EXPECT_EQ(dciListLine("I1ABC"), " " + blanks(67) + "  " + blanks(8) + "  I1ABC" + blanks(25));
-    EXPECT_EQ(dcloListLine("I1ABC").size(), 95);
+    EXPECT_EQ(listOf(Award::Dci, Shown::Contacted, {"I1ABC"}).lines[0],
+              " " + blanks(67) + "  " + blanks(8) + "  I1ABC" + blanks(25));
+    EXPECT_EQ(listOf(Award::Dclo, Shown::Contacted, {castleQso("MI001").left(36)}).lines[1].size(),
+              95);
 }
 
 TEST(DciList, SortOrder) {
-    const auto sorted = [](const QStringList& log) { return dciList(log, Shown::Contacted).lines; };
+    const auto sorted = [](const QStringList& log) {
+        return listOf(Award::Dci, Shown::Contacted, log).lines;
+    };
     EXPECT_EQ(references(sorted({castleQso("CN100"), castleQso("BG001"), castleQso("CN010"),
                                  castleQso("AL001")})),
               (QStringList{"AL001", "BG001", "CN010", "CN100"}));
@@ -46,7 +50,7 @@ TEST(DcloList, LombardCodesComparedExactly) {
     const QStringList log = {castleQso("MI001", true), castleQso("mi002", true),
                              castleQso("MB001", true), castleQso("BG001"),
                              castleQso("VA001", true), castleQso(" MI01")};
-    EXPECT_EQ(references(dcloList(log, Shown::Contacted).lines),
+    EXPECT_EQ(references(listOf(Award::Dclo, Shown::Contacted, log).lines),
               (QStringList{"", "BG001", "MI001", "VA001"}));
 }
 
@@ -66,23 +70,25 @@ TEST(DciList, NumberingFillsFiveColumns) {
 
 TEST(DciList, PrintedPages) {
     const QDate date(2026, 12, 5);
-    EXPECT_EQ(printedList(Award::Dci, "F1ABC", Shown::Confirmed, date,
-                          {dciListLine(castleQso("CN001", true))}),
-              (QStringList{
-                  "                          F1ABC Liste des Chateaux Italiens confirmés au "
-                  "05/12/2026",
-                  "",
-                  "        N°  Ref          Nom du Chateau                                         "
-                  "  Date   Indicatif               Bande  Mode QSL",
-                  "",
-                  // Band, mode and QSL marker are not printed.
-                  "        1  CN001  " + name60("CN001") + "  05/12/26  I1ABC         ",
-                  "",
-                  "",
-                  "Liste établie par ZELK_DCI",
-              }));
-    EXPECT_EQ(printedList(Award::Dclo, "F1ABC", Shown::Contacted, date,
-                          {"", dcloListLine(castleQso("MI001", true))}),
+    EXPECT_EQ(
+        printedList(Award::Dci, "F1ABC", Shown::Confirmed, date,
+                    {listOf(Award::Dci, Shown::Contacted, {castleQso("CN001", true)}).lines[0]}),
+        (QStringList{
+            "                          F1ABC Liste des Chateaux Italiens confirmés au "
+            "05/12/2026",
+            "",
+            "        N°  Ref          Nom du Chateau                                         "
+            "  Date   Indicatif               Bande  Mode QSL",
+            "",
+            // Band, mode and QSL marker are not printed.
+            "        1  CN001  " + name60("CN001") + "  05/12/26  I1ABC         ",
+            "",
+            "",
+            "Liste établie par ZELK_DCI",
+        }));
+    EXPECT_EQ(printedList(
+                  Award::Dclo, "F1ABC", Shown::Contacted, date,
+                  {"", listOf(Award::Dclo, Shown::Contacted, {castleQso("MI001", true)}).lines[1]}),
               (QStringList{
                   "              F1ABC Liste alphanumerique des Chateaux de Lombardie contactés "
                   "au 05/12/2026",

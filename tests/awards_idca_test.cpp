@@ -1,7 +1,7 @@
 #include "aff_contacte_idca.h"
 #include "awards_support.h"
+#include "awardwindows.h"
 #include "districtcount.h"
-#include "districtlocatorawards.h"
 #include "scores_idca.h"
 #include "screenslot.h"
 #include "stationsettings.h"
@@ -35,14 +35,14 @@ TEST(DistrictField, ReadsNumbersFrom0To230AndSkipsTheRest) {
         {"-5 ", -1},  {"ABC", -1}, {"1 2", -1}, {"+12", -1}, {"12A", -1},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(districtOf(withDistrict(c.field)), c.district) << c.field;
-    EXPECT_EQ(districtOf("I1ABC        1"), 1);
-    EXPECT_EQ(districtOf("I1ABC"), -1);
-    EXPECT_EQ(districtOf(""), -1);
+        EXPECT_EQ(districtOf(encodeCp1252(withDistrict(c.field))), c.district) << c.field;
+    EXPECT_EQ(districtOf(encodeCp1252("I1ABC        1")), 1);
+    EXPECT_EQ(districtOf(encodeCp1252("I1ABC")), -1);
+    EXPECT_EQ(districtOf(encodeCp1252("")), -1);
 }
 
 TEST(DistrictMarks, ADistrictCountsOnceAndAConfirmationAlsoMarksItContacted) {
-    const DistrictMarks marks = markDistricts({
+    const DistrictMarks marks = counted<DistrictMarks>({
         withDistrict("12 "),
         withDistrict("012", true),
         withDistrict(" 12"),

@@ -1,8 +1,7 @@
 #include "aff_contacte.h"
 #include "aff_contacte_dclo.h"
 #include "awards_support.h"
-#include "castleawards.h"
-#include "districtlocatorawards.h"
+#include "awardwindows.h"
 #include "lineprinter.h"
 #include "screenslot.h"
 

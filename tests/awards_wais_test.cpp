@@ -1,6 +1,6 @@
 #include "aff_contacte_wais.h"
 #include "awards_support.h"
-#include "districtlocatorawards.h"
+#include "awardwindows.h"
 #include "locatorcount.h"
 #include "scores_wais.h"
 #include "screenslot.h"
@@ -35,56 +35,70 @@ DaiSettings dai(const QString& callsign, const QString& program, const QString& 
 
 } // namespace
 
-TEST(WaisEntries, AStationLogQsoInItsColumns) {
-    const QString line =
-        awardQso("I1ABC", "12", "jn45", true, "CN001", "12/05/07", "14:30", "FM", "144 Mhz");
-    const QString entry = waisListEntry(line, WaisLog::Dci);
-    EXPECT_EQ(entry, "   JN45* I1ABC" + blanks(7) + "    12/05/2007 1430  ??m ????? CN DCI-CN001" +
-                         blanks(16) + "*");
-    EXPECT_EQ(waisShownLine(entry), "   JN45 I1ABC" + blanks(7) +
-                                        "    12/05/2007 1430  ??m ????? CN DCI-CN001" + blanks(16) +
-                                        "*");
-    EXPECT_EQ(waisScoreEntry(line, WaisLog::Dci), "JN45*");
-}
-
-TEST(WaisEntries, ALineWithoutLocatorGivesNoEntry) {
+// The Loc_Tempo entries of one line, for the list and for the score; none without a locator.
+TEST(WaisEntries, OneLineInItsColumns) {
     const QString full = awardQso("I1ABC", "12", "JN45", true);
-    const QStringList none = {
-        awardQso("I1ABC", "12", "", true),
-        full.left(138),
-        full.left(141),
-        full.left(40),
-        QString(),
-        daiQso("IK2XYZ", "    ", true),
-        daiQso("IK2XYZ", "JN46", true).left(16),
+    const QString dai = daiQso("IK2XYZ", "JN46", true);
+    const QString tail = " CN DCI-CN001" + blanks(16);
+    const struct {
+        const char* what;
+        QString line;
+        WaisLog log;
+        QString list, score;
+    } cases[] = {
+        {"small letters, unknown band and mode",
+         awardQso("I1ABC", "12", "jn45", true, "CN001", "12/05/07", "14:30", "FM", "144 Mhz"),
+         WaisLog::Dci, "   JN45* I1ABC" + blanks(7) + "    12/05/2007 1430  ??m ?????" + tail + "*",
+         "JN45*"},
+        {"year 50 of the 1900s",
+         awardQso("I1ABC", "12", "JN45", false, "CN001", "01/02/50", "09:05", "CW", "7.0 Mhz"),
+         WaisLog::Dci, "   JN450 I1ABC" + blanks(7) + "    01/02/1950 0905  40m CW   " + tail + "0",
+         "JN450"},
+        {"year 49 of the 2000s",
+         awardQso("I1ABC", "12", "JN45", false, "CN001", "01/02/49", "09:05", "SSB", "28 Mhz"),
+         WaisLog::Dci, "   JN450 I1ABC" + blanks(7) + "    01/02/2049 0905  10m PHONE" + tail + "0",
+         "JN450"},
+        {"no locator", awardQso("I1ABC", "12", "", true), WaisLog::Dci, {}, {}},
+        {"cut inside the locator", full.left(141), WaisLog::Dci, {}, {}},
+        {"cut before the locator", full.left(40), WaisLog::Dci, {}, {}},
+        {"empty", QString(), WaisLog::Dci, {}, {}},
+        {"sibling, blank locator", daiQso("IK2XYZ", "    ", true), WaisLog::Dai, {}, {}},
+        {"sibling, cut inside the locator", dai.left(16), WaisLog::Dai, {}, {}},
+        {"sibling, cut after the locator", dai.left(17), WaisLog::Dai,
+         "   JN460 IK2XYZ" + blanks(10) + "      20   " + blanks(6) + "??m ?????    DAI-" +
+             blanks(21) + "0",
+         "JN460"},
     };
-    for (const QString& line : none.mid(0, 5)) {
-        EXPECT_EQ(waisListEntry(line, WaisLog::Dci), QString()) << line.size();
-        EXPECT_EQ(waisScoreEntry(line, WaisLog::Dci), QString()) << line.size();
+    for (const auto& c : cases) {
+        EXPECT_EQ(locTempo({c.line}, c.log, kListKeyLength),
+                  c.list.isEmpty() ? QStringList() : QStringList{c.list})
+            << c.what;
+        EXPECT_EQ(locTempo({c.line}, c.log, kScoreKeyLength),
+                  c.score.isEmpty() ? QStringList() : QStringList{c.score})
+            << c.what;
     }
-    for (const QString& line : none.mid(5)) {
-        EXPECT_EQ(waisListEntry(line, WaisLog::Dai), QString()) << line.size();
-        EXPECT_EQ(waisScoreEntry(line, WaisLog::Dai), QString()) << line.size();
-    }
-    // A sibling line that stops after its locator still gives a full entry.
-    EXPECT_EQ(waisListEntry(daiQso("IK2XYZ", "JN46", true).left(17), WaisLog::Dai),
-              "   JN460 IK2XYZ" + blanks(10) + "      20   " + blanks(6) + "??m ?????    DAI-" +
-                  blanks(21) + "0");
+    EXPECT_EQ(waisShownLine(cases[0].list),
+              "   JN45 I1ABC" + blanks(7) + "    12/05/2007 1430  ??m ?????" + tail + "*");
 }
 
-TEST(WaisEntries, BandAndModeTables) {
+TEST(WaisEntries, BandAndModeLabels) {
     const struct {
         const char* stored;
         const char* label;
-    } bands[] = {{"3.5 Mhz", "80m"}, {"7.0 Mhz", "40m"}, {"14 Mhz ", "20m"}, {"21 Mhz ", "15m"},
-                 {"28 Mhz ", "10m"}, {"1.8 Mhz", "??m"}, {"144 Mhz", "??m"}, {"432 Mhz", "??m"},
-                 {"14 Mhz", "??m"},  {"14.070 ", "??m"}, {"       ", "??m"}},
-      modes[] = {{"SSB", "PHONE"}, {"CW ", "CW   "}, {"AM ", "AM   "}, {"RTT", "RTTY "},
-                 {"SST", "SSTV "}, {"FM ", "?????"}, {"CW", "?????"},  {"ssb", "?????"}};
+    } bands[] = {{"3.5 Mhz", "80m"},  {"7.0 Mhz", "40m"}, {"14 Mhz ", "20m"}, {"21 Mhz ", "15m"},
+                 {"28 Mhz ", "10m"},  {"1.8 Mhz", "??m"}, {"144 Mhz", "??m"}, {"432 Mhz", "??m"},
+                 {"14 Mhz\t", "??m"}, {"14.070 ", "??m"}, {"       ", "??m"}},
+      modes[] = {{"SSB", "PHONE"}, {"CW ", "CW   "}, {"AM ", "AM   "},  {"RTT", "RTTY "},
+                 {"SST", "SSTV "}, {"FM ", "?????"}, {"CW\t", "?????"}, {"ssb", "?????"}};
+    const auto entry = [](int column, const char* stored) {
+        QString line = awardQso("I1ABC", "12", "JN45");
+        line.replace(column, int(strlen(stored)), QString::fromLatin1(stored));
+        return locTempo({line}, WaisLog::Dci, kListKeyLength).value(0);
+    };
     for (const auto& b : bands)
-        EXPECT_EQ(waisBandLabel(b.stored), QString::fromLatin1(b.label)) << b.stored;
+        EXPECT_EQ(entry(LogColumns::kBand, b.stored).mid(42, 3), b.label) << b.stored;
     for (const auto& m : modes)
-        EXPECT_EQ(waisModeLabel(m.stored), QString::fromLatin1(m.label)) << m.stored;
+        EXPECT_EQ(entry(LogColumns::kMode, m.stored).mid(46, 5), m.label) << m.stored;
 }
 
 TEST(WaisVerdict, LevelsAtTheirEdges) {

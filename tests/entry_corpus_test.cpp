@@ -3,9 +3,8 @@
 // of the lines it does not change. Long lines and many lines are made here, not committed.
 #include "entry_support.h"
 
-#include "castleawards.h"
+#include "awardwindows.h"
 #include "codepage.h"
-#include "districtlocatorawards.h"
 #include "firstnamelist.h"
 #include "geoscreens.h"
 #include "multi_qsl.h"

@@ -1,0 +1,54 @@
+#pragma once
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+// Keys and orders worked out on the bytes of log lines, so that counts and sorted lists decode
+// only the lines they show.
+namespace bytekeys {
+
+// The character of each byte.
+const std::array<char16_t, 256>& decodeTable();
+
+// The place of each byte in the order of text compared with case ignored, as the sorted lists
+// compare it: bytes compared through this table order as their decoded, case-folded characters.
+const std::array<std::uint8_t, 256>& foldedRank();
+
+// At most seven bytes packed in one number, their count in the top byte.
+std::uint64_t packBytes(QByteArrayView bytes);
+
+// Packed bytes, or for longer text a number of its own with the top bit set.
+class KeyNumbers {
+public:
+    std::uint64_t of(QByteArrayView bytes);
+
+private:
+    QHash<QByteArray, std::uint64_t> m_others;
+};
+
+// The field trimmed and in capitals, as a key.
+std::uint64_t capitalKey(QByteArrayView field, KeyNumbers& numbers);
+
+// The province number (1 to ProvinceTable::kCount) of a capital key, 0 for any other key.
+int provinceOfKey(std::uint64_t key);
+
+// Numbers of keys in the order first met: the number of `key`, a new one when it is new.
+inline int keyNumber(QHash<std::uint64_t, int>& index, std::uint64_t key) {
+    const int count = int(index.size());
+    int& number = index[key];
+    if (index.size() != count)
+        number = count;
+    return number;
+}
+
+// Every line of a file, as bytes, as scanLines() gives them; false when the file cannot be read.
+bool scanFile(const QString& path, const std::function<void(QByteArrayView)>& visit);
+// Every line of the station log, as bytes; false when it cannot be read.
+bool scanStationLog(const std::function<void(QByteArrayView)>& visit);
+
+} // namespace bytekeys
