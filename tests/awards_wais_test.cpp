@@ -35,101 +35,6 @@ DaiSettings dai(const QString& callsign, const QString& program, const QString& 
 
 } // namespace
 
-// The Loc_Tempo entries of one line, for the list and for the score; none without a locator.
-TEST(WaisEntries, OneLineInItsColumns) {
-    const QString full = awardQso("I1ABC", "12", "JN45", true);
-    const QString dai = daiQso("IK2XYZ", "JN46", true);
-    const QString tail = " CN DCI-CN001" + blanks(16);
-    const struct {
-        const char* what;
-        QString line;
-        WaisLog log;
-        QString list, score;
-    } cases[] = {
-        {"small letters, unknown band and mode",
-         awardQso("I1ABC", "12", "jn45", true, "CN001", "12/05/07", "14:30", "FM", "144 Mhz"),
-         WaisLog::Dci, "   JN45* I1ABC" + blanks(7) + "    12/05/2007 1430  ??m ?????" + tail + "*",
-         "JN45*"},
-        {"year 50 of the 1900s",
-         awardQso("I1ABC", "12", "JN45", false, "CN001", "01/02/50", "09:05", "CW", "7.0 Mhz"),
-         WaisLog::Dci, "   JN450 I1ABC" + blanks(7) + "    01/02/1950 0905  40m CW   " + tail + "0",
-         "JN450"},
-        {"year 49 of the 2000s",
-         awardQso("I1ABC", "12", "JN45", false, "CN001", "01/02/49", "09:05", "SSB", "28 Mhz"),
-         WaisLog::Dci, "   JN450 I1ABC" + blanks(7) + "    01/02/2049 0905  10m PHONE" + tail + "0",
-         "JN450"},
-        {"no locator", awardQso("I1ABC", "12", "", true), WaisLog::Dci, {}, {}},
-        {"cut inside the locator", full.left(141), WaisLog::Dci, {}, {}},
-        {"cut before the locator", full.left(40), WaisLog::Dci, {}, {}},
-        {"empty", QString(), WaisLog::Dci, {}, {}},
-        {"sibling, blank locator", daiQso("IK2XYZ", "    ", true), WaisLog::Dai, {}, {}},
-        {"sibling, cut inside the locator", dai.left(16), WaisLog::Dai, {}, {}},
-        {"sibling, cut after the locator", dai.left(17), WaisLog::Dai,
-         "   JN460 IK2XYZ" + blanks(10) + "      20   " + blanks(6) + "??m ?????    DAI-" +
-             blanks(21) + "0",
-         "JN460"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(locTempo({c.line}, c.log, kListKeyLength),
-                  c.list.isEmpty() ? QStringList() : QStringList{c.list})
-            << c.what;
-        EXPECT_EQ(locTempo({c.line}, c.log, kScoreKeyLength),
-                  c.score.isEmpty() ? QStringList() : QStringList{c.score})
-            << c.what;
-    }
-    EXPECT_EQ(waisShownLine(cases[0].list),
-              "   JN45 I1ABC" + blanks(7) + "    12/05/2007 1430  ??m ?????" + tail + "*");
-}
-
-TEST(WaisEntries, BandAndModeLabels) {
-    const struct {
-        const char* stored;
-        const char* label;
-    } bands[] = {{"3.5 Mhz", "80m"},  {"7.0 Mhz", "40m"}, {"14 Mhz ", "20m"}, {"21 Mhz ", "15m"},
-                 {"28 Mhz ", "10m"},  {"1.8 Mhz", "??m"}, {"144 Mhz", "??m"}, {"432 Mhz", "??m"},
-                 {"14 Mhz\t", "??m"}, {"14.070 ", "??m"}, {"       ", "??m"}},
-      modes[] = {{"SSB", "PHONE"}, {"CW ", "CW   "}, {"AM ", "AM   "},  {"RTT", "RTTY "},
-                 {"SST", "SSTV "}, {"FM ", "?????"}, {"CW\t", "?????"}, {"ssb", "?????"}};
-    const auto entry = [](int column, const char* stored) {
-        QString line = awardQso("I1ABC", "12", "JN45");
-        line.replace(column, int(strlen(stored)), QString::fromLatin1(stored));
-        return locTempo({line}, WaisLog::Dci, kListKeyLength).value(0);
-    };
-    for (const auto& b : bands)
-        EXPECT_EQ(entry(LogColumns::kBand, b.stored).mid(42, 3), b.label) << b.stored;
-    for (const auto& m : modes)
-        EXPECT_EQ(entry(LogColumns::kMode, m.stored).mid(46, 5), m.label) << m.stored;
-}
-
-TEST(WaisVerdict, LevelsAtTheirEdges) {
-    const QString bravo = " Bravo, vous pouvez obtenir";
-    const QString notYet = "Vous ne pouvez pas encore obtenir";
-    const struct {
-        int confirmed;
-        QString line1, line2;
-    } cases[] = {
-        {0, notYet, "de diplomes des Locators Italiens"},
-        {99, notYet, "de diplomes des Locators Italiens"},
-        {100, bravo, "le diplome de Base"},
-        {199, bravo, "le diplome de Base"},
-        {200, bravo, "le diplome Advanced"},
-        {299, bravo, "le diplome Advanced"},
-        {300, bravo, "le diplome Extra"},
-        {499, bravo, "le diplome Extra"},
-        {500, bravo, "le diplome d'Or"},
-        {999, bravo, "le diplome d'Or"},
-        {1000, bravo, "le diplome de Platine"},
-        {1399, bravo, "le diplome de Platine"},
-        {1400, bravo, "le diplome de Diamant"},
-        {5000, bravo, "le diplome de Diamant"},
-    };
-    for (const auto& c : cases) {
-        const Verdict v = locatorVerdict(c.confirmed);
-        EXPECT_EQ(v.line1, c.line1) << c.confirmed;
-        EXPECT_EQ(v.line2, c.line2) << c.confirmed;
-    }
-}
-
 TEST(VerifieImportDai, MessagesAndTheirAssembly) {
     const struct {
         DaiSettings settings;
@@ -174,6 +79,7 @@ protected:
 
 TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
     setStation("I1TEST", stationLog());
+    writeBytes("Tempo_Locator.txt", "left over\r\n");
     openAffContacteWais();
     auto* list = existingScreen<Aff_Contacte_WAIS>();
     ASSERT_NE(list, nullptr);
@@ -192,6 +98,7 @@ TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
                            "   JN61 I1BBB" + blanks(7) +
                                "    12/05/2007 1430  20m PHONE CN DCI-CN001" + blanks(16) + "*"}));
     EXPECT_EQ(child<QPushButton>(list, "Doc_WAIS")->text(), "Document pour le diplome WAIS");
+    // The work file is left empty.
     EXPECT_TRUE(QFile::exists(path("Tempo_Locator.txt")));
     EXPECT_EQ(readBytes("Tempo_Locator.txt"), QByteArray());
 
