@@ -51,25 +51,11 @@ TEST_F(IdcaScreens, TheListAndTheScoreShowTheMarksCountsLevelsAndVerdict) {
                     "NB_Contacte NB_Confirme Label1 Label2 Label7 Label8 Label5 Label10 Label3 "
                     "Label4 Niveau_1 Niveau_2 Niveau_3 Niveau_4 Niveau_5 Niveau_6 Niveau_7 "
                     "Niveau_8 Niveau_9 Niveau_10"),
-              (QStringList{"25",
-                           "24",
-                           "Vous ne pouvez pas encore obtenir",
-                           "de dipolmes des districts Italiens",
-                           "Scores pour le diplome",
-                           "des districts Italiens",
-                           "Districts contacté(s)",
-                           "Districts confirmé(s)",
-                           "Pour obtenir les diplomes des districts",
-                           "Italiens il vous faut la confirmation de :",
-                           "    25 districts pour le diplome de base",
-                           "    50 districts pour le diplome de Bois",
-                           "    75 districts pour le diplome de Bronze",
-                           "  100 districts pour le diplome d' Argent",
-                           "  125 districts pour le diplome d' Or",
-                           "  150 districts pour le diplome de Platine",
-                           "  175 districts pour le diplome de saphire",
-                           "  200 districts pour le diplome d' Emeraude",
-                           "  225 districts pour le diplome de Diamant",
-                           "  230 districts pour le diplome d' Honneur"}));
+              (QStringList{"25", "24", "Vous ne pouvez pas encore obtenir",
+                           "de dipolmes des districts Italiens", "Scores pour le diplome",
+                           "des districts Italiens", "Districts contacté(s)",
+                           "Districts confirmé(s)", "Pour obtenir les diplomes des districts",
+                           "Italiens il vous faut la confirmation de :"} +
+               districtLevelLabels()));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }

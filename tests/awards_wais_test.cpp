@@ -106,18 +106,14 @@ TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
     auto* scores = existingScreen<Scores_WAIS>();
     ASSERT_NE(scores, nullptr);
     EXPECT_EQ(scores->windowTitle(), "Locators DCI contactés");
-    EXPECT_EQ(
-        texts(scores, "Label5 Label10 NB_Contacte NB_Confirme Label1 Label2 Label7 Label8 "
-                      "Label3 Label4 Label13 Label14 Label15 Label16 Label17 Label9"),
-        (QStringList{
-            "Locators DCI contacté(s)", "Locators DCI confirmé(s)", "2", "1",
-            "Vous ne pouvez pas encore obtenir", "de diplomes des Locators Italiens",
-            "Scores pour le diplome", "des Locators Italiens",
-            "Pour obtenir les diplomes des Locators",
-            "Italiens il vous faut la confirmation de :", "   100 Locators pour le diplome de base",
-            "   200 Locators pour le diplome Advanced", "   300 Locators pour le diplome Extra",
-            "   500 Locators pour le diplome d'Or", " 1000 Locators pour le diplome de Platine",
-            " 1400 Locators pour le diplome de Diamant"}));
+    EXPECT_EQ(texts(scores, "Label5 Label10 NB_Contacte NB_Confirme Label1 Label2 Label7 Label8 "
+                            "Label3 Label4 Label13 Label14 Label15 Label16 Label17 Label9"),
+              (QStringList{"Locators DCI contacté(s)", "Locators DCI confirmé(s)", "2", "1",
+                           "Vous ne pouvez pas encore obtenir", "de diplomes des Locators Italiens",
+                           "Scores pour le diplome", "des Locators Italiens",
+                           "Pour obtenir les diplomes des Locators",
+                           "Italiens il vous faut la confirmation de :"} +
+               waisLevelLabels()));
 
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_FALSE(QFile::exists(daiSettingsFile()));
