@@ -104,16 +104,7 @@ QString lineText(const QString& groupText, const char* tail, Award award) {
 
 // Whether text `a` orders before text `b`, both `size` bytes, case ignored.
 bool foldedLess(const char* a, const char* b, int size) {
-    const auto& rank = foldedRank();
-    for (int i = 0; i < size; ++i) {
-        if (a[i] == b[i])
-            continue;
-        const auto ra = rank[static_cast<unsigned char>(a[i])];
-        const auto rb = rank[static_cast<unsigned char>(b[i])];
-        if (ra != rb)
-            return ra < rb;
-    }
-    return false;
+    return foldedOrder(QByteArrayView(a, size), QByteArrayView(b, size)) < 0;
 }
 
 // Ranks of the groups in the order of their text, case ignored; groups equal but for case share

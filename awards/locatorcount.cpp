@@ -147,26 +147,11 @@ QByteArrayView locatorBytes(std::int64_t locator, char* out) {
     return QByteArrayView(out, 4);
 }
 
-// The order of two texts of `width` bytes, case ignored: negative, 0 or positive. `a` may stop
-// short; it is taken as filled with blanks.
-int foldedOrder(QByteArrayView a, QByteArrayView b) {
-    const auto& rank = bytekeys::foldedRank();
-    for (qsizetype i = 0; i < b.size(); ++i) {
-        const char ca = i < a.size() ? a[i] : ' ';
-        if (ca == b[i])
-            continue;
-        const int d = rank[static_cast<unsigned char>(ca)] - rank[static_cast<unsigned char>(b[i])];
-        if (d != 0)
-            return d;
-    }
-    return 0;
-}
-
 // Whether entry `a` sorts before entry `b` in Loc_Tempo: case ignored, then exactly, as their
 // characters compare; equal entries keep their order.
 bool entryLess(const EntryBytes& a, const EntryBytes& b) {
-    const int folded =
-        foldedOrder(QByteArrayView(a.data(), kEntrySize), QByteArrayView(b.data(), kEntrySize));
+    const int folded = bytekeys::foldedOrder(QByteArrayView(a.data(), kEntrySize),
+                                             QByteArrayView(b.data(), kEntrySize));
     if (folded != 0)
         return folded < 0;
     const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin());
@@ -346,8 +331,8 @@ void LocatorCollector::add(QByteArrayView logLine, WaisLog log) {
         if (flag != first[kFlagAt]) {
             if (flag > first[kFlagAt])
                 return;
-        } else if (foldedOrder(byteColumn(logLine, c.callsign, 12),
-                               QByteArrayView(first.data() + kCallsignAt, 12)) > 0) {
+        } else if (bytekeys::foldedOrder(byteColumn(logLine, c.callsign, 12),
+                                         QByteArrayView(first.data() + kCallsignAt, 12)) > 0) {
             return;
         }
     }

@@ -19,6 +19,21 @@ const std::array<char16_t, 256>& decodeTable();
 // compare it: bytes compared through this table order as their decoded, case-folded characters.
 const std::array<std::uint8_t, 256>& foldedRank();
 
+// The order of two runs of bytes, case ignored, as the case-ignoring sort orders their text:
+// negative, 0 or positive. `a` may stop short: it is taken as filled with blanks.
+inline int foldedOrder(QByteArrayView a, QByteArrayView b) {
+    const auto& rank = foldedRank();
+    for (qsizetype i = 0; i < b.size(); ++i) {
+        const char ca = i < a.size() ? a[i] : ' ';
+        if (ca == b[i])
+            continue;
+        if (const int d =
+                rank[static_cast<unsigned char>(ca)] - rank[static_cast<unsigned char>(b[i])])
+            return d;
+    }
+    return 0;
+}
+
 // At most seven bytes packed in one number, their count in the top byte.
 std::uint64_t packBytes(QByteArrayView bytes);
 
