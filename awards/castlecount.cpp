@@ -176,9 +176,10 @@ QString dcpcLine(QByteArrayView logLine) {
 
 void DcpcCounter::add(QByteArrayView line) {
     // The province as written, in upper case but not trimmed.
-    char province[4];
-    if (QByteArrayView(province, writeCapitals(referenceColumn(line, 2), province) - province) !=
-        "CN")
+    const QByteArrayView province = referenceColumn(line, 2);
+    const auto& capitals = capitalTable();
+    if (province.size() != 2 || capitals[static_cast<unsigned char>(province[0])] != 'C' ||
+        capitals[static_cast<unsigned char>(province[1])] != 'N')
         return;
     m_lines.append(dcpcLine(line));
     m_tallies.add(castleNumber(line, m_numbers), CastleTallies<1>::marks(0, isConfirmed(line)));

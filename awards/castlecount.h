@@ -23,7 +23,7 @@ public:
     }
     // Marks the castle of the line, by its key, in the tallies of `marks`.
     void add(std::uint64_t key, std::uint64_t marks) {
-        const int n = bytekeys::keyNumber(m_index, key);
+        const int n = m_index.insert(key);
         if (n == int(m_marks.size()))
             m_marks.push_back(0);
         m_marks[n] |= marks;
@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    QHash<std::uint64_t, int> m_index;
+    bytekeys::KeyIndex m_index;
     std::vector<std::uint64_t> m_marks;
 };
 

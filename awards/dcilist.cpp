@@ -214,7 +214,7 @@ void CastleListBuilder::add(QByteArrayView logLine) {
     char group[kGroupWidth];
     writeFields(logLine, kGroupFields, group);
     // Groups by their exact bytes: by reference first, then by castle name.
-    const int r = keyNumber(m_references, packBytes(QByteArrayView(group, 5)));
+    const int r = m_references.insert(packBytes(QByteArrayView(group, 5)));
     if (r == int(m_firstOfReference.size()))
         m_firstOfReference.push_back(-1);
     int g = m_firstOfReference[r];

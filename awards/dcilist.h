@@ -37,7 +37,7 @@ private:
     int m_tailWidth;
     // Lines sharing reference and castle name make a group, sorted once: the groups by the
     // reference, their bytes one after the other, and the group and the other fields by line.
-    QHash<std::uint64_t, int> m_references;
+    bytekeys::KeyIndex m_references;
     std::vector<int> m_firstOfReference, m_nextOfGroup;
     std::vector<char> m_groups;
     std::vector<int> m_groupOf;

@@ -312,7 +312,7 @@ void LocatorCollector::add(QByteArrayView logLine, WaisLog log) {
         m_others.add(decodeCp1252(QByteArrayView(entry, end - entry)));
         return;
     }
-    const int square = bytekeys::keyNumber(m_squares, std::uint64_t(locator));
+    const int square = m_squares.insert(std::uint64_t(locator));
     const bool isNew = square == int(m_locators.size());
     if (isNew)
         m_locators.push_back(locator);

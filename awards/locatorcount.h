@@ -1,8 +1,8 @@
 #pragma once
+#include "bytekeys.h"
 #include "verdict.h"
 
 #include <QByteArrayView>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -61,7 +61,7 @@ public:
 
 private:
     bool m_list;
-    QHash<std::uint64_t, int> m_squares;
+    bytekeys::KeyIndex m_squares;
     std::vector<std::int64_t> m_locators;        // by square
     std::vector<char> m_flags;                   // score: "*" when one QSO is confirmed
     std::vector<std::array<char, 81>> m_entries; // list: the entry that sorts first

@@ -13,6 +13,16 @@
 
 namespace bytekeys {
 
+namespace {
+
+constexpr std::uint64_t kEmpty = ~std::uint64_t(0);
+
+std::size_t slotOf(std::uint64_t key, std::size_t mask) {
+    return std::size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+}
+
+} // namespace
+
 const std::array<char16_t, 256>& decodeTable() {
     static const std::array<char16_t, 256> table = [] {
         std::array<char16_t, 256> t{};
@@ -85,6 +95,40 @@ int provinceOfKey(std::uint64_t key) {
         return n;
     }();
     return key >> 56 == 2 ? numbers[key & 0xFFFF] : 0;
+}
+
+KeyIndex::KeyIndex() : m_keys(64, kEmpty), m_numbers(64, -1) {}
+
+int KeyIndex::insert(std::uint64_t key) {
+    const std::size_t mask = m_keys.size() - 1;
+    for (std::size_t slot = slotOf(key, mask);; slot = (slot + 1) & mask) {
+        if (m_keys[slot] == key)
+            return m_numbers[slot];
+        if (m_keys[slot] == kEmpty) {
+            m_keys[slot] = key;
+            m_numbers[slot] = m_count;
+            if (2 * ++m_count > int(m_keys.size()))
+                grow();
+            return m_count - 1;
+        }
+    }
+}
+
+void KeyIndex::grow() {
+    std::vector<std::uint64_t> keys(2 * m_keys.size(), kEmpty);
+    std::vector<int> numbers(keys.size(), -1);
+    const std::size_t mask = keys.size() - 1;
+    for (std::size_t i = 0; i < m_keys.size(); ++i) {
+        if (m_keys[i] == kEmpty)
+            continue;
+        std::size_t slot = slotOf(m_keys[i], mask);
+        while (keys[slot] != kEmpty)
+            slot = (slot + 1) & mask;
+        keys[slot] = m_keys[i];
+        numbers[slot] = m_numbers[i];
+    }
+    m_keys.swap(keys);
+    m_numbers.swap(numbers);
 }
 
 bool scanFile(const QString& path, const std::function<void(QByteArrayView)>& visit) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // Keys and orders worked out on the bytes of log lines, so that counts and sorted lists decode
 // only the lines they show.
@@ -23,14 +24,17 @@ const std::array<std::uint8_t, 256>& foldedRank();
 // negative, 0 or positive. `a` may stop short: it is taken as filled with blanks.
 inline int foldedOrder(QByteArrayView a, QByteArrayView b) {
     const auto& rank = foldedRank();
-    for (qsizetype i = 0; i < b.size(); ++i) {
-        const char ca = i < a.size() ? a[i] : ' ';
-        if (ca == b[i])
-            continue;
-        if (const int d =
-                rank[static_cast<unsigned char>(ca)] - rank[static_cast<unsigned char>(b[i])])
+    const auto order = [&rank](char x, char y) {
+        return x == y ? 0
+                      : rank[static_cast<unsigned char>(x)] - rank[static_cast<unsigned char>(y)];
+    };
+    const qsizetype common = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i)
+        if (const int d = order(a[i], b[i]))
             return d;
-    }
+    for (qsizetype i = common; i < b.size(); ++i)
+        if (const int d = order(' ', b[i]))
+            return d;
     return 0;
 }
 
@@ -52,14 +56,21 @@ std::uint64_t capitalKey(QByteArrayView field, KeyNumbers& numbers);
 // The province number (1 to ProvinceTable::kCount) of a capital key, 0 for any other key.
 int provinceOfKey(std::uint64_t key);
 
-// Numbers of keys in the order first met: the number of `key`, a new one when it is new.
-inline int keyNumber(QHash<std::uint64_t, int>& index, std::uint64_t key) {
-    const int count = int(index.size());
-    int& number = index[key];
-    if (index.size() != count)
-        number = count;
-    return number;
-}
+// Numbers of keys in the order first met, for counting distinct keys: an open-addressing table,
+// as the award windows look a key up for every line of the log.
+class KeyIndex {
+public:
+    KeyIndex();
+    // The number of the key, a new one when it is new.
+    int insert(std::uint64_t key);
+    int size() const { return m_count; }
+
+private:
+    void grow();
+    std::vector<std::uint64_t> m_keys;
+    std::vector<int> m_numbers;
+    int m_count = 0;
+};
 
 // Every line of a file, as bytes, as scanLines() gives them; false when the file cannot be read.
 bool scanFile(const QString& path, const std::function<void(QByteArrayView)>& visit);
