@@ -3,9 +3,8 @@
 // made here, not committed.
 #include "entry_support.h"
 
-#include "castleawards.h"
+#include "awardwindows.h"
 #include "codepage.h"
-#include "districtlocatorawards.h"
 #include "geoscreens.h"
 #include "qsolistmodel.h"
 #include "reportscreens.h"

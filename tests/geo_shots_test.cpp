@@ -1,6 +1,6 @@
 #include "aff_contacte.h"
 #include "carte_italie.h"
-#include "castleawards.h"
+#include "awardwindows.h"
 #include "geo_support.h"
 #include "geoscreens.h"
 #include "main.h"
