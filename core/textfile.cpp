@@ -3,7 +3,6 @@
 #include "codepage.h"
 #include "filesystem.h"
 #include "linetable.h"
-#include "logbytes.h"
 #include "programdirectory.h"
 
 #include <QDir>
@@ -213,6 +212,11 @@ void sortIgnoringCase(QStringList& lines, bool exactTies) {
     for (const auto& k : keyed)
         sorted.append(lines[k.second]);
     lines = std::move(sorted);
+}
+
+bool writeProgramBytes(const QString& fileName, const QByteArray& bytes) {
+    return rewriteFile(ProgramDirectory::filePath(fileName),
+                       ProgramDirectory::filePath(QStringLiteral("Temporaire_Export.txt")), bytes);
 }
 
 bool writeProgramFile(const QString& fileName, const QStringList& lines) {

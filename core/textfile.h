@@ -64,6 +64,8 @@ void sortIgnoringCase(QStringList& lines, bool exactTies = false);
 // Writes a file of the program directory (an export, a saved list, a document) whole or not at
 // all, through the scratch file "Temporaire_Export.txt".
 bool writeProgramFile(const QString& fileName, const QStringList& lines);
+// The same with the file's whole content given as bytes.
+bool writeProgramBytes(const QString& fileName, const QByteArray& bytes);
 // The same for a work file of the program: a link in its place is replaced, never followed.
 bool writeWorkFile(const QString& fileName, const QStringList& lines);
 // What the operator is told when a file could not be written.

@@ -2,6 +2,7 @@
 #include "logbytes.h"
 #include "programdirectory.h"
 #include "testsupport.h"
+#include "textfile.h"
 
 #include <QFile>
 #include <QFileInfo>
