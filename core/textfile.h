@@ -1,4 +1,6 @@
 #pragma once
+#include "codepage.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -54,8 +56,6 @@ private:
 // Appends one line and CR LF, first ending a last line left without one, by rewriting the file
 // through the scratch file: the file ends up as it was or with the whole line.
 bool appendTextLine(const QString& path, const QString& scratch, const QString& line);
-
-QByteArray encodeLines(const QStringList& lines);
 
 // Sorts lines ignoring case, stable; with `exactTies`, lines equal but for case go in exact order.
 // Each line is folded once, not at every comparison, so a 100,000-line list sorts at once.
