@@ -161,16 +161,3 @@ TEST(Adif, RecordsKeepTheBytesOfTheLog) {
         EXPECT_EQ(out, "head" + record) << line.toStdString();
     }
 }
-
-TEST_F(AdifExport, AnyLineEndAndAnyByteOfTheLog) {
-    setStation("F5XYZ");
-    writeBytes("F5XYZ_DCI.log", "F5AAA\n\rF5BBB        12   J\x81N");
-    exportAdif();
-    const QByteArray empty = " <band:0> <mode:0> <qso_date:0> <time_on:0> <rst_rcvd:0> "
-                             "<rst_sent:0> <qth:0> <comment:0> <QSL_RCVD:1>N <eor>\r\n";
-    EXPECT_EQ(readBytes("F5XYZ_DCI.adi"), kHeader + "<call:5>F5AAA <name:0>" + empty +
-                                              "<call:0> <name:0>" + empty +
-                                              "<call:5>F5BBB <name:3>J\x81N" + empty);
-    EXPECT_EQ(dialogs.messages,
-              QStringList{"Le fichier a été enregistré sous le nom : F5XYZ_DCI.adi"});
-}
