@@ -143,3 +143,13 @@ TEST_F(SettingsTest, SectionsKeysAndDefaults) {
     EXPECT_EQ(raw.value("Setup F_AB123/Revision").toString(), " 1.2.2");
     EXPECT_TRUE(raw.fileName().startsWith(dir.path()));
 }
+
+TEST(StationCallsignRule, TwelveCapitalsDigitsOrUnderscores) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"IZ1_F5ABC_P2", ""},
+        {"IZ1_F5ABC_P23", "12 caracteres maximum pour l'indicatif"},
+        {"F5ab", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+        {"FXXXX", "Vous devez entrer un indicatif"}};
+    for (const auto& [callsign, refusal] : cases)
+        EXPECT_EQ(checkStationCallsign(callsign), refusal) << callsign;
+}

@@ -160,3 +160,10 @@ TEST(WidenedDate, TwoDigitYearsFrom50AreOfThe1900s) {
     }
     EXPECT_EQ(recordInstant(u"short"), -1);
 }
+
+TEST_F(StationLogTest, AFailedWriteNamesItsFile) {
+    EXPECT_EQ(
+        log().writeFailureMessage(),
+        QString::fromUtf8("Impossible d'enregistrer le fichier IK1ABC_DCI.log, il n'a pas été "
+                          "modifié."));
+}
