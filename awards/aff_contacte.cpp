@@ -1,6 +1,6 @@
 #include "aff_contacte.h"
 
-#include "districtlocatorawards.h"
+#include "awardwindows.h"
 
 #include <QLayout>
 #include <QPushButton>

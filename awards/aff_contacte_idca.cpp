@@ -1,6 +1,6 @@
 #include "aff_contacte_idca.h"
 
-#include "awardbytes.h"
+#include "bytekeys.h"
 #include "castlelayout.h"
 #include "districtcount.h"
 
@@ -31,7 +31,7 @@ Aff_Contacte_IDCA::Aff_Contacte_IDCA(QWidget* owner)
 
 void Aff_Contacte_IDCA::opening() {
     DistrictMarks marks;
-    logbytes::scanStationLog([&marks](QByteArrayView line) { marks.add(line); });
+    bytekeys::scanStationLog([&marks](QByteArrayView line) { marks.add(line); });
     m_districts->setStringList(districtListLines(marks));
     m_contacted->setText(QString::number(marks.contactedCount()));
     m_confirmed->setText(QString::number(marks.confirmedCount()));

@@ -1,8 +1,8 @@
 #include "aff_contacte_wais.h"
 
+#include "awardwindows.h"
 #include "castlelayout.h"
 #include "dialogs.h"
-#include "districtlocatorawards.h"
 #include "listheading.h"
 #include "locatorcount.h"
 #include "programdirectory.h"

@@ -1,6 +1,8 @@
 #include "castlecount.h"
 
+#include "capitals.h"
 #include "codepage.h"
+#include "logbytes.h"
 #include "provincetable.h"
 #include "qsorecord.h"
 
@@ -9,7 +11,7 @@
 
 namespace awards {
 
-using namespace logbytes;
+using namespace bytekeys;
 
 namespace {
 
@@ -23,23 +25,12 @@ QByteArrayView referenceColumn(QByteArrayView logLine, int width) {
 
 // The key of the castle of a line: its reference, trimmed and in upper case.
 std::uint64_t castleNumber(QByteArrayView logLine, KeyNumbers& numbers) {
-    return trimmedUpperKey(referenceColumn(logLine, 5), numbers);
+    return capitalKey(referenceColumn(logLine, 5), numbers);
 }
 
 // The key of the province as the scores read it: trimmed and in upper case.
 std::uint64_t provinceKey(QByteArrayView logLine, KeyNumbers& numbers) {
-    return trimmedUpperKey(referenceColumn(logLine, 2), numbers);
-}
-
-// Province numbers by the key of their code; every code is two ASCII characters.
-int provinceNumber(std::uint64_t key) {
-    static const std::vector<std::uint8_t> numbers = [] {
-        std::vector<std::uint8_t> n(1 << 16, 0);
-        for (int number = 1; number <= ProvinceTable::kCount; ++number)
-            n[packAscii(ProvinceTable::code(number).toLatin1()) & 0xFFFF] = std::uint8_t(number);
-        return n;
-    }();
-    return key >> 56 == 2 ? numbers[key & 0xFFFF] : 0;
+    return capitalKey(referenceColumn(logLine, 2), numbers);
 }
 
 QString scoreLine(qsizetype count, const QString& name, bool flagged) {
@@ -69,20 +60,12 @@ void decide(CastleScore& score, bool canClaim, const QString& notYet) {
     score.verdict = canClaim ? kCanClaim : notYet;
 }
 
-qsizetype dcloIndex(QStringView code) {
-    for (qsizetype i = 0; i < kDcloProvinces.size(); ++i) {
-        if (QStringView(kDcloProvinces[i]).mid(4, 2) == code)
-            return i;
-    }
-    return -1;
-}
-
 // The Lombard province index by the key of its code; -1 for any other key.
 qsizetype dcloIndex(std::uint64_t key) {
     static const std::array<std::uint64_t, 11> keys = [] {
         std::array<std::uint64_t, 11> k{};
         for (int i = 0; i < 11; ++i)
-            k[i] = packAscii(kDcloProvinces[i].mid(4, 2).toLatin1());
+            k[i] = packBytes(kDcloProvinces[i].mid(4, 2).toLatin1());
         return k;
     }();
     const auto found = std::find(keys.begin(), keys.end(), key);
@@ -90,32 +73,19 @@ qsizetype dcloIndex(std::uint64_t key) {
 }
 
 bool isCuneoKey(std::uint64_t key) {
-    static const std::uint64_t cuneo = packAscii("CN");
+    static const std::uint64_t cuneo = packBytes("CN");
     return key == cuneo;
 }
 
-template <class Counter> void addLines(Counter& counter, const QStringList& logLines) {
-    for (const QString& line : logLines)
-        counter.add(encodeCp1252(line));
-}
-
 } // namespace
-
-bool isDcloProvince(QStringView code) {
-    return dcloIndex(code) >= 0;
-}
-
-QString castleKey(const QString& logLine) {
-    return logField(logLine, LogColumns::kReference, 5).trimmed().toUpper();
-}
 
 void DciCounter::add(QByteArrayView line) {
     using Tallies = CastleTallies<22>;
     const std::uint64_t castle = castleNumber(line, m_numbers);
     const bool confirmed = isConfirmed(line);
-    std::uint64_t marks = castle != packAscii({}) ? Tallies::marks(21, false) : 0;
+    std::uint64_t marks = castle != packBytes({}) ? Tallies::marks(21, false) : 0;
     const std::uint64_t province = provinceKey(line, m_numbers);
-    if (const int number = provinceNumber(province); number != 0) {
+    if (const int number = provinceOfKey(province); number != 0) {
         marks |= Tallies::marks(ProvinceTable::region(number) - 1, confirmed);
         if (isCuneoKey(province))
             marks |= Tallies::marks(20, confirmed);
@@ -150,12 +120,6 @@ DciScore DciCounter::score() const {
     return score;
 }
 
-DciScore computeDciScore(const QStringList& logLines) {
-    DciCounter counter;
-    addLines(counter, logLines);
-    return counter.score();
-}
-
 void DcloCounter::add(QByteArrayView line) {
     if (const qsizetype i = dcloIndex(provinceKey(line, m_numbers)); i >= 0)
         m_tallies.add(castleNumber(line, m_numbers),
@@ -178,26 +142,9 @@ DcloScore DcloCounter::score() const {
     return score;
 }
 
-DcloScore computeDcloScore(const QStringList& logLines) {
-    DcloCounter counter;
-    addLines(counter, logLines);
-    return counter.score();
-}
-
-QString dcpcListLine(const QString& logLine) {
-    using namespace LogColumns;
-    const auto field = [&logLine](int start, int width) {
-        return logField(logLine, start, width).leftJustified(width, u' ');
-    };
-    return QStringLiteral("  ") + field(kReference, 5).toUpper() + QStringLiteral("  ") +
-           field(kCallsign, 12).toUpper() + QStringLiteral("  ") + field(kDate, 8) +
-           QStringLiteral("    ") + field(kQsl, 1);
-}
-
 namespace {
 
-// The DCPC list line of a log line: from its bytes when the fields shown are ASCII, else as
-// dcpcListLine gives it from the decoded line.
+// The DCPC list line of a log line: reference and callsign in capitals, each field blank-filled.
 QString dcpcLine(QByteArrayView logLine) {
     using namespace LogColumns;
     struct Shown {
@@ -208,20 +155,21 @@ QString dcpcLine(QByteArrayView logLine) {
                                         {kCallsign, 12, 2, true},
                                         {kDate, 8, 2, false},
                                         {kQsl, 1, 4, false}};
-    QChar text[36];
-    QChar* d = text;
+    // A capital "ß" takes two bytes.
+    char text[64];
+    char* d = text;
     for (const Shown& f : kFields) {
         const QByteArrayView value = byteColumn(logLine, f.start, f.width);
-        if (!isAscii(value))
-            return dcpcListLine(decodeCp1252(logLine));
-        for (int i = 0; i < f.blanksBefore; ++i)
-            *d++ = u' ';
-        for (const char c : value)
-            *d++ = QLatin1Char(f.upper && c >= 'a' && c <= 'z' ? char(c - 32) : c);
-        for (qsizetype i = value.size(); i < f.width; ++i)
-            *d++ = u' ';
+        d = std::fill_n(d, f.blanksBefore, ' ');
+        if (f.upper) {
+            d = writeCapitals(value, d);
+        } else {
+            std::copy(value.begin(), value.end(), d);
+            d += value.size();
+        }
+        d = std::fill_n(d, f.width - value.size(), ' ');
     }
-    return QString(text, d - text);
+    return decodeCp1252(QByteArrayView(text, d - text));
 }
 
 } // namespace
@@ -229,10 +177,9 @@ QString dcpcLine(QByteArrayView logLine) {
 void DcpcCounter::add(QByteArrayView line) {
     // The province as written, in upper case but not trimmed.
     const QByteArrayView province = referenceColumn(line, 2);
-    const bool cuneo = isAscii(province) ? province.size() == 2 && (province[0] & ~0x20) == 'C' &&
-                                               (province[1] & ~0x20) == 'N'
-                                         : decodeCp1252(province).toUpper() == QStringLiteral("CN");
-    if (!cuneo)
+    const auto& capitals = capitalTable();
+    if (province.size() != 2 || capitals[static_cast<unsigned char>(province[0])] != 'C' ||
+        capitals[static_cast<unsigned char>(province[1])] != 'N')
         return;
     m_lines.append(dcpcLine(line));
     m_tallies.add(castleNumber(line, m_numbers), CastleTallies<1>::marks(0, isConfirmed(line)));
@@ -247,12 +194,6 @@ DcpcScore DcpcCounter::score() const {
     score.confirmed = counts[1];
     decide(score, score.confirmed >= 10, QStringLiteral("Vous ne pouvez pas encore obtenir"));
     return score;
-}
-
-DcpcScore computeDcpcScore(const QStringList& logLines) {
-    DcpcCounter counter;
-    addLines(counter, logLines);
-    return counter.score();
 }
 
 } // namespace awards

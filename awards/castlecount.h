@@ -1,5 +1,5 @@
 #pragma once
-#include "awardbytes.h"
+#include "bytekeys.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,9 +10,6 @@
 // so every count below is of distinct references (the five characters, trimmed and in upper
 // case): a castle worked many times counts once.
 namespace awards {
-
-// The castle a log line is about.
-QString castleKey(const QString& logLine);
 
 // The distinct castles counted in each of `Count` tallies (regions, provinces), contacted and
 // confirmed, kept as one set of marks per castle rather than one set of texts per tally.
@@ -41,7 +38,7 @@ public:
     }
 
 private:
-    logbytes::KeyIndex m_index;
+    bytekeys::KeyIndex m_index;
     std::vector<std::uint64_t> m_marks;
 };
 
@@ -60,15 +57,14 @@ struct DciScore : CastleScore {
     int regionsConfirmed = 0;
     int cuneo = 0;
 };
-DciScore computeDciScore(const QStringList& logLines);
-// The same score, line by line from the bytes of the log.
+// The score, line by line from the bytes of the log.
 class DciCounter {
 public:
     void add(QByteArrayView logLine);
     DciScore score() const;
 
 private:
-    logbytes::KeyNumbers m_numbers;
+    bytekeys::KeyNumbers m_numbers;
     // Regions 1 to 20 at 0 to 19, Cuneo at 20, every castle of the log at 21.
     CastleTallies<22> m_tallies;
 };
@@ -84,21 +80,17 @@ inline const QStringList kDciRule{QStringLiteral("Pour le diplome DCI HF Francai
                                   QStringLiteral("dans la Province de Cuneo")};
 
 // DCLO: castles of the 11 Lombard provinces.
-// True when the two characters are one of the Lombard codes, exactly as written (MB is not one
-// of them).
-bool isDcloProvince(QStringView code);
 struct DcloScore : CastleScore {
     QStringList provinceLines; // an empty line, then the 11 provinces
     int provincesConfirmed = 0;
 };
-DcloScore computeDcloScore(const QStringList& logLines);
 class DcloCounter {
 public:
     void add(QByteArrayView logLine);
     DcloScore score() const;
 
 private:
-    logbytes::KeyNumbers m_numbers;
+    bytekeys::KeyNumbers m_numbers;
     CastleTallies<11> m_tallies;
 };
 
@@ -111,11 +103,9 @@ inline const QStringList kDcloRule{QStringLiteral("Pour le diplome DCLo Francais
                                    QStringLiteral("3 Provinces de Lombardie minimum")};
 
 // DCPC: castles of the province of Cuneo; the list keeps one line per QSO, in log order.
-QString dcpcListLine(const QString& logLine);
 struct DcpcScore : CastleScore {
     QStringList lines; // the QSOs, then an empty line
 };
-DcpcScore computeDcpcScore(const QStringList& logLines);
 // Decodes only the QSOs listed.
 class DcpcCounter {
 public:
@@ -123,7 +113,7 @@ public:
     DcpcScore score() const;
 
 private:
-    logbytes::KeyNumbers m_numbers;
+    bytekeys::KeyNumbers m_numbers;
     CastleTallies<1> m_tallies;
     QStringList m_lines;
 };

@@ -1,6 +1,6 @@
 #include "castlelistscreen.h"
 
-#include "awardbytes.h"
+#include "bytekeys.h"
 #include "castlelayout.h"
 #include "clock.h"
 #include "dialogs.h"
@@ -77,7 +77,7 @@ void CastleListScreen::Affiche() {
         setWindowTitle(dciCaption(shown()));
     // A log that cannot be read shows as an empty list.
     CastleListBuilder builder(m_award, shown());
-    logbytes::scanStationLog([&builder](QByteArrayView line) { builder.add(line); });
+    bytekeys::scanStationLog([&builder](QByteArrayView line) { builder.add(line); });
     const ListView view = builder.view();
     m_model->setStringList(view.lines);
     m_count->setText(QString::number(view.count));

@@ -1,7 +1,8 @@
 #include "dcilist.h"
 
-#include "awardbytes.h"
+#include "bytekeys.h"
 #include "codepage.h"
+#include "logbytes.h"
 #include "qsorecord.h"
 
 #include <algorithm>
@@ -16,7 +17,7 @@ namespace awards {
 
 namespace {
 
-using namespace logbytes;
+using namespace bytekeys;
 
 bool isConfirmed(QByteArrayView logLine) {
     return logLine.size() > LogColumns::kQsl && logLine[LogColumns::kQsl] == '*';
@@ -101,27 +102,9 @@ QString lineText(const QString& groupText, const char* tail, Award award) {
     return line;
 }
 
-QString listLine(const QString& logLine, Award award) {
-    const QByteArray bytes = encodeCp1252(logLine);
-    char group[kGroupWidth];
-    QByteArray tail(widthOf(tailFields(award)), Qt::Uninitialized);
-    writeFields(bytes, kGroupFields, group);
-    writeFields(bytes, tailFields(award), tail.data());
-    return lineText(groupText(group), tail.constData(), award);
-}
-
 // Whether text `a` orders before text `b`, both `size` bytes, case ignored.
 bool foldedLess(const char* a, const char* b, int size) {
-    const auto& rank = foldedRank();
-    for (int i = 0; i < size; ++i) {
-        if (a[i] == b[i])
-            continue;
-        const auto ra = rank[static_cast<unsigned char>(a[i])];
-        const auto rb = rank[static_cast<unsigned char>(b[i])];
-        if (ra != rb)
-            return ra < rb;
-    }
-    return false;
+    return foldedOrder(QByteArrayView(a, size), QByteArrayView(b, size)) < 0;
 }
 
 // Ranks of the groups in the order of their text, case ignored; groups equal but for case share
@@ -220,14 +203,6 @@ ListTexts listTexts(Award award, Shown shown) {
 
 } // namespace
 
-QString dciListLine(const QString& logLine) {
-    return listLine(logLine, Award::Dci);
-}
-
-QString dcloListLine(const QString& logLine) {
-    return listLine(logLine, Award::Dclo);
-}
-
 CastleListBuilder::CastleListBuilder(Award award, Shown shown)
     : m_award(award), m_shown(shown), m_tailWidth(widthOf(tailFields(award))) {}
 
@@ -239,7 +214,7 @@ void CastleListBuilder::add(QByteArrayView logLine) {
     char group[kGroupWidth];
     writeFields(logLine, kGroupFields, group);
     // Groups by their exact bytes: by reference first, then by castle name.
-    const int r = m_references.insert(packAscii(QByteArrayView(group, 5)));
+    const int r = m_references.insert(packBytes(QByteArrayView(group, 5)));
     if (r == int(m_firstOfReference.size()))
         m_firstOfReference.push_back(-1);
     int g = m_firstOfReference[r];
@@ -319,20 +294,6 @@ ListView CastleListBuilder::view() const {
         placed[place[i]] = lineText(text, tail(i), m_award);
     }
     return view;
-}
-
-ListView dciList(const QStringList& logLines, Shown shown) {
-    CastleListBuilder builder(Award::Dci, shown);
-    for (const QString& line : logLines)
-        builder.add(encodeCp1252(line));
-    return builder.view();
-}
-
-ListView dcloList(const QStringList& logLines, Shown shown) {
-    CastleListBuilder builder(Award::Dclo, shown);
-    for (const QString& line : logLines)
-        builder.add(encodeCp1252(line));
-    return builder.view();
 }
 
 QString dciCaption(Shown shown) {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "awardbytes.h"
+#include "bytekeys.h"
 
 #include <vector>
 
@@ -14,26 +14,17 @@ namespace awards {
 
 enum class Shown { Contacted, Confirmed };
 
-// A QSO of the DCI list: reference, castle name, date, callsign, band, mode and QSL marker in
-// their blank-filled columns, 110 characters.
-QString dciListLine(const QString& logLine);
-// A QSO of the DCLO list: as the DCI line without band and mode, 95 characters.
-QString dcloListLine(const QString& logLine);
-
 enum class Award { Dci, Dclo };
 
 struct ListView {
     QStringList lines; // in list order
     int count = 0;     // QSO lines, shown in Nb_C
 };
-// Every QSO of the log, or only the confirmed ones, sorted.
-ListView dciList(const QStringList& logLines, Shown shown);
-// The Lombard QSOs, sorted, behind one empty line that sorts first.
-ListView dcloList(const QStringList& logLines, Shown shown);
-
-// The same lists, built from the bytes of the log lines. The order is the whole line, case
-// ignored, equal lines in log order; it is worked out on the bytes, and only the lines of the
-// list are decoded, once sorted.
+// The DCI list (every QSO, or only the confirmed ones) or the DCLO list (the Lombard QSOs,
+// behind one empty line that sorts first), built from the bytes of the log lines: a QSO's line
+// holds reference, castle name, date, callsign, band and mode (DCI only) and QSL marker in their
+// blank-filled columns. The order is the whole line, case ignored, equal lines in log order;
+// it is worked out on the bytes, and only the lines of the list are decoded, once sorted.
 class CastleListBuilder {
 public:
     CastleListBuilder(Award award, Shown shown);
@@ -46,7 +37,7 @@ private:
     int m_tailWidth;
     // Lines sharing reference and castle name make a group, sorted once: the groups by the
     // reference, their bytes one after the other, and the group and the other fields by line.
-    logbytes::KeyIndex m_references;
+    bytekeys::KeyIndex m_references;
     std::vector<int> m_firstOfReference, m_nextOfGroup;
     std::vector<char> m_groups;
     std::vector<int> m_groupOf;

@@ -1,7 +1,6 @@
 #include "districtcount.h"
 
-#include "awardbytes.h"
-#include "codepage.h"
+#include "logbytes.h"
 #include "qsorecord.h"
 
 namespace awards {
@@ -15,13 +14,6 @@ int countMarks(const std::array<bool, kDistrictCount + 1>& marks) {
     return count;
 }
 
-// The blanks that trimming removes, among the characters of the code page: the ASCII ones and
-// the no-break space.
-bool isBlank(char byte) {
-    const auto b = static_cast<unsigned char>(byte);
-    return b == ' ' || (b >= '\t' && b <= '\r') || b == 0xA0;
-}
-
 } // namespace
 
 int DistrictMarks::contactedCount() const {
@@ -32,42 +24,26 @@ int DistrictMarks::confirmedCount() const {
     return countMarks(confirmed);
 }
 
-int districtOfBytes(QByteArrayView logLine) {
-    const QByteArrayView field = byteColumn(logLine, LogColumns::kDistrict, 3);
-    qsizetype from = 0, to = field.size();
-    while (from < to && isBlank(field[from]))
-        ++from;
-    while (to > from && isBlank(field[to - 1]))
-        --to;
-    if (from == to)
+int districtOf(QByteArrayView logLine) {
+    const QByteArrayView field = trimmedBytes(byteColumn(logLine, LogColumns::kDistrict, 3));
+    if (field.isEmpty())
         return -1;
     int district = 0;
-    for (qsizetype i = from; i < to; ++i) {
-        if (field[i] < '0' || field[i] > '9')
+    for (const char c : field) {
+        if (c < '0' || c > '9')
             return -1;
-        district = 10 * district + (field[i] - '0');
+        district = 10 * district + (c - '0');
     }
     return district <= kDistrictCount ? district : -1;
 }
 
-int districtOf(const QString& logLine) {
-    return districtOfBytes(encodeCp1252(logLine));
-}
-
 void DistrictMarks::add(QByteArrayView logLine) {
-    const int d = districtOfBytes(logLine);
+    const int d = districtOf(logLine);
     if (d < 0)
         return;
     contacted[d] = true;
     if (logLine.size() > LogColumns::kQsl && logLine[LogColumns::kQsl] == '*')
         confirmed[d] = true;
-}
-
-DistrictMarks markDistricts(const QStringList& logLines) {
-    DistrictMarks marks;
-    for (const QString& line : logLines)
-        marks.add(encodeCp1252(line));
-    return marks;
 }
 
 QStringList districtListLines(const DistrictMarks& marks) {

@@ -1,10 +1,11 @@
 #pragma once
+#include "verdict.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
 #include <array>
-#include <initializer_list>
 
 // The IDCA award: the districts of the castles worked, over the lines of the station log.
 namespace awards {
@@ -23,9 +24,7 @@ struct DistrictMarks {
 
 // The district of a log line (columns 14-16): -1 when it is blank, "-" with two blanks, or not a
 // number from 0 to 230, so that the line is skipped.
-int districtOf(const QString& logLine);
-int districtOfBytes(QByteArrayView logLine);
-DistrictMarks markDistricts(const QStringList& logLines);
+int districtOf(QByteArrayView logLine);
 
 // The 230 lines of the list, district 001 to 230.
 QStringList districtListLines(const DistrictMarks& marks);
@@ -33,18 +32,6 @@ QStringList districtListLines(const DistrictMarks& marks);
 // The ten fixed level texts of the score, from 25 to 230 districts.
 QStringList districtLevelLabels();
 
-struct Verdict {
-    QString line1;
-    QString line2;
-};
 Verdict districtVerdict(int confirmed);
-
-// The highest level whose threshold is reached, the levels given from the highest; below them
-// all, the award is not yet reached at all.
-struct Level {
-    int from;
-    const char16_t* text;
-};
-Verdict levelVerdict(int confirmed, std::initializer_list<Level> levels, const QString& noneYet);
 
 } // namespace awards

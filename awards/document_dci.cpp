@@ -1,7 +1,7 @@
 #include "document_dci.h"
 
 #include "aff_contacte.h"
-#include "castleawards.h"
+#include "awardwindows.h"
 #include "screen.h"
 #include "screenslot.h"
 

@@ -1,7 +1,9 @@
 #include "locatorcount.h"
 
-#include "awardbytes.h"
+#include "bytekeys.h"
+#include "capitals.h"
 #include "codepage.h"
+#include "logbytes.h"
 #include "qsorecord.h"
 #include "stationlog.h"
 #include "stationsettings.h"
@@ -38,40 +40,22 @@ const Columns& columnsOf(WaisLog log) {
     return log == WaisLog::Dci ? kDciColumns : kDaiColumns;
 }
 
-// A fixed column, blank-filled when the line stops short of it.
-QString column(const QString& line, int start, int width) {
-    return line.mid(start, width).leftJustified(width, u' ');
-}
-
-// The locator in capitals, or empty when the line cannot hold one or it is blank.
-QString locatorOf(const QString& line, const Columns& c) {
-    if (line.size() < c.locator + 4)
-        return {};
-    const QString locator = line.mid(c.locator, 4).toUpper();
-    return locator == u"    " ? QString() : locator;
-}
-
-QChar flagOf(const QString& line, const Columns& c) {
-    return line.mid(c.qsl, 1) == u"*" ? u'*' : u'0';
-}
-
 char flagOf(QByteArrayView line, const Columns& c) {
     return line.size() > c.qsl && line[c.qsl] == '*' ? '*' : '0';
 }
 
-// The locator of a line, in capitals, when its four bytes are ASCII; 0 when the line cannot
-// hold one or it is blank, -1 when it is not ASCII.
-std::int64_t asciiLocator(QByteArrayView line, const Columns& c) {
+// The locator of a line, its four bytes in capitals; 0 when the line cannot hold one or it is
+// blank, -1 when a "ß" makes its capitals longer.
+std::int64_t capitalLocator(QByteArrayView line, const Columns& c) {
     if (line.size() < c.locator + 4)
         return 0;
+    const auto& capitals = capitalTable();
     std::int64_t key = 0;
     bool blank = true;
     for (int i = 0; i < 4; ++i) {
-        char b = line[c.locator + i];
-        if (static_cast<unsigned char>(b) >= 0x80)
+        const auto b = capitals[static_cast<unsigned char>(line[c.locator + i])];
+        if (b == kSharpS)
             return -1;
-        if (b >= 'a' && b <= 'z')
-            b = char(b - 32);
         blank = blank && b == ' ';
         key |= std::int64_t(static_cast<unsigned char>(b)) << (8 * (3 - i));
     }
@@ -103,16 +87,8 @@ const char* labelOf(QByteArrayView stored, std::span<const Label> labels, const 
     return unknown;
 }
 
-QString labelOf(const QString& stored, std::span<const Label> labels, const char* unknown) {
-    for (const Label& l : labels)
-        if (stored == QLatin1StringView(l.stored))
-            return QString::fromLatin1(l.label);
-    return QString::fromLatin1(unknown);
-}
-
-// The list entry of an ASCII line that holds `locator`, as bytes: the text waisListEntry gives.
-void writeListEntry(QByteArrayView line, const Columns& c, std::int64_t locator, EntryBytes& e) {
-    char* d = e.data();
+// The list entry of a line whose locator in capitals is `locator`, at `d`; returns its end.
+char* writeListEntry(QByteArrayView line, const Columns& c, QByteArrayView locator, char* d) {
     // A view with no data (a field past the end of the line) must not reach memcpy.
     const auto put = [&d](QByteArrayView text) {
         if (!text.isEmpty())
@@ -130,8 +106,7 @@ void writeListEntry(QByteArrayView line, const Columns& c, std::int64_t locator,
     char field[12];
     const char flag = flagOf(line, c);
     put("   ");
-    for (int i = 0; i < 4; ++i)
-        *d++ = char(locator >> (8 * (3 - i)));
+    put(locator);
     *d++ = flag;
     *d++ = ' ';
     put(columnOf(c.callsign, 12, field));
@@ -140,8 +115,9 @@ void writeListEntry(QByteArrayView line, const Columns& c, std::int64_t locator,
     const QByteArrayView date = columnOf(c.date, 8, field);
     const bool digits = std::isdigit(static_cast<unsigned char>(date[6])) &&
                         std::isdigit(static_cast<unsigned char>(date[7]));
+    const int year = digits ? (date[6] - '0') * 10 + (date[7] - '0') : -1;
     put(date.first(6));
-    put(digits && date[6] >= '5' ? "19" : "20");
+    put(digits && widenedYear(year) < 2000 ? "19" : "20");
     put(date.sliced(6));
     *d++ = ' ';
     const QByteArrayView time = columnOf(c.time, 5, field);
@@ -160,34 +136,28 @@ void writeListEntry(QByteArrayView line, const Columns& c, std::int64_t locator,
     put(reference);
     std::memset(d, ' ', size_t(21 - c.referenceWidth));
     d += 21 - c.referenceWidth;
-    *d = flag;
+    *d++ = flag;
+    return d;
 }
 
-// The order of two texts of `width` bytes, case ignored: negative, 0 or positive. `a` may stop
-// short; it is taken as filled with blanks.
-int foldedOrder(QByteArrayView a, QByteArrayView b) {
-    const auto& rank = logbytes::foldedRank();
-    for (qsizetype i = 0; i < b.size(); ++i) {
-        const char ca = i < a.size() ? a[i] : ' ';
-        if (ca == b[i])
-            continue;
-        const int d = rank[static_cast<unsigned char>(ca)] - rank[static_cast<unsigned char>(b[i])];
-        if (d != 0)
-            return d;
-    }
-    return 0;
+// The four capitals of a locator key.
+QByteArrayView locatorBytes(std::int64_t locator, char* out) {
+    for (int i = 0; i < 4; ++i)
+        out[i] = char(locator >> (8 * (3 - i)));
+    return QByteArrayView(out, 4);
 }
 
-// Whether entry `a` sorts before entry `b` in Loc_Tempo: case ignored, then exactly; equal
-// entries keep their order.
+// Whether entry `a` sorts before entry `b` in Loc_Tempo: case ignored, then exactly, as their
+// characters compare; equal entries keep their order.
 bool entryLess(const EntryBytes& a, const EntryBytes& b) {
-    const int folded =
-        foldedOrder(QByteArrayView(a.data(), kEntrySize), QByteArrayView(b.data(), kEntrySize));
-    return folded != 0 ? folded < 0 : std::memcmp(a.data(), b.data(), kEntrySize) < 0;
-}
-
-bool isAsciiText(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() < 0x80; });
+    const int folded = bytekeys::foldedOrder(QByteArrayView(a.data(), kEntrySize),
+                                             QByteArrayView(b.data(), kEntrySize));
+    if (folded != 0)
+        return folded < 0;
+    const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin());
+    const auto& chars = bytekeys::decodeTable();
+    return mismatch.first != a.end() && chars[static_cast<unsigned char>(*mismatch.first)] <
+                                            chars[static_cast<unsigned char>(*mismatch.second)];
 }
 
 } // namespace
@@ -231,64 +201,6 @@ ImportCheck verifieImportDai(const DaiSettings& dai, WaisWindow window) {
     }
     check.merge = check.messages.isEmpty();
     return check;
-}
-
-QString waisBandLabel(const QString& band) {
-    return labelOf(band, kBands, "??m");
-}
-
-QString waisModeLabel(const QString& mode) {
-    return labelOf(mode, kModes, "?????");
-}
-
-QString waisScoreEntry(const QString& logLine, WaisLog log) {
-    const Columns& c = columnsOf(log);
-    const QString locator = locatorOf(logLine, c);
-    return locator.isEmpty() ? QString() : locator + flagOf(logLine, c);
-}
-
-QString waisListEntry(const QString& logLine, WaisLog log) {
-    const Columns& c = columnsOf(log);
-    if (isAsciiText(logLine)) {
-        const QByteArray bytes = logLine.toLatin1();
-        const std::int64_t locator = asciiLocator(bytes, c);
-        if (locator == 0)
-            return {};
-        EntryBytes entry;
-        writeListEntry(bytes, c, locator, entry);
-        return QString::fromLatin1(entry.data(), kEntrySize);
-    }
-    const QString locator = locatorOf(logLine, c);
-    if (locator.isEmpty())
-        return {};
-    const QChar flag = flagOf(logLine, c);
-    const QString time = column(logLine, c.time, 5);
-    const QString reference = column(logLine, c.reference, c.referenceWidth);
-    // Built in place: a merged list has an entry per QSO of two logs.
-    QString out;
-    out.reserve(100);
-    out += QLatin1StringView("   ");
-    out += locator;
-    out += flag;
-    out += u' ';
-    out += column(logLine, c.callsign, 12);
-    out += QLatin1StringView("    ");
-    out += widenedDate(column(logLine, c.date, 8));
-    out += u' ';
-    out += QStringView(time).left(2);
-    out += QStringView(time).right(2);
-    out += QLatin1StringView("  ");
-    out += waisBandLabel(column(logLine, c.band, 7));
-    out += u' ';
-    out += waisModeLabel(column(logLine, c.mode, 3));
-    out += u' ';
-    out += QStringView(reference).left(2);
-    out += u' ';
-    out += QStringView(c.referencePrefix);
-    out += QStringView(reference).left(21);
-    out += QString(21 - qMin<qsizetype>(21, reference.size()), u' ');
-    out += flag;
-    return out;
 }
 
 void LocTempo::add(const QString& entry) {
@@ -371,10 +283,10 @@ void scanWaisLog(WaisLog log, const DaiSettings& dai, QString& failure,
                  const std::function<void(QByteArrayView)>& visit) {
     failure.clear();
     if (log == WaisLog::Dci) {
-        logbytes::scanStationLog(visit);
+        bytekeys::scanStationLog(visit);
         return;
     }
-    if (!logbytes::scanFile(dai.logPath(), visit))
+    if (!bytekeys::scanFile(dai.logPath(), visit))
         failure = "Impossible de lire le fichier " + dai.logPath();
 }
 
@@ -382,14 +294,22 @@ LocatorCollector::LocatorCollector(int keyLength) : m_list(keyLength == kListKey
 
 void LocatorCollector::add(QByteArrayView logLine, WaisLog log) {
     const Columns& c = columnsOf(log);
-    const std::int64_t locator = asciiLocator(logLine, c);
+    const std::int64_t locator = capitalLocator(logLine, c);
     if (locator == 0)
         return;
-    if (locator < 0 || (m_list && !logbytes::isAscii(logLine))) {
-        const QString line = decodeCp1252(logLine);
-        const QString entry = m_list ? waisListEntry(line, log) : waisScoreEntry(line, log);
-        if (!entry.isEmpty())
-            m_others.add(entry);
+    if (locator < 0) {
+        // A "ß" widens the locator, and the entry with it: it stands apart in Loc_Tempo.
+        char entry[kEntrySize + 8];
+        QByteArray capitals;
+        appendCapitals(logLine.sliced(c.locator, 4), capitals);
+        char* end = entry;
+        if (m_list) {
+            end = writeListEntry(logLine, c, capitals, entry);
+        } else {
+            end = std::copy(capitals.begin(), capitals.end(), entry);
+            *end++ = flagOf(logLine, c);
+        }
+        m_others.add(decodeCp1252(QByteArrayView(entry, end - entry)));
         return;
     }
     const int square = m_squares.insert(std::uint64_t(locator));
@@ -411,13 +331,14 @@ void LocatorCollector::add(QByteArrayView logLine, WaisLog log) {
         if (flag != first[kFlagAt]) {
             if (flag > first[kFlagAt])
                 return;
-        } else if (foldedOrder(byteColumn(logLine, c.callsign, 12),
-                               QByteArrayView(first.data() + kCallsignAt, 12)) > 0) {
+        } else if (bytekeys::foldedOrder(byteColumn(logLine, c.callsign, 12),
+                                         QByteArrayView(first.data() + kCallsignAt, 12)) > 0) {
             return;
         }
     }
     EntryBytes entry;
-    writeListEntry(logLine, c, locator, entry);
+    char capitals[4];
+    writeListEntry(logLine, c, locatorBytes(locator, capitals), entry.data());
     if (isNew)
         m_entries.push_back(entry);
     else if (entryLess(entry, m_entries[square]))
@@ -428,14 +349,13 @@ LocTempo LocatorCollector::locTempo() const {
     LocTempo tempo = m_others;
     for (std::size_t square = 0; square < m_locators.size(); ++square) {
         if (m_list) {
-            tempo.add(QString::fromLatin1(m_entries[square].data(), kEntrySize));
+            tempo.add(decodeCp1252(QByteArrayView(m_entries[square].data(), kEntrySize)));
             continue;
         }
         char entry[5];
-        for (int i = 0; i < 4; ++i)
-            entry[i] = char(m_locators[square] >> (8 * (3 - i)));
+        locatorBytes(m_locators[square], entry);
         entry[4] = m_flags[square];
-        tempo.add(QString::fromLatin1(entry, 5));
+        tempo.add(decodeCp1252(QByteArrayView(entry, 5)));
     }
     return tempo;
 }

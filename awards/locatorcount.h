@@ -1,11 +1,13 @@
 #pragma once
-#include "awardbytes.h"
-#include "districtcount.h"
+#include "bytekeys.h"
+#include "verdict.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 // The WAIS award: the locator squares of the station log, merged with the sibling logbook's log
@@ -35,16 +37,6 @@ struct ImportCheck {
 };
 ImportCheck verifieImportDai(const DaiSettings& dai, WaisWindow window);
 
-// Band and mode labels of the list, from the columns as stored.
-QString waisBandLabel(const QString& band);
-QString waisModeLabel(const QString& mode);
-
-// The entry of one log line for Loc_Tempo: the locator (in capitals) and its flag ("*"
-// confirmed, "0" not) for the score; the 81-column line for the list. Empty when the line
-// holds no locator, so that it is skipped.
-QString waisScoreEntry(const QString& logLine, WaisLog log);
-QString waisListEntry(const QString& logLine, WaisLog log);
-
 // The hidden sorted list of entries: ascending text, case ignored.
 class LocTempo {
 public:
@@ -56,9 +48,10 @@ private:
 };
 
 // Collects the entries of the logs for Loc_Tempo from their bytes, keeping only those that can
-// start a square: of the entries of one square from ASCII lines, only the one that sorts first,
-// built as bytes and decoded once; every other line gives its entry as waisScoreEntry or
-// waisListEntry does. The squares counted and shown are those of every entry.
+// start a square: of the entries of one square, only the one that sorts first. A line without
+// a locator (too short, or four blanks) gives none. A score entry is the locator in capitals
+// and its flag ("*" confirmed, "0" not); a list entry is the 81-column line of the QSO, the
+// date widened and band and mode as labels.
 class LocatorCollector {
 public:
     // kScoreKeyLength for score entries, kListKeyLength for list entries.
@@ -68,7 +61,7 @@ public:
 
 private:
     bool m_list;
-    logbytes::KeyIndex m_squares;
+    bytekeys::KeyIndex m_squares;
     std::vector<std::int64_t> m_locators;        // by square
     std::vector<char> m_flags;                   // score: "*" when one QSO is confirmed
     std::vector<std::array<char, 81>> m_entries; // list: the entry that sorts first

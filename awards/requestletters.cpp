@@ -164,32 +164,17 @@ QLatin1StringView bandNumber(QStringView band) {
     return {};
 }
 
-// QStringView::trimmed, with the plain blank and the printable ASCII characters decided at once.
-QStringView trimmedField(QStringView text) {
-    const auto isBlank = [](QChar c) {
-        const char16_t u = c.unicode();
-        if (u == u' ')
-            return true;
-        return (u < 0x21 || u > 0x7E) && c.isSpace();
-    };
-    qsizetype from = 0, to = text.size();
-    while (from < to && isBlank(text[from]))
-        ++from;
-    while (to > from && isBlank(text[to - 1]))
-        --to;
-    return text.sliced(from, to - from);
-}
-
 } // namespace
 
 QChar* writeWidenedDate(QChar* out, QStringView date) {
     const QStringView yy = date.size() >= 2 ? date.last(2) : date;
     const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     const bool twoDigits = yy.size() == 2 && isDigit(yy[0]) && isDigit(yy[1]);
+    const int year = twoDigits ? (yy[0].unicode() - u'0') * 10 + (yy[1].unicode() - u'0') : -1;
+    const bool lastCentury = twoDigits && widenedYear(year) < 2000;
     out = std::copy(date.begin(), date.begin() + qMin<qsizetype>(6, date.size()), out);
-    // Years 50 to 99 are of the last century.
-    *out++ = twoDigits && yy[0] >= u'5' ? u'1' : u'2';
-    *out++ = twoDigits && yy[0] >= u'5' ? u'9' : u'0';
+    *out++ = lastCentury ? u'1' : u'2';
+    *out++ = lastCentury ? u'9' : u'0';
     return std::copy(yy.begin(), yy.end(), out);
 }
 
@@ -211,7 +196,7 @@ QStringList dciFileLines(const Applicant& a, const QStringList& listLines) {
     // the list has a line per QSO.
     for (const QString& listLine : listLines) {
         const QStringView line(listLine);
-        if (trimmedField(line.left(5)).isEmpty())
+        if (line.left(5).trimmed().isEmpty())
             continue;
         QChar buffer[64];
         QChar* d = buffer;
@@ -226,13 +211,13 @@ QStringList dciFileLines(const Applicant& a, const QStringList& listLines) {
         fill(4);
         put(line.mid(1, 5));
         fill(2);
-        const QStringView callsign = trimmedField(line.mid(80, 12));
+        const QStringView callsign = line.mid(80, 12).trimmed();
         put(callsign);
         fill(15 - callsign.size() + 1);
-        for (const char c : bandNumber(trimmedField(line.mid(94, 7))))
+        for (const char c : bandNumber(line.mid(94, 7).trimmed()))
             *d++ = QLatin1Char(c);
         fill(3);
-        const QStringView mode = trimmedField(line.mid(103, 3));
+        const QStringView mode = line.mid(103, 3).trimmed();
         put(mode);
         fill(3 - mode.size() + 7);
         d = writeWidenedDate(d, line.mid(70, 8));

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 using namespace awards;
-using awards::logbytes::scanStationLog;
+using bytekeys::scanStationLog;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 using namespace awards;
-using awards::logbytes::scanStationLog;
+using bytekeys::scanStationLog;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "scores_idca.h"
 
-#include "awardbytes.h"
+#include "bytekeys.h"
 #include "castlelayout.h"
 #include "districtcount.h"
 
@@ -19,7 +19,7 @@ Scores_IDCA::Scores_IDCA(QWidget* owner) : QWidget(owner) {
 
 void Scores_IDCA::opening() {
     DistrictMarks marks;
-    logbytes::scanStationLog([&marks](QByteArrayView line) { marks.add(line); });
+    bytekeys::scanStationLog([&marks](QByteArrayView line) { marks.add(line); });
     const Verdict verdict = districtVerdict(marks.confirmedCount());
     showLevelScore(this, marks.contactedCount(), marks.confirmedCount(), verdict.line1,
                    verdict.line2);

@@ -1,8 +1,7 @@
 // The benchmarks, or with --memory=N the resident memory of the program on a generated log of
 // N QSOs (0: an empty log), each in a fresh process.
 #include "benchenv.h"
-#include "castleawards.h"
-#include "districtlocatorawards.h"
+#include "awardwindows.h"
 #include "geoscreens.h"
 #include "main.h"
 #include "reportscreens.h"

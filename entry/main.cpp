@@ -1,10 +1,9 @@
 #include "main.h"
 
-#include "castleawards.h"
+#include "awardwindows.h"
 #include "castlelist.h"
 #include "clock.h"
 #include "dialogs.h"
-#include "districtlocatorawards.h"
 #include "entryrules.h"
 #include "geoscreens.h"
 #include "importscreen.h"

@@ -21,41 +21,56 @@ const QDate kDate(2026, 12, 5);
 
 void awardLists(const QStringList& lines) {
     using namespace awards;
+    QList<QByteArray> log;
+    for (const QString& line : lines)
+        log.append(encodeCp1252(line));
     for (const Shown shown : {Shown::Contacted, Shown::Confirmed}) {
-        const ListView dci = dciList(lines, shown);
+        CastleListBuilder dciBuilder(Award::Dci, shown), dcloBuilder(Award::Dclo, shown);
+        for (const QByteArray& line : log) {
+            dciBuilder.add(line);
+            dcloBuilder.add(line);
+        }
+        const ListView dci = dciBuilder.view();
         fuzzCheck(dci.count <= lines.size(), "DCI count");
+        for (const QString& line : dci.lines)
+            fuzzCheck(line.size() == 110, "DCI list line width");
         savedList(Award::Dci, QStringLiteral("IK1ABC"), shown, kDate, dci.lines);
         printedList(Award::Dci, QStringLiteral("IK1ABC"), shown, kDate, dci.lines);
-        const ListView dclo = dcloList(lines, shown);
+        const ListView dclo = dcloBuilder.view();
         fuzzCheck(dclo.count <= dci.count, "DCLO count");
         printedList(Award::Dclo, QStringLiteral("IK1ABC"), shown, kDate, dclo.lines);
     }
-    const DciScore dci = computeDciScore(lines);
+    DciCounter dciCounter;
+    DcloCounter dcloCounter;
+    DcpcCounter dcpcCounter;
+    DistrictMarks marks;
+    for (const QByteArray& line : log) {
+        dciCounter.add(line);
+        dcloCounter.add(line);
+        dcpcCounter.add(line);
+        marks.add(line);
+        const int district = districtOf(line);
+        fuzzCheck(district >= -1 && district <= kDistrictCount, "district range");
+    }
+    const DciScore dci = dciCounter.score();
     fuzzCheck(dci.confirmed <= dci.contacted && dci.cuneo <= dci.contacted, "DCI score");
-    const DcloScore dclo = computeDcloScore(lines);
+    const DcloScore dclo = dcloCounter.score();
     fuzzCheck(dclo.confirmed <= dclo.contacted, "DCLO score");
-    const DcpcScore dcpc = computeDcpcScore(lines);
+    const DcpcScore dcpc = dcpcCounter.score();
     fuzzCheck(dcpc.confirmed <= dcpc.contacted, "DCPC score");
-    const DistrictMarks marks = markDistricts(lines);
     fuzzCheck(marks.confirmedCount() <= marks.contactedCount(), "IDCA count");
     fuzzCheck(districtListLines(marks).size() == kDistrictCount, "IDCA list");
-    for (const WaisLog log : {WaisLog::Dci, WaisLog::Dai}) {
+    for (const WaisLog wais : {WaisLog::Dci, WaisLog::Dai}) {
         LocatorCollector score(kScoreKeyLength), list(kListKeyLength);
-        LocTempo decoded;
-        for (const QString& line : lines) {
-            const QByteArray bytes = encodeCp1252(line);
-            score.add(bytes, log);
-            list.add(bytes, log);
-            if (const QString entry = waisScoreEntry(line, log); !entry.isEmpty())
-                decoded.add(entry);
+        for (const QByteArray& line : log) {
+            score.add(line, wais);
+            list.add(line, wais);
         }
         const SquareCount squares = countSquares(score.locTempo().sorted(), kScoreKeyLength);
         fuzzCheck(squares.confirmed <= squares.contacted, "WAIS count");
-        const SquareCount fromText = countSquares(decoded.sorted(), kScoreKeyLength);
-        fuzzCheck(fromText.contacted == squares.contacted &&
-                      fromText.confirmed == squares.confirmed,
-                  "WAIS squares of the bytes as of the text");
-        waisShownLines(countSquares(list.locTempo().sorted(), kListKeyLength));
+        const SquareCount listed = countSquares(list.locTempo().sorted(), kListKeyLength);
+        fuzzCheck(listed.contacted == squares.contacted, "WAIS list and score squares");
+        waisShownLines(listed);
     }
     for (const char* band : {"Toutes", "14 Mhz", "14 Mhz "}) {
         for (const auto rule : {geo::ProvinceScan::Rule::List, geo::ProvinceScan::Rule::Map,

@@ -42,18 +42,6 @@ void oneLine(const QString& line, int number, int lineCount) {
     widenedDate(line.mid(LogColumns::kDate, 8));
     recordInstant(line);
 
-    fuzzCheck(dciListLine(line).size() == 110, "DCI list line width");
-    fuzzCheck(dcloListLine(line).size() == 95, "DCLO list line width");
-    dcpcListLine(line);
-    castleKey(line);
-    const int district = districtOf(line);
-    fuzzCheck(district >= -1 && district <= kDistrictCount, "district range");
-    for (const WaisLog log : {WaisLog::Dci, WaisLog::Dai}) {
-        waisScoreEntry(line, log);
-        const QString entry = waisListEntry(line, log);
-        if (!entry.isEmpty())
-            waisShownLine(entry);
-    }
     printedCastleLine(number, line);
     geo::miniMapFor(line.left(5));
     geo::locateProvince(line.left(2), {});

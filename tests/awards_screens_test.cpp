@@ -1,13 +1,15 @@
 #include "aff_contacte.h"
 #include "aff_contacte_dclo.h"
 #include "awards_support.h"
-#include "castleawards.h"
-#include "districtlocatorawards.h"
+#include "awardwindows.h"
+#include "castlecount.h"
 #include "lineprinter.h"
 #include "screenslot.h"
 
 #include <QDir>
 #include <QFile>
+
+using namespace awards;
 
 namespace {
 
@@ -146,13 +148,11 @@ TEST_F(AwardScreens, ScoreAndRulesWindowsShowTheirCountsAndTexts) {
          "Scores",
          "Label7 Label8 Label2 Nb_Chx Nb_Conf Nb_Reg Nb_Cuneo Label1 Label10 Label11 Label12 "
          "Label13 Label14 Label4 Label3 Label9 Label5 Label6",
-         {"Scores pour le diplome ", "des Chateaux Italiens (DCI)",
-          "Nb Chateaux        Régions               QSL", "22", "20", "5", "4",
-          "Chateaux contacté(s)", "Chateaux confirmé(s)", "Régions confirmée(s)",
-          "Chateau(x) de la province de Cunéo", "Bravo vous pouvez obtenir",
-          "le Diplome des Chateaux Italiens", "Pour le diplome DCI HF Francais il faut :",
-          "20 Chateaux contactés et confirmés dans", "5 régions différentes minimum",
-          "et au moins 1 Chateau contacté et confirmé", "dans la Province de Cuneo"},
+         QStringList{"Scores pour le diplome ", "des Chateaux Italiens (DCI)",
+                     "Nb Chateaux        Régions               QSL", "22", "20", "5", "4",
+                     "Chateaux contacté(s)", "Chateaux confirmé(s)", "Régions confirmée(s)",
+                     "Chateau(x) de la province de Cunéo", kCanClaim, kDciVerdictEnd}
+             << kDciRule,
          "Liste_Regions",
          {"  5    LB Lombardie               *"},
          10,
@@ -161,12 +161,11 @@ TEST_F(AwardScreens, ScoreAndRulesWindowsShowTheirCountsAndTexts) {
          "Scores_DCLO",
          "Label7 Label8 Label2 NB_Chateaux NB_Confirme Nb_Provinces Label5 Label10 Label11 Label6 "
          "Label12 Label1 Label4 Label3 Label9",
-         {"Scores pour le diplome", "des Chateaux de Lombardie",
-          "Nb Chateaux           Provinces         QSL", "5", "4", "1", "Chateaux contacté(s)",
-          "Chateaux confirmé(s)", "Dans", "Province(s) de Lombardie",
-          "Vous pouvez pas encore obtenir", "le Diplome des Chateaux de Lombardie",
-          "Pour le diplome DCLo Francais il faut :", "10 Chateaux contactés et confirmés dans",
-          "3 Provinces de Lombardie minimum"},
+         QStringList{"Scores pour le diplome", "des Chateaux de Lombardie",
+                     "Nb Chateaux           Provinces         QSL", "5", "4", "1",
+                     "Chateaux contacté(s)", "Chateaux confirmé(s)", "Dans",
+                     "Province(s) de Lombardie", "Vous pouvez pas encore obtenir", kDcloVerdictEnd}
+             << kDcloRule,
          "Liste_Regions",
          {"  1    BS Province de Brescia     "},
          2,
@@ -174,11 +173,10 @@ TEST_F(AwardScreens, ScoreAndRulesWindowsShowTheirCountsAndTexts) {
         {openScoresDcpc,
          "Scores_DCPC",
          "Label7 Label8 Label2 NB_Chateaux NB_Confirme Label1 Label6 Label11 Label4 Label3 Label9",
-         {"Scores pour le diplome", "de la province de Cunéo",
-          "      Ref     Indicatif             Date       QSL", "4", "4",
-          "Vous ne pouvez pas encore obtenir", "le diplome des Chateaux", "de la province de Cunéo",
-          "Pour le diplome DCPC il faut :", "10 Chateaux contactés et confirmés",
-          "dans la Province de Cunéo (CN)"},
+         QStringList{"Scores pour le diplome", "de la province de Cunéo",
+                     "      Ref     Indicatif             Date       QSL", "4", "4",
+                     "Vous ne pouvez pas encore obtenir"}
+             << kDcpcVerdictEnd << kDcpcRule,
          "Liste_Chateaux",
          {"  CN001  I1ABC         05/12/26    *", "  CN001  I1ABC         05/12/26    *"},
          0,

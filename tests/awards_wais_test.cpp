@@ -1,6 +1,6 @@
 #include "aff_contacte_wais.h"
 #include "awards_support.h"
-#include "districtlocatorawards.h"
+#include "awardwindows.h"
 #include "locatorcount.h"
 #include "scores_wais.h"
 #include "screenslot.h"
@@ -34,87 +34,6 @@ DaiSettings dai(const QString& callsign, const QString& program, const QString& 
 }
 
 } // namespace
-
-TEST(WaisEntries, AStationLogQsoInItsColumns) {
-    const QString line =
-        awardQso("I1ABC", "12", "jn45", true, "CN001", "12/05/07", "14:30", "FM", "144 Mhz");
-    const QString entry = waisListEntry(line, WaisLog::Dci);
-    EXPECT_EQ(entry, "   JN45* I1ABC" + blanks(7) + "    12/05/2007 1430  ??m ????? CN DCI-CN001" +
-                         blanks(16) + "*");
-    EXPECT_EQ(waisShownLine(entry), "   JN45 I1ABC" + blanks(7) +
-                                        "    12/05/2007 1430  ??m ????? CN DCI-CN001" + blanks(16) +
-                                        "*");
-    EXPECT_EQ(waisScoreEntry(line, WaisLog::Dci), "JN45*");
-}
-
-TEST(WaisEntries, ALineWithoutLocatorGivesNoEntry) {
-    const QString full = awardQso("I1ABC", "12", "JN45", true);
-    const QStringList none = {
-        awardQso("I1ABC", "12", "", true),
-        full.left(138),
-        full.left(141),
-        full.left(40),
-        QString(),
-        daiQso("IK2XYZ", "    ", true),
-        daiQso("IK2XYZ", "JN46", true).left(16),
-    };
-    for (const QString& line : none.mid(0, 5)) {
-        EXPECT_EQ(waisListEntry(line, WaisLog::Dci), QString()) << line.size();
-        EXPECT_EQ(waisScoreEntry(line, WaisLog::Dci), QString()) << line.size();
-    }
-    for (const QString& line : none.mid(5)) {
-        EXPECT_EQ(waisListEntry(line, WaisLog::Dai), QString()) << line.size();
-        EXPECT_EQ(waisScoreEntry(line, WaisLog::Dai), QString()) << line.size();
-    }
-    // A sibling line that stops after its locator still gives a full entry.
-    EXPECT_EQ(waisListEntry(daiQso("IK2XYZ", "JN46", true).left(17), WaisLog::Dai),
-              "   JN460 IK2XYZ" + blanks(10) + "      20   " + blanks(6) + "??m ?????    DAI-" +
-                  blanks(21) + "0");
-}
-
-TEST(WaisEntries, BandAndModeTables) {
-    const struct {
-        const char* stored;
-        const char* label;
-    } bands[] = {{"3.5 Mhz", "80m"}, {"7.0 Mhz", "40m"}, {"14 Mhz ", "20m"}, {"21 Mhz ", "15m"},
-                 {"28 Mhz ", "10m"}, {"1.8 Mhz", "??m"}, {"144 Mhz", "??m"}, {"432 Mhz", "??m"},
-                 {"14 Mhz", "??m"},  {"14.070 ", "??m"}, {"       ", "??m"}},
-      modes[] = {{"SSB", "PHONE"}, {"CW ", "CW   "}, {"AM ", "AM   "}, {"RTT", "RTTY "},
-                 {"SST", "SSTV "}, {"FM ", "?????"}, {"CW", "?????"},  {"ssb", "?????"}};
-    for (const auto& b : bands)
-        EXPECT_EQ(waisBandLabel(b.stored), QString::fromLatin1(b.label)) << b.stored;
-    for (const auto& m : modes)
-        EXPECT_EQ(waisModeLabel(m.stored), QString::fromLatin1(m.label)) << m.stored;
-}
-
-TEST(WaisVerdict, LevelsAtTheirEdges) {
-    const QString bravo = " Bravo, vous pouvez obtenir";
-    const QString notYet = "Vous ne pouvez pas encore obtenir";
-    const struct {
-        int confirmed;
-        QString line1, line2;
-    } cases[] = {
-        {0, notYet, "de diplomes des Locators Italiens"},
-        {99, notYet, "de diplomes des Locators Italiens"},
-        {100, bravo, "le diplome de Base"},
-        {199, bravo, "le diplome de Base"},
-        {200, bravo, "le diplome Advanced"},
-        {299, bravo, "le diplome Advanced"},
-        {300, bravo, "le diplome Extra"},
-        {499, bravo, "le diplome Extra"},
-        {500, bravo, "le diplome d'Or"},
-        {999, bravo, "le diplome d'Or"},
-        {1000, bravo, "le diplome de Platine"},
-        {1399, bravo, "le diplome de Platine"},
-        {1400, bravo, "le diplome de Diamant"},
-        {5000, bravo, "le diplome de Diamant"},
-    };
-    for (const auto& c : cases) {
-        const Verdict v = locatorVerdict(c.confirmed);
-        EXPECT_EQ(v.line1, c.line1) << c.confirmed;
-        EXPECT_EQ(v.line2, c.line2) << c.confirmed;
-    }
-}
 
 TEST(VerifieImportDai, MessagesAndTheirAssembly) {
     const struct {
@@ -160,6 +79,7 @@ protected:
 
 TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
     setStation("I1TEST", stationLog());
+    writeBytes("Tempo_Locator.txt", "left over\r\n");
     openAffContacteWais();
     auto* list = existingScreen<Aff_Contacte_WAIS>();
     ASSERT_NE(list, nullptr);
@@ -178,6 +98,7 @@ TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
                            "   JN61 I1BBB" + blanks(7) +
                                "    12/05/2007 1430  20m PHONE CN DCI-CN001" + blanks(16) + "*"}));
     EXPECT_EQ(child<QPushButton>(list, "Doc_WAIS")->text(), "Document pour le diplome WAIS");
+    // The work file is left empty.
     EXPECT_TRUE(QFile::exists(path("Tempo_Locator.txt")));
     EXPECT_EQ(readBytes("Tempo_Locator.txt"), QByteArray());
 
@@ -185,18 +106,14 @@ TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
     auto* scores = existingScreen<Scores_WAIS>();
     ASSERT_NE(scores, nullptr);
     EXPECT_EQ(scores->windowTitle(), "Locators DCI contactés");
-    EXPECT_EQ(
-        texts(scores, "Label5 Label10 NB_Contacte NB_Confirme Label1 Label2 Label7 Label8 "
-                      "Label3 Label4 Label13 Label14 Label15 Label16 Label17 Label9"),
-        (QStringList{
-            "Locators DCI contacté(s)", "Locators DCI confirmé(s)", "2", "1",
-            "Vous ne pouvez pas encore obtenir", "de diplomes des Locators Italiens",
-            "Scores pour le diplome", "des Locators Italiens",
-            "Pour obtenir les diplomes des Locators",
-            "Italiens il vous faut la confirmation de :", "   100 Locators pour le diplome de base",
-            "   200 Locators pour le diplome Advanced", "   300 Locators pour le diplome Extra",
-            "   500 Locators pour le diplome d'Or", " 1000 Locators pour le diplome de Platine",
-            " 1400 Locators pour le diplome de Diamant"}));
+    EXPECT_EQ(texts(scores, "Label5 Label10 NB_Contacte NB_Confirme Label1 Label2 Label7 Label8 "
+                            "Label3 Label4 Label13 Label14 Label15 Label16 Label17 Label9"),
+              (QStringList{"Locators DCI contacté(s)", "Locators DCI confirmé(s)", "2", "1",
+                           "Vous ne pouvez pas encore obtenir", "de diplomes des Locators Italiens",
+                           "Scores pour le diplome", "des Locators Italiens",
+                           "Pour obtenir les diplomes des Locators",
+                           "Italiens il vous faut la confirmation de :"} +
+               waisLevelLabels()));
 
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_FALSE(QFile::exists(daiSettingsFile()));

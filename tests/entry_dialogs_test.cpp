@@ -17,51 +17,70 @@ public:
     QList<QUrl> opened;
 };
 
-class DialogsTest : public MainTest {
-protected:
-    // The window that an entry or a button of Main opened.
-    QWidget* opened(const QList<QWidget*>& before) const {
-        for (QWidget* t : QApplication::topLevelWidgets())
-            if (t->isVisible() && !before.contains(t))
-                return t;
-        return nullptr;
-    }
-};
+class DialogsTest : public MainTest {};
 
-TEST_F(DialogsTest, SecondaryWindowsAreDialogsOfMainAndEscapeClosesThoseThatOnlyShow) {
+TEST_F(DialogsTest, EachEntryOpensItsDialogOfMainAndEscapeClosesThoseThatOnlyShow) {
     setStation("F1ABC", {logLine("I1ABC", "CN001", "05/12/26", "14:30", "SSB", "14 Mhz", true)});
     start();
+    dialogs.messages.clear();
     const struct {
         const char* opener; // a menu entry, or a button of Main
-        bool escapeCloses;
+        const char* screen;
+        const char* title;
+        bool escapeCloses = true;
     } cases[] = {
-        {"Mnu_C_Contacte", true},     {"Mnu_Scores", true},         {"Mnu_Reglement", true},
-        {"Mnu_Districts_IDCA", true}, {"Mnu_Scores_WAIS", true},    {"Mnu_Carte_Pro", true},
-        {"Mnu_Carte_HB", true},       {"Mnu_Region_Contact", true}, {"Mnu_Situer_P", true},
-        {"Recherche", true},          {"Mnu_New_Indicatif", false},
+        {"Mnu_C_Contacte", "Aff_Contacte", "DCI Contactés"},
+        {"Mnu_Liste_DCI", "Aff_Contacte", "DCI Contactés"},
+        {"Mnu_Scores", "Scores", "Scores DCI"},
+        {"Mnu_Reglement", "Reglement", "Règlement du Diplome des Chateaux Italiens"},
+        {"Mnu_Provinces_DCLO", "Aff_Contacte_DCLO", "Chateaux contactés pour le diplome DCLo"},
+        {"Mnu_Scores_DCLO", "Scores_DCLO", "Scores DCLo"},
+        {"Mnu_Scores_DCPC", "Scores_DCPC", "Scores DCPC"},
+        {"Mnu_Reglement_DCPC", "Reglement_DCPC",
+         "Règlement du Diplome des Chateaux de la Province de Cueno"},
+        {"Mnu_Districts_IDCA", "Aff_Contacte_IDCA", "Districts contactés"},
+        {"Mnu_Scores_IDCA", "Scores_IDCA", "Scores IDCA"},
+        {"Mnu_Locators_WAIS", "Aff_Contacte_WAIS", "Locators DCI contactés"},
+        {"Mnu_Scores_WAIS", "Scores_WAIS", "Locators DCI contactés"},
+        {"Mnu_Situer_P", "Situation", "Situation d'une Province"},
+        {"Mnu_Carte_HB", "Carte_Acti_DCI", "Carte des régions contactées"},
+        {"Mnu_Carte_Pro", "Carte_Italie", "Carte des provinces contactées"},
+        {"Mnu_Region_Contact", "Regions_Contacte", "Regions contactées"},
+        {"Mnu_Provinces_Contactes", "Province_Contacte", "Provinces contactées"},
+        {"Recherche", "Recherche_Indicatif", "Recherche QSO"},
+        {"Mnu_New_Indicatif", "Station", "Selection Indicaif", false},
     };
     for (const auto& c : cases) {
-        const QList<QWidget*> before = QApplication::topLevelWidgets();
+        SCOPED_TRACE(c.opener);
         if (auto* action = main->findChild<QAction*>(c.opener)) {
+            EXPECT_TRUE(action->isEnabled());
             action->trigger();
         } else {
             focusOn(c.opener);
             Keyboard::pressButton();
         }
         QApplication::processEvents();
-        QWidget* screen = opened(before);
-        ASSERT_NE(screen, nullptr) << c.opener;
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(screen)->role(), QAccessible::Dialog)
-            << c.opener;
-        ASSERT_NE(screen->windowHandle(), nullptr) << c.opener;
-        EXPECT_EQ(screen->windowHandle()->transientParent(), main->windowHandle()) << c.opener;
+        QWidget* screen = topLevel(c.screen);
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ(screen->windowTitle(), QString::fromUtf8(c.title));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(screen)->role(), QAccessible::Dialog);
+        ASSERT_NE(screen->windowHandle(), nullptr);
+        EXPECT_EQ(screen->windowHandle()->transientParent(), main->windowHandle());
 
         screen->activateWindow();
         QApplication::setActiveWindow(screen);
         Keyboard::press(Qt::Key_Escape);
-        EXPECT_EQ(screen->isVisible(), !c.escapeCloses) << c.opener;
+        EXPECT_EQ(screen->isVisible(), !c.escapeCloses);
         closeTopLevels();
     }
+    // The entries not built open nothing and say nothing.
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    for (const char* entry : {"Mnu_Reglement_DCLO", "Mnu_Reglement_IDCA", "Mnu_Titre_DCI",
+                              "Mnu_Titre_DCLO", "Mnu_Titre_DCPC"})
+        trigger(entry);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(DialogsTest, ADialogStaysOpenWhenMainAloneIsClosed) {

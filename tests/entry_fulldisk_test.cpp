@@ -39,26 +39,15 @@ protected:
         setStation("IK1ABC", {kFeb, kMar, kApr});
         start();
     }
-    QWidget* window(const char* name) const {
-        QWidget* found = topLevel(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
     // Gives the focus to a button of a window, ready for Enter.
     void focusButton(const char* windowName, const char* button) {
-        Keyboard::clickInto(window(windowName)->findChild<QPushButton*>(button));
+        Keyboard::clickInto(child<QPushButton>(topLevel(windowName), button));
     }
     // Enter on each field of a request form, its details remembered, up to its button.
     void enterToCreate(const char* windowName) {
         for (int guard = 0; guard < 12 && focused()->objectName() != "L_Fichier"; ++guard)
             enter();
         focusButton(windowName, "L_Fichier");
-    }
-    QMap<QString, QByteArray> files() const {
-        QMap<QString, QByteArray> all;
-        for (const QString& name : dirEntries())
-            all[name] = readBytes(name);
-        return all;
     }
 };
 

@@ -2,8 +2,9 @@
 
 namespace {
 
+// A castle name of the full 60 columns.
 const QString kFeb = "I1FEB        12                   AQ001 01/02/07 10:00 SSB 14 Mhz  59  59  "
-                     "CASTELLO AQ001                                                 JN61";
+                     "CASTELLO DI ROCCA CALASCIO SUL GRAN SASSO D'ITALIA AQUILA 60   JN61";
 const QString kMar = "I1MAR        12                   RM001 01/03/07 10:00 CW  7.0 Mhz 59  59  "
                      "CASTELLO RM001                                               * JN61";
 const QString kApr = "I1APR        12                   TO001 01/04/07 10:00 SSB 14 Mhz  59  59  "
@@ -14,7 +15,8 @@ const QString kApr = "I1APR        12                   TO001 01/04/07 10:00 SSB
 class ModesTest : public MainTest {
 protected:
     // In the Insertion mode the reference leads to the district, and date and time are typed.
-    void typeInsertedQso(const QString& callsign, const QString& date) {
+    void typeInsertedQso(const QString& callsign, const QString& date,
+                         const QString& time = "08:00") {
         typeEnter(callsign);
         enter();
         typeEnter("AQ002");
@@ -25,7 +27,7 @@ protected:
         retype("JN62");
         enter();
         typeEnter(date);
-        typeEnter("08:00");
+        typeEnter(time);
         enterThroughTo();
     }
 };
@@ -49,7 +51,7 @@ TEST_F(ModesTest, ClickShowsTheQsoReadOnly) {
     EXPECT_FALSE(w("Valide_A")->isEnabled());
 }
 
-TEST_F(ModesTest, ModifiedQsoKeepsItsPlaceAndTwinsAreTold) {
+TEST_F(ModesTest, ModifiedQsoKeepsItsPlaceItsTwinAndItsWholeCastleName) {
     setStation("IK1ABC", {kFeb, kMar, kApr, kFeb});
     start();
     doubleClickRow(1);
@@ -72,7 +74,7 @@ TEST_F(ModesTest, ModifiedQsoKeepsItsPlaceAndTwinsAreTold) {
                     "NOUVEAU NOM                                                  * JN61",
                     kApr,
                     "I1FEB        12                   AQ001 01/02/07 10:00 SSB 14 Mhz  44  59  "
-                    "CASTELLO AQ001                                                 JN61"}));
+                    "CASTELLO DI ROCCA CALASCIO SUL GRAN SASSO D'ITALIA AQUILA 60   JN61"}));
     EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
 }
 
@@ -94,11 +96,12 @@ TEST_F(ModesTest, InsertionByDate) {
     start();
     click("Ajout_QSO");
     EXPECT_EQ(text("Mode_Aff"), "Insertion QSO");
-    typeInsertedQso("I1JAN", "15/01/07");
+    // At the very minute of a QSO in the log: before it.
+    typeInsertedQso("I1JAN", "01/02/07", "10:00");
     Keyboard::pressButton();
     // Mode and band as the start-up display of the last QSO left them; castle from the list.
     const QString jan =
-        "I1JAN        5                    AQ002 15/01/07 08:00 CW  7.0 Mhz 59  59  "
+        "I1JAN        5                    AQ002 01/02/07 10:00 CW  7.0 Mhz 59  59  "
         "ROCCA CALASCIO                                                 JN62";
     EXPECT_EQ(log(), crlf({jan, kFeb, kMar}));
     EXPECT_TRUE(rows()[0].startsWith("    1  I1JAN"));
@@ -135,45 +138,42 @@ TEST_F(ModesTest, InsertionRefusesADateItCannotRead) {
     EXPECT_EQ(text("Date_A"), "99/99/99");
 }
 
-TEST_F(ModesTest, Deleting) {
-    setStation("IK1ABC", {kFeb, kFeb});
-    start();
-    clickRow(1);
-    dialogs.answers = {false};
-    click("Annule_Saisie");
-    EXPECT_EQ(dialogs.questions, QStringList{"Voulez vous Supprimer ce QSO ?"});
-    EXPECT_EQ(log(), crlf({kFeb, kFeb}));
-    EXPECT_FALSE(w("Annule_Saisie")->isEnabled());
-    // One of two identical lines goes; the other is shown.
-    clickRow(1);
-    click("Annule_Saisie");
-    EXPECT_EQ(log(), crlf({kFeb}));
-    EXPECT_EQ(text("Mode_Aff"), "Affichage QSO");
-    EXPECT_EQ(text("Ind_A"), "I1FEB");
-    EXPECT_FALSE(w("Annule_Saisie")->isEnabled());
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(ModesTest, DeletingFromTheModificationModeLeavesIt) {
-    setStation("IK1ABC", {kFeb, kMar, kApr});
-    start();
-    doubleClickRow(0);
-    click("Annule_Saisie");
-    EXPECT_EQ(log(), crlf({kMar, kApr}));
-    EXPECT_EQ(text("Mode_Aff"), "Affichage QSO");
-    EXPECT_EQ(text("Ind_A"), "I1APR");
-    EXPECT_FALSE(w("Valide_A")->isEnabled());
-    EXPECT_FALSE(edit("Ref_A")->isEnabled());
-}
-
-TEST_F(ModesTest, DeletingTheOnlyQsoStartsANewOne) {
-    setStation("IK1ABC", {kFeb});
-    start();
-    clickRow(0);
-    click("Annule_Saisie");
-    EXPECT_EQ(log(), QByteArray());
-    EXPECT_TRUE(rows().isEmpty());
-    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
+TEST_F(ModesTest, DeletingTheSelectedQsoShowsTheNextOrStartsANewOne) {
+    const struct {
+        QStringList log;
+        int row;
+        bool modifying;
+        QStringList after;
+        const char* mode;
+        const char* shown;
+    } cases[] = {
+        // One of two identical lines goes.
+        {{kFeb, kFeb}, 1, false, {kFeb}, "Affichage QSO", "I1FEB"},
+        {{kFeb, kMar, kApr}, 0, true, {kMar, kApr}, "Affichage QSO", "I1APR"},
+        {{kFeb}, 0, false, {}, "Saisie QSO", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        delete main;
+        setStation("IK1ABC", c.log);
+        start();
+        // A displayed QSO is refused first, then chosen again and accepted.
+        dialogs.answers = {c.modifying};
+        for (int attempt = c.modifying; attempt < 2; ++attempt) {
+            c.modifying ? doubleClickRow(c.row) : clickRow(c.row);
+            click("Annule_Saisie");
+            EXPECT_EQ(log(), crlf(attempt ? c.after : c.log));
+        }
+        EXPECT_EQ(dialogs.questions,
+                  QStringList(c.modifying ? 1 : 2, "Voulez vous Supprimer ce QSO ?"));
+        EXPECT_EQ(text("Mode_Aff"), c.mode);
+        EXPECT_EQ(text("Ind_A"), c.shown);
+        EXPECT_FALSE(w("Annule_Saisie")->isEnabled());
+        EXPECT_FALSE(w("Valide_A")->isEnabled());
+        EXPECT_FALSE(edit("Ref_A")->isEnabled());
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+        dialogs.questions.clear();
+    }
     EXPECT_EQ(focused(), edit("Ind_A"));
     typeNewQso("I1NEW", "", "AQ001");
     Keyboard::pressButton();

@@ -22,7 +22,6 @@ protected:
         setStation("IK1ABC", kLog);
         start();
     }
-    void trigger(const char* action) { main->findChild<QAction*>(action)->trigger(); }
 };
 
 } // namespace

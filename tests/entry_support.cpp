@@ -18,17 +18,6 @@ Main* MainTest::start() {
     return main;
 }
 
-QString MainTest::text(const char* name) const {
-    QWidget* widget = w(name);
-    if (auto* e = qobject_cast<QLineEdit*>(widget))
-        return e->text();
-    if (auto* c = qobject_cast<QComboBox*>(widget))
-        return c->currentText();
-    if (auto* l = qobject_cast<QLabel*>(widget))
-        return l->text();
-    return {};
-}
-
 void MainTest::retype(const QString& text) {
     Keyboard::press(Qt::Key_A, Qt::ControlModifier);
     Keyboard::press(Qt::Key_Backspace);

@@ -3,6 +3,7 @@
 #include "screen.h"
 #include "testsupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,12 +21,12 @@ protected:
 
     Main* start();
     template <typename T = QWidget> T* w(const char* name) const {
-        T* found = main->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return child<T>(main, QString::fromLatin1(name));
     }
     QLineEdit* edit(const char* name) const { return w<QLineEdit>(name); }
-    QString text(const char* name) const;
+    QString text(const char* name) const { return ProgramTest::text(main, name); }
+    // Triggers the named entry of Main's menus.
+    void trigger(const char* action) const { w<QAction>(action)->trigger(); }
 
     // A click into the field.
     void focusOn(const char* name) { Keyboard::clickInto(w(name)); }

@@ -6,11 +6,13 @@
 #include "stationsettings.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrinter>
@@ -139,6 +141,38 @@ void ProgramTest::setStation(const QString& callsign, const QStringList& logLine
 
 QStringList ProgramTest::dirEntries() const {
     return QDir(ProgramDirectory::path()).entryList(QDir::Files, QDir::Name);
+}
+
+QMap<QString, QByteArray> ProgramTest::files() const {
+    QMap<QString, QByteArray> all;
+    for (const QString& name : dirEntries())
+        all[name] = readBytes(name);
+    return all;
+}
+
+QString ProgramTest::text(const QWidget* window, const QString& name) {
+    QWidget* widget = child(window, name);
+    if (auto* e = qobject_cast<QLineEdit*>(widget))
+        return e->text();
+    if (auto* c = qobject_cast<QComboBox*>(widget))
+        return c->currentText();
+    if (auto* l = qobject_cast<QLabel*>(widget))
+        return l->text();
+    return {};
+}
+
+QStringList ProgramTest::lines(const QWidget* window, const QString& listName) {
+    QStringList out;
+    if (auto* list = child<QAbstractItemView>(window, listName)) {
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            out.append(list->model()->index(row, 0).data().toString());
+    }
+    return out;
+}
+
+void ProgramTest::press(const QWidget* window, const QString& button) {
+    Keyboard::clickInto(child(window, button));
+    Keyboard::pressButton();
 }
 
 QString logLine(const QString& callsign, const QString& reference, const QString& date,

@@ -5,6 +5,7 @@
 #include "qsorecord.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -98,6 +99,21 @@ protected:
     // Writes the lines with CR LF as the station log of `callsign` and makes it the station.
     void setStation(const QString& callsign, const QStringList& logLines = {});
     QStringList dirEntries() const;
+    // Every file of the program directory by name, with its bytes.
+    QMap<QString, QByteArray> files() const;
+
+    // The named child of a window; a failed expectation when it has none.
+    template <class T = QWidget> static T* child(const QWidget* window, const QString& name) {
+        T* found = window ? window->findChild<T*>(name) : nullptr;
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    // What the named label, field or combo of the window shows.
+    static QString text(const QWidget* window, const QString& name);
+    // The lines the named list view of the window shows.
+    static QStringList lines(const QWidget* window, const QString& listName);
+    // Gives the named button of the window the focus and presses it with Enter.
+    static void press(const QWidget* window, const QString& button);
 
     QTemporaryDir dir;
     FakeDialogs dialogs;

@@ -55,15 +55,6 @@ TEST(LinesPerPage, CountsWholeLinesAndNeverNone) {
             << c.pageHeight << " / " << c.lineHeight;
 }
 
-TEST(Paginate, StartsANewPageWhenTheNextLineWouldNotFit) {
-    const QStringList five{"a", "b", "c", "d", "e"};
-    EXPECT_TRUE(paginate({}, 3).isEmpty());
-    EXPECT_EQ(paginate(five, 2), (QList<QStringList>{{"a", "b"}, {"c", "d"}, {"e"}}));
-    EXPECT_EQ(paginate(five, 5), (QList<QStringList>{five}));
-    EXPECT_EQ(paginate(five, 9), (QList<QStringList>{five}));
-    EXPECT_EQ(paginate({"a", "", "  "}, 1), (QList<QStringList>{{"a"}, {""}, {"  "}}));
-}
-
 TEST_F(LinePrinter, LongListGoesOverSeveralFullPagesInTheListFont) {
     const QStringList lines = numbered(120);
     const QList<QStringList> pages = printLines(lines);
@@ -87,17 +78,22 @@ TEST_F(LinePrinter, LongListGoesOverSeveralFullPagesInTheListFont) {
               printLines(lines, {"Courier New", 18, false}).first().size() * 3 / 2);
 }
 
-TEST_F(LinePrinter, CancelledDialogPrintsNothingAndGivesTheFontBack) {
-    noting.printerAnswer = false;
-    EXPECT_TRUE(printLines(numbered(3)).isEmpty());
-    EXPECT_FALSE(QFile::exists(noting.printerPdf));
-    EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
-    EXPECT_TRUE(noting.messages.isEmpty());
-}
-
-TEST_F(LinePrinter, PrinterThatCannotStartSaysSo) {
-    noting.printerPdf = dir.filePath("missing/printed.pdf");
-    EXPECT_TRUE(printLines(numbered(3)).isEmpty());
-    EXPECT_EQ(noting.messages, QStringList{"Impossible d'imprimer sur cette imprimante"});
-    EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
+TEST_F(LinePrinter, CancelledOrFailedPrintingPrintsNothingAndGivesTheFontBack) {
+    const struct {
+        bool chosen;
+        QString pdf;
+        QStringList messages;
+    } cases[] = {
+        {false, dir.filePath("printed.pdf"), {}},
+        {true, dir.filePath("missing/printed.pdf"), {"Impossible d'imprimer sur cette imprimante"}},
+    };
+    for (const auto& c : cases) {
+        noting.printerAnswer = c.chosen;
+        noting.printerPdf = c.pdf;
+        noting.messages.clear();
+        EXPECT_TRUE(printLines(numbered(3)).isEmpty());
+        EXPECT_FALSE(QFile::exists(c.pdf));
+        EXPECT_EQ(noting.messages, c.messages);
+        EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
+    }
 }

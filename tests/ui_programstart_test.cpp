@@ -2,25 +2,12 @@
 #include "programstart.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QLockFile>
 
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-class ProgramStartTest : public ProgramTest {
-protected:
-    QMap<QString, QByteArray> files() const {
-        QMap<QString, QByteArray> all;
-        for (const QString& name : QDir(ProgramDirectory::path()).entryList(QDir::Files))
-            all[name] = readBytes(name);
-        return all;
-    }
-};
-
-} // namespace
+using ProgramStartTest = ProgramTest;
 
 TEST_F(ProgramStartTest, ASecondCopyOnTheSameDirectoryIsRefusedAndWritesNothing) {
     ASSERT_TRUE(openProgramDirectory());

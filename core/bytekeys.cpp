@@ -1,29 +1,24 @@
-#include "awardbytes.h"
+#include "bytekeys.h"
 
+#include "capitals.h"
 #include "codepage.h"
+#include "logbytes.h"
+#include "provincetable.h"
 #include "stationlog.h"
 #include "stationsettings.h"
 #include "textfile.h"
 
 #include <algorithm>
-#include <cstring>
+#include <vector>
 
-namespace awards::logbytes {
+namespace bytekeys {
 
 namespace {
-
-bool isAsciiBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 
 constexpr std::uint64_t kEmpty = ~std::uint64_t(0);
 
 std::size_t slotOf(std::uint64_t key, std::size_t mask) {
     return std::size_t((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
-}
-
-QString trimmedUpper(QByteArrayView field) {
-    return decodeCp1252(field).trimmed().toUpper();
 }
 
 } // namespace
@@ -61,22 +56,17 @@ const std::array<std::uint8_t, 256>& foldedRank() {
     return ranks;
 }
 
-std::uint64_t packAscii(QByteArrayView ascii) {
-    std::uint64_t key = std::uint64_t(ascii.size()) << 56;
-    for (qsizetype i = 0; i < ascii.size(); ++i)
-        key |= std::uint64_t(static_cast<unsigned char>(ascii[i])) << (8 * i);
+std::uint64_t packBytes(QByteArrayView bytes) {
+    std::uint64_t key = std::uint64_t(bytes.size()) << 56;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        key |= std::uint64_t(static_cast<unsigned char>(bytes[i])) << (8 * i);
     return key;
 }
 
-std::uint64_t KeyNumbers::of(QStringView text) {
-    if (text.size() <= 7 &&
-        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        char bytes[7];
-        for (qsizetype i = 0; i < text.size(); ++i)
-            bytes[i] = char(text[i].unicode());
-        return packAscii(QByteArrayView(bytes, text.size()));
-    }
-    const QString key = text.toString();
+std::uint64_t KeyNumbers::of(QByteArrayView bytes) {
+    if (bytes.size() <= 7)
+        return packBytes(bytes);
+    const QByteArray key = bytes.toByteArray();
     const auto found = m_others.constFind(key);
     if (found != m_others.cend())
         return *found;
@@ -85,27 +75,26 @@ std::uint64_t KeyNumbers::of(QStringView text) {
     return number;
 }
 
-std::uint64_t trimmedUpperKey(QByteArrayView field, KeyNumbers& numbers) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(field.data());
-    qsizetype from = 0, to = field.size();
-    unsigned char high = 0;
-    for (qsizetype i = 0; i < to; ++i)
-        high |= bytes[i];
-    if (high >= 0x80)
-        return numbers.of(trimmedUpper(field));
-    while (from < to && isAsciiBlank(char(bytes[from])))
-        ++from;
-    while (to > from && isAsciiBlank(char(bytes[to - 1])))
-        --to;
-    if (to - from > 7)
-        return numbers.of(QString::fromLatin1(field.sliced(from, to - from)).toUpper());
-    // Packed as packAscii packs, in capitals.
-    std::uint64_t key = std::uint64_t(to - from) << 56;
-    for (qsizetype i = from; i < to; ++i) {
-        const unsigned char c = bytes[i];
-        key |= std::uint64_t(c >= 'a' && c <= 'z' ? c - 32 : c) << (8 * (i - from));
+std::uint64_t capitalKey(QByteArrayView field, KeyNumbers& numbers) {
+    const QByteArrayView trimmed = trimmedBytes(field);
+    if (trimmed.size() <= 32) {
+        // Capitals of a short field written on the stack: "ß" doubles.
+        char upper[64];
+        return numbers.of(QByteArrayView(upper, writeCapitals(trimmed, upper) - upper));
     }
-    return key;
+    QByteArray upper;
+    appendCapitals(trimmed, upper);
+    return numbers.of(upper);
+}
+
+int provinceOfKey(std::uint64_t key) {
+    static const std::vector<std::uint8_t> numbers = [] {
+        std::vector<std::uint8_t> n(1 << 16, 0);
+        for (int number = 1; number <= ProvinceTable::kCount; ++number)
+            n[packBytes(ProvinceTable::code(number).toLatin1()) & 0xFFFF] = std::uint8_t(number);
+        return n;
+    }();
+    return key >> 56 == 2 ? numbers[key & 0xFFFF] : 0;
 }
 
 KeyIndex::KeyIndex() : m_keys(64, kEmpty), m_numbers(64, -1) {}
@@ -153,4 +142,4 @@ bool scanStationLog(const std::function<void(QByteArrayView)>& visit) {
     return scanFile(StationLog(StationCallsign()).path(), visit);
 }
 
-} // namespace awards::logbytes
+} // namespace bytekeys
