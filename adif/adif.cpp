@@ -2,33 +2,15 @@
 
 #include "codepage.h"
 #include "logbytes.h"
+#include "provincetable.h"
 #include "qsorecord.h"
 #include "stationlog.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cstring>
 
 namespace {
-
-struct BandLabel {
-    QByteArrayView label;
-    QByteArrayView band;
-};
-
-constexpr std::array<BandLabel, 12> kBands{{{"1.8 Mhz", "160m"},
-                                            {"3.5 Mhz", "80m"},
-                                            {"7.0 Mhz", "40m"},
-                                            {"10 Mhz", "30m"},
-                                            {"14 Mhz", "20m"},
-                                            {"18 Mhz", "17m"},
-                                            {"21 Mhz", "15m"},
-                                            {"24 Mhz", "12m"},
-                                            {"28 Mhz", "10m"},
-                                            {"50 Mhz", "6m"},
-                                            {"144 Mhz", "2m"},
-                                            {"432 Mhz", "70cm"}}};
 
 // The labels are ASCII, so the bytes of a label match only the label itself. Their first two
 // characters and their length tell them apart, so a band is looked up without a comparison of
@@ -36,10 +18,10 @@ constexpr std::array<BandLabel, 12> kBands{{{"1.8 Mhz", "160m"},
 QByteArrayView bandOf(QByteArrayView label) {
     if (label.size() < 6 || label.size() > 7)
         return {};
-    for (const BandLabel& b : kBands)
+    for (const BandInfo& b : kBandTable)
         if (b.label[0] == label[0] && b.label[1] == label[1] && b.label.size() == label.size() &&
             std::memcmp(b.label.data(), label.data(), label.size()) == 0)
-            return b.band;
+            return b.adif;
     return {};
 }
 
@@ -82,10 +64,12 @@ QByteArrayView dateOf(QByteArrayView date, char* out, QByteArray& damaged) {
         damaged = encodeCp1252(adifDate(decodeCp1252(date)));
         return damaged;
     }
-    // A year of two digits from 50 on is of the 1900s; any other keeps "20".
-    const bool nineteen = isDigit(date[6]) && isDigit(date[7]) && date[6] >= '5';
-    const char adif[] = {nineteen ? '1' : '2',
-                         nineteen ? '9' : '0',
+    // A year that is not two digits keeps "20".
+    const int century = isDigit(date[6]) && isDigit(date[7])
+                            ? widenedYear((date[6] - '0') * 10 + (date[7] - '0')) / 100
+                            : 20;
+    const char adif[] = {char('0' + century / 10),
+                         char('0' + century % 10),
                          date[6],
                          date[7],
                          date[3],
@@ -134,15 +118,9 @@ void appendAdifRecord(QByteArray& out, QByteArrayView line) {
     c.field("<rst_sent:", trimmedColumn(line, kRstSent, 3));
     c.field("<qth:", trimmedColumn(line, kReference, 5));
     c.field("<comment:", trimmedColumn(line, kCastleName, 60));
-    c.field("<QSL_RCVD:", line.size() > kQsl && line[kQsl] == '*' ? "Y" : "N");
+    c.field("<QSL_RCVD:", isConfirmedLine(line) ? "Y" : "N");
     c.put("<eor>");
     out.resize(c.p - out.constData());
-}
-
-QString ADIF_SP(const QString& line) {
-    QByteArray out;
-    appendAdifRecord(out, encodeCp1252(line));
-    return decodeCp1252(out);
 }
 
 QString adifFileName(const QString& callsign) {
@@ -152,17 +130,4 @@ QString adifFileName(const QString& callsign) {
 QByteArray adifHeader(const QString& callsign) {
     return encodeCp1252("Exportation du log de la station " + callsign + " au format ADIF") +
            "\r\n\r\nZELK_DCI\r\n\r\n\r\n<eoh>\r\n";
-}
-
-QStringList adifLines(const QString& callsign, const QStringList& logLines) {
-    QStringList out{"Exportation du log de la station " + callsign + " au format ADIF",
-                    "",
-                    "ZELK_DCI",
-                    "",
-                    "",
-                    "<eoh>"};
-    out.reserve(out.size() + logLines.size());
-    for (const QString& line : logLines)
-        out.append(ADIF_SP(line));
-    return out;
 }

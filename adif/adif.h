@@ -2,7 +2,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <QStringList>
 
 // The ADIF band of a band label of the band list; empty for any other text.
 QString adifBand(const QString& bandLabel);
@@ -11,17 +10,11 @@ QString adifBand(const QString& bandLabel);
 // stays empty.
 QString adifDate(const QString& date);
 
-// The record line of one log line, without its line end: eleven fields and " <eor>". Missing
-// columns give empty values.
-QString ADIF_SP(const QString& logLine);
-
 // "<callsign>_DCI.adi".
 QString adifFileName(const QString& callsign);
 
-// The whole export: the six header lines, then one record line per log line.
-QStringList adifLines(const QString& callsign, const QStringList& logLines);
-
-// The same in the bytes of the file, each line ended by CR LF: the header, then the record of
-// the bytes of one log line. The bytes of a value are written as they stand in the log.
+// The export in the bytes of the file, each line ended by CR LF: the six header lines, then the
+// record of the bytes of one log line, without its line end: eleven fields and " <eor>".
+// Missing columns give empty values; the bytes of a value are written as they stand in the log.
 QByteArray adifHeader(const QString& callsign);
 void appendAdifRecord(QByteArray& out, QByteArrayView logLine);

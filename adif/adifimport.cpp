@@ -18,19 +18,6 @@
 
 namespace {
 
-struct Band {
-    const char* adif;
-    const char* label;
-    double low, high; // MHz
-};
-
-constexpr Band kBands[] = {{"160m", "1.8 Mhz", 1.8, 2.0},   {"80m", "3.5 Mhz", 3.5, 4.0},
-                           {"40m", "7.0 Mhz", 7.0, 7.3},    {"30m", "10 Mhz", 10.1, 10.15},
-                           {"20m", "14 Mhz", 14.0, 14.35},  {"17m", "18 Mhz", 18.068, 18.168},
-                           {"15m", "21 Mhz", 21.0, 21.45},  {"12m", "24 Mhz", 24.89, 24.99},
-                           {"10m", "28 Mhz", 28.0, 29.7},   {"6m", "50 Mhz", 50.0, 54.0},
-                           {"2m", "144 Mhz", 144.0, 148.0}, {"70cm", "432 Mhz", 420.0, 450.0}};
-
 bool allDigits(QStringView s) {
     return std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
@@ -156,8 +143,8 @@ QString castleReference(const QString& text) {
 
 QString bandOfAdif(const QString& band) {
     const QString b = band.trimmed().toLower();
-    for (const Band& x : kBands)
-        if (b == QLatin1String(x.adif))
+    for (const BandInfo& x : kBandTable)
+        if (b == QLatin1StringView(x.adif))
             return QString::fromLatin1(x.label);
     return {};
 }
@@ -166,8 +153,8 @@ QString bandOfFrequency(const QString& megahertz) {
     bool ok = false;
     const double f = megahertz.trimmed().toDouble(&ok);
     if (ok)
-        for (const Band& x : kBands)
-            if (f >= x.low && f <= x.high)
+        for (const BandInfo& x : kBandTable)
+            if (f >= x.importLowMHz && f <= x.importHighMHz)
                 return QString::fromLatin1(x.label);
     return {};
 }

@@ -31,3 +31,7 @@ QString clockDate(const QDateTime& t) {
 QString clockTime(const QDateTime& t) {
     return t.toString(QStringLiteral("hh:mm:ss"));
 }
+
+QString dateStamp(const QDate& date) {
+    return date.toString(QStringLiteral("dd_MM_yy"));
+}

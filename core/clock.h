@@ -16,3 +16,5 @@ public:
 // "JJ/MM/AA" and "hh:mm:ss" as the clock of Main writes them.
 QString clockDate(const QDateTime& t);
 QString clockTime(const QDateTime& t);
+// "dd_mm_yy" of the file names: 5 December 2026 gives 05_12_26.
+QString dateStamp(const QDate& date);

@@ -73,3 +73,19 @@ QString toUpperCp1252(const QString& text) {
     }
     return out;
 }
+
+QByteArray encodeLines(const QStringList& lines) {
+    qsizetype size = 0;
+    for (const QString& l : lines)
+        size += l.size() + 2;
+    // Encoded straight into the one buffer: a log or an export has a line per QSO.
+    QByteArray out(size, Qt::Uninitialized);
+    char* d = out.data();
+    for (const QString& l : lines) {
+        encodeCp1252Into(l, d);
+        d += l.size();
+        *d++ = '\r';
+        *d++ = '\n';
+    }
+    return out;
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Windows-1252, one byte per character. The five unassigned bytes map to the code points of the
 // same value, so decoding then encoding gives every byte back.
@@ -16,3 +17,6 @@ bool isCp1252Encodable(QChar c);
 // The text in capitals, letter by letter, where the capital is one character of the code page;
 // other characters stay as they are ("ß" and "µ" keep their one column).
 QString toUpperCp1252(const QString& text);
+
+// The lines in Windows-1252, each ended by CR LF.
+QByteArray encodeLines(const QStringList& lines);

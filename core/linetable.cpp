@@ -2,7 +2,6 @@
 
 #include "codepage.h"
 #include "filesystem.h"
-#include "textfile.h"
 
 #include <QFile>
 

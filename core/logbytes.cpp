@@ -1,8 +1,6 @@
 #include "logbytes.h"
 
 #include "codepage.h"
-#include "programdirectory.h"
-#include "textfile.h"
 
 #include <charconv>
 
@@ -21,9 +19,4 @@ void appendNumber(QByteArray& out, qint64 number, int width) {
     if (size < width)
         out.append(width - size, ' ');
     out.append(digits, size);
-}
-
-bool writeProgramBytes(const QString& fileName, const QByteArray& bytes) {
-    return rewriteFile(ProgramDirectory::filePath(fileName),
-                       ProgramDirectory::filePath(QStringLiteral("Temporaire_Export.txt")), bytes);
 }

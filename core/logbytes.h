@@ -48,7 +48,3 @@ std::optional<QByteArray> exactCp1252(QStringView text);
 
 // A number in decimal digits, at the end of `out`, right-aligned in `width` columns.
 void appendNumber(QByteArray& out, qint64 number, int width = 0);
-
-// Writes a file of the program directory whole or not at all, through the scratch file
-// "Temporaire_Export.txt", as writeProgramFile() does for lines of text.
-bool writeProgramBytes(const QString& fileName, const QByteArray& bytes);

@@ -1,6 +1,6 @@
 #include "provincetable.h"
 
-#include <QHash>
+#include <array>
 
 namespace {
 
@@ -146,14 +146,27 @@ const Province& ProvinceTable::at(int number) {
     return kProvinces[number - 1];
 }
 
-int ProvinceTable::find(QStringView code) {
-    static const QHash<QString, int> index = [] {
-        QHash<QString, int> h;
+int ProvinceTable::find(QByteArrayView code) {
+    // Every code is two capital letters: a table of every pair answers at once.
+    static const std::array<quint8, 26 * 26> table = [] {
+        std::array<quint8, 26 * 26> t{};
         for (int i = 0; i < kCount; ++i)
-            h.insert(QString::fromUtf16(kProvinces[i].code), i + 1);
-        return h;
+            t[(kProvinces[i].code[0] - u'A') * 26 + (kProvinces[i].code[1] - u'A')] = quint8(i + 1);
+        return t;
     }();
-    return code.size() == 2 ? index.value(code.toString(), 0) : 0;
+    if (code.size() != 2)
+        return 0;
+    const char a = code[0], b = code[1];
+    if (a < 'A' || a > 'Z' || b < 'A' || b > 'Z')
+        return 0;
+    return table[(a - 'A') * 26 + (b - 'A')];
+}
+
+int ProvinceTable::find(QStringView code) {
+    if (code.size() != 2 || code[0].unicode() > 'Z' || code[1].unicode() > 'Z')
+        return 0;
+    const char bytes[2] = {char(code[0].unicode()), char(code[1].unicode())};
+    return find(QByteArrayView(bytes, 2));
 }
 
 QString ProvinceTable::listLine(int number) {
@@ -172,9 +185,12 @@ const Region& RegionTable::at(int number) {
 }
 
 const QStringList& BandList() {
-    static const QStringList bands = {"1.8 Mhz", "3.5 Mhz", "7.0 Mhz", "10 Mhz",
-                                      "14 Mhz",  "18 Mhz",  "21 Mhz",  "24 Mhz",
-                                      "28 Mhz",  "50 Mhz",  "144 Mhz", "432 Mhz"};
+    static const QStringList bands = [] {
+        QStringList out;
+        for (const BandInfo& b : kBandTable)
+            out.append(QString::fromLatin1(b.label));
+        return out;
+    }();
     return bands;
 }
 

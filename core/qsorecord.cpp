@@ -76,20 +76,6 @@ QString ListLine(int number, const QString& L, int numberWidth) {
     return out;
 }
 
-QString ListLineToLogLine(const QString& listLine) {
-    const int shift = listShift(listLine);
-    QString out;
-    out.reserve(LogColumns::kLineLength);
-    bool first = true;
-    for (const Slice& s : kSlices) {
-        if (!first)
-            out += u' ';
-        first = false;
-        out += listLine.mid(s.listStart + shift, s.width);
-    }
-    return out;
-}
-
 QsoRecord RecordFromListLine(const QString& listLine) {
     const int shift = listShift(listLine);
     const auto at = [&](int start, int width) { return listLine.mid(start - 1 + shift, width); };

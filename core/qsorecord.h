@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
 
 // One logged contact; all fields are text, at most the width of their log column.
@@ -26,6 +27,11 @@ inline constexpr int kCallsign = 0, kDistrict = 13, kFirstName = 18, kReference 
 inline constexpr int kLineLength = 142;
 } // namespace LogColumns
 
+// Whether the log line carries the QSL-received marker "*" in its column.
+inline bool isConfirmedLine(QByteArrayView logLine) {
+    return logLine.size() > LogColumns::kQsl && logLine[LogColumns::kQsl] == '*';
+}
+
 // The 142-character file line of a record; a field longer than its column is cut.
 QString BuildLogLine(const QsoRecord& record);
 
@@ -33,9 +39,6 @@ QString BuildLogLine(const QsoRecord& record);
 // right-aligned in `numberWidth` columns (at least 5), so that every row of one list lines up.
 QString ListLine(int number, const QString& logLine, int numberWidth = 5);
 int listNumberWidth(int lineCount);
-
-// Rebuilds the file line of a listed record from its list line, whatever its number width.
-QString ListLineToLogLine(const QString& listLine);
 
 // The fields of a list line, each trimmed, but the date and time taken as they are.
 QsoRecord RecordFromListLine(const QString& listLine);

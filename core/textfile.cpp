@@ -3,7 +3,6 @@
 #include "codepage.h"
 #include "filesystem.h"
 #include "linetable.h"
-#include "logbytes.h"
 #include "programdirectory.h"
 
 #include <QDir>
@@ -106,22 +105,6 @@ bool readTextLines(const QString& path, QStringList& lines) {
     });
 }
 
-QByteArray encodeLines(const QStringList& lines) {
-    qsizetype size = 0;
-    for (const QString& l : lines)
-        size += l.size() + 2;
-    // Encoded straight into the one buffer: a log or an export has a line per QSO.
-    QByteArray out(size, Qt::Uninitialized);
-    char* d = out.data();
-    for (const QString& l : lines) {
-        encodeCp1252Into(l, d);
-        d += l.size();
-        *d++ = '\r';
-        *d++ = '\n';
-    }
-    return out;
-}
-
 bool rewriteTextFile(const QString& target, const QString& scratchPath, const QStringList& lines) {
     return rewriteFile(target, scratchPath, encodeLines(lines));
 }
@@ -213,6 +196,11 @@ void sortIgnoringCase(QStringList& lines, bool exactTies) {
     for (const auto& k : keyed)
         sorted.append(lines[k.second]);
     lines = std::move(sorted);
+}
+
+bool writeProgramBytes(const QString& fileName, const QByteArray& bytes) {
+    return rewriteFile(ProgramDirectory::filePath(fileName),
+                       ProgramDirectory::filePath(QStringLiteral("Temporaire_Export.txt")), bytes);
 }
 
 bool writeProgramFile(const QString& fileName, const QStringList& lines) {

@@ -1,4 +1,6 @@
 #pragma once
+#include "codepage.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -55,8 +57,6 @@ private:
 // through the scratch file: the file ends up as it was or with the whole line.
 bool appendTextLine(const QString& path, const QString& scratch, const QString& line);
 
-QByteArray encodeLines(const QStringList& lines);
-
 // Sorts lines ignoring case, stable; with `exactTies`, lines equal but for case go in exact order.
 // Each line is folded once, not at every comparison, so a 100,000-line list sorts at once.
 void sortIgnoringCase(QStringList& lines, bool exactTies = false);
@@ -64,6 +64,8 @@ void sortIgnoringCase(QStringList& lines, bool exactTies = false);
 // Writes a file of the program directory (an export, a saved list, a document) whole or not at
 // all, through the scratch file "Temporaire_Export.txt".
 bool writeProgramFile(const QString& fileName, const QStringList& lines);
+// The same with the file's whole content given as bytes.
+bool writeProgramBytes(const QString& fileName, const QByteArray& bytes);
 // The same for a work file of the program: a link in its place is replaced, never followed.
 bool writeWorkFile(const QString& fileName, const QStringList& lines);
 // What the operator is told when a file could not be written.

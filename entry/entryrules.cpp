@@ -1,6 +1,7 @@
 #include "entryrules.h"
 
 #include "provincetable.h"
+#include "stationlog.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ QString date(const QString& text) {
         return refusal;
     const int day = twoDigits(text, 0), month = twoDigits(text, 3), yy = twoDigits(text, 6);
     // Only real dates pass, in the century the log gives the two-digit year.
-    const int year = (yy >= 50 ? 1900 : 2000) + yy;
+    const int year = widenedYear(yy);
     if (month < 1 || month > 12 || day < 1 || day > daysInMonth(month, year))
         return refusal;
     return {};

@@ -73,11 +73,18 @@ void awardLists(const QStringList& lines) {
         waisShownLines(listed);
     }
     for (const char* band : {"Toutes", "14 Mhz", "14 Mhz "}) {
-        geo::provinceListLines(lines, QString::fromLatin1(band), QStringLiteral("SSB"));
-        geo::provincesOnMap(lines, QString::fromLatin1(band), QStringLiteral("CW"));
-        geo::regionListLines(geo::regionsWorked(lines, QString::fromLatin1(band), "SSB"));
+        for (const auto rule : {geo::ProvinceScan::Rule::List, geo::ProvinceScan::Rule::Map,
+                                geo::ProvinceScan::Rule::Regions}) {
+            geo::ProvinceScan scan(rule, QString::fromLatin1(band), QStringLiteral("SSB"));
+            for (const QString& line : lines)
+                scan.add(encodeCp1252(line));
+            geo::provinceListLines(scan.provinces());
+            geo::regionListLines(scan.regions());
+        }
     }
-    savedContactedCastles(QStringLiteral("IK1ABC"), kDate, lines);
+    QByteArray saved = savedCastlesHead(QStringLiteral("IK1ABC"), kDate);
+    for (int n = 0; n < lines.size(); ++n)
+        appendSavedCastleLine(saved, n + 1, encodeCp1252(lines[n]));
     printedContactedCastles(QStringLiteral("IK1ABC"), kDate, lines);
 }
 

@@ -3,8 +3,8 @@
 #include "dialogs.h"
 #include "geolayout.h"
 #include "mappicture.h"
+#include "markregions.h"
 #include "provincetable.h"
-#include "regions_contacte.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -13,21 +13,6 @@ namespace geo {
 
 namespace {
 
-// Province number of two capital letters, read from a table of every pair.
-int provinceOfLetters(char a, char b) {
-    static const std::array<quint8, 26 * 26> table = [] {
-        std::array<quint8, 26 * 26> t{};
-        for (int n = 1; n <= ProvinceTable::kCount; ++n) {
-            const char16_t* code = ProvinceTable::at(n).code;
-            t[(code[0] - u'A') * 26 + (code[1] - u'A')] = quint8(n);
-        }
-        return t;
-    }();
-    if (a < 'A' || a > 'Z' || b < 'A' || b > 'Z')
-        return 0;
-    return table[(a - 'A') * 26 + (b - 'A')];
-}
-
 char upperAscii(char c) {
     return c >= 'a' && c <= 'z' ? char(c - 32) : c;
 }
@@ -51,9 +36,12 @@ int provinceOfLine(QByteArrayView line, bool normalise) {
         if (!isAscii(code))
             return ProvinceTable::find(decodedUpperCode(code));
         code = trimmedBytes(code);
-        return code.size() == 2 ? provinceOfLetters(upperAscii(code[0]), upperAscii(code[1])) : 0;
+        if (code.size() != 2)
+            return 0;
+        const char upper[2] = {upperAscii(code[0]), upperAscii(code[1])};
+        return ProvinceTable::find(QByteArrayView(upper, 2));
     }
-    return code.size() == 2 ? provinceOfLetters(code[0], code[1]) : 0;
+    return ProvinceTable::find(code);
 }
 
 // The field of a line, trimmed, against a choice of the boxes.
@@ -97,18 +85,6 @@ RegionFlags ProvinceScan::regions() const {
     return regions;
 }
 
-namespace {
-
-ProvinceScan scanned(ProvinceScan::Rule rule, const QStringList& lines, const QString& band,
-                     const QString& mode) {
-    ProvinceScan scan(rule, band, mode);
-    for (const QString& line : lines)
-        scan.add(encodeCp1252(line));
-    return scan;
-}
-
-} // namespace
-
 QStringList provinceListLines(const ProvinceFlags& provinces) {
     QStringList out;
     for (int n = 1; n <= ProvinceTable::kCount; ++n) {
@@ -116,20 +92,6 @@ QStringList provinceListLines(const ProvinceFlags& provinces) {
             out.append(ProvinceTable::listLine(n));
     }
     return out;
-}
-
-QStringList provinceListLines(const QStringList& logLines, const QString& band,
-                              const QString& mode) {
-    return provinceListLines(scanned(ProvinceScan::Rule::List, logLines, band, mode).provinces());
-}
-
-ProvinceFlags provincesOnMap(const QStringList& logLines, const QString& band,
-                             const QString& mode) {
-    return scanned(ProvinceScan::Rule::Map, logLines, band, mode).provinces();
-}
-
-RegionFlags regionsWorked(const QStringList& logLines, const QString& band, const QString& mode) {
-    return scanned(ProvinceScan::Rule::Regions, logLines, band, mode).regions();
 }
 
 QStringList regionListLines(const RegionFlags& regions) {

@@ -49,11 +49,6 @@ private:
 // The list lines of the provinces found, in table order; MB and FM have none.
 QStringList provinceListLines(const ProvinceFlags& provinces);
 
-// The same rules over decoded lines.
-QStringList provinceListLines(const QStringList& logLines, const QString& band,
-                              const QString& mode);
-ProvinceFlags provincesOnMap(const QStringList& logLines, const QString& band, const QString& mode);
-RegionFlags regionsWorked(const QStringList& logLines, const QString& band, const QString& mode);
 QStringList regionListLines(const RegionFlags& regions);
 
 // The refusal of an empty band by the region views; empty when the band can be shown.

@@ -1,22 +1,8 @@
 #include "radiomapping.h"
 
+#include "provincetable.h"
+
 namespace {
-
-struct Band {
-    qint64 low;
-    qint64 high;
-    const char* label;
-};
-
-// Edges included.
-constexpr Band kBands[] = {
-    {1'810'000, 2'000'000, "1.8 Mhz"},     {3'500'000, 3'800'000, "3.5 Mhz"},
-    {7'000'000, 7'200'000, "7.0 Mhz"},     {10'100'000, 10'150'000, "10 Mhz"},
-    {14'000'000, 14'350'000, "14 Mhz"},    {18'068'000, 18'168'000, "18 Mhz"},
-    {21'000'000, 21'450'000, "21 Mhz"},    {24'890'000, 24'990'000, "24 Mhz"},
-    {28'000'000, 29'700'000, "28 Mhz"},    {50'000'000, 54'000'000, "50 Mhz"},
-    {144'000'000, 148'000'000, "144 Mhz"}, {430'000'000, 440'000'000, "432 Mhz"},
-};
 
 struct Mode {
     const char* hamlib;
@@ -31,8 +17,8 @@ constexpr Mode kModes[] = {
 } // namespace
 
 QString bandForFrequency(qint64 hz) {
-    for (const Band& b : kBands) {
-        if (hz >= b.low && hz <= b.high)
+    for (const BandInfo& b : kBandTable) {
+        if (hz >= b.lowHz && hz <= b.highHz)
             return QString::fromLatin1(b.label);
     }
     return {};

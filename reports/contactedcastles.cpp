@@ -1,5 +1,6 @@
 #include "contactedcastles.h"
 
+#include "clock.h"
 #include "logbytes.h"
 #include "qsorecord.h"
 #include "textfile.h"
@@ -21,10 +22,6 @@ QString slice(const QString& line, int start, int width) {
 
 } // namespace
 
-QString dateStamp(const QDate& date) {
-    return date.toString(QStringLiteral("dd_MM_yy"));
-}
-
 QString contactedCastlesFileName(const QString& callsign, const QDate& date) {
     return "Chateaux_Contacte_" + callsign + "_" + dateStamp(date) + ".txt";
 }
@@ -44,15 +41,6 @@ QStringList savedHead(const QString& callsign, const QDate& date) {
 const QStringList kSavedFoot{"", kReportFooter};
 
 } // namespace
-
-QStringList savedContactedCastles(const QString& callsign, const QDate& date,
-                                  const QStringList& logLines) {
-    QStringList out = savedHead(callsign, date);
-    int n = 1;
-    for (const QString& line : logLines)
-        out.append(number(n++) + u' ' + line);
-    return out + kSavedFoot;
-}
 
 QByteArray savedCastlesHead(const QString& callsign, const QDate& date) {
     return encodeLines(savedHead(callsign, date));

@@ -8,17 +8,11 @@
 // The last line of the saved and printed reports.
 inline const QString kReportFooter = QStringLiteral("Edité par ZELK_DCI");
 
-// "dd_mm_yy" of the file names: 5 December 2026 gives 05_12_26.
-QString dateStamp(const QDate& date);
-
 // "Chateaux_Contacte_<callsign>_<stamp>.txt".
 QString contactedCastlesFileName(const QString& callsign, const QDate& date);
 
-// The saved report: title, headings, every log line numbered and whole, footer.
-QStringList savedContactedCastles(const QString& callsign, const QDate& date,
-                                  const QStringList& logLines);
-// The same in the bytes of the file, each line ended by CR LF: the lines above the QSOs, the
-// line of the bytes of log line number `number`, and the lines below the QSOs.
+// The saved report in the bytes of the file, each line ended by CR LF: title and headings above
+// the QSOs, the line of the bytes of log line number `number` (numbered, whole), footer below.
 QByteArray savedCastlesHead(const QString& callsign, const QDate& date);
 void appendSavedCastleLine(QByteArray& out, int number, QByteArrayView logLine);
 QByteArray savedCastlesFoot();

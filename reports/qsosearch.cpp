@@ -158,7 +158,7 @@ QList<int> unconfirmedRows(const LineTable& logLines, const QString& callsignPar
             continue;
         const bool confirmed =
             log.hasEveryColumn(row)
-                ? log.bytes(row)[LogColumns::kQsl] == '*'
+                ? isConfirmedLine(log.bytes(row))
                 : listColumns(log.listLine(row), log.shift(), 152, 1).trimmed() == u"*";
         if (!confirmed)
             out.append(row);

@@ -1,16 +1,6 @@
 #include "codepage.h"
 #include "logbytes.h"
-#include "programdirectory.h"
 #include "testsupport.h"
-
-#include <QFile>
-#include <QFileInfo>
-
-namespace {
-
-class ProgramBytes : public ProgramTest {};
-
-} // namespace
 
 TEST(LogBytes, BlanksAreThoseOfTheDecodedText) {
     // Every byte alone, and between two letters: trimmed away exactly when the decoded text
@@ -58,23 +48,4 @@ TEST(LogBytes, ColumnsAndExactText) {
         appendNumber(out, n, width);
         EXPECT_EQ(out, "x" + digits) << n;
     }
-}
-
-TEST_F(ProgramBytes, WrittenWholeThroughAScratchFile) {
-    writeBytes("Export.txt", "old");
-    ASSERT_TRUE(QFile::setPermissions(path("Export.txt"),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-    ASSERT_TRUE(writeProgramBytes("Export.txt", QByteArray("a\xe9\r\nb\r\n")));
-    EXPECT_EQ(readBytes("Export.txt"), "a\xe9\r\nb\r\n");
-    // The owner, group and others bits; the user's repeat the owner's.
-    EXPECT_EQ(QFile::permissions(path("Export.txt")) & 0x7077,
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    EXPECT_FALSE(dirEntries().contains("Temporaire_Export.txt"));
-
-    // A link keeps pointing at the file, which holds the new bytes.
-    writeBytes("Real.txt", "old");
-    ASSERT_TRUE(QFile::link(path("Real.txt"), path("Link.txt")));
-    ASSERT_TRUE(writeProgramBytes("Link.txt", "new\r\n"));
-    EXPECT_EQ(QFileInfo(path("Link.txt")).symLinkTarget(), path("Real.txt"));
-    EXPECT_EQ(readBytes("Real.txt"), "new\r\n");
 }

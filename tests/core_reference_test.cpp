@@ -21,45 +21,20 @@ TEST(ProvinceTable, HoldsTheProvincesInRegionOrder) {
     }
     EXPECT_EQ(codes.size(), 110);
     EXPECT_EQ(previousRegion, 20);
-}
-
-TEST(ProvinceTable, NamesAndLookUps) {
-    const struct {
-        const char* code;
-        int number;
-        int region;
-        const char* listLine;
-        const char* mapName;
-        const char* miniName;
-    } cases[] = {
-        {"AQ", 1, 1, "    Province AQ  Aquila", "l'Aquila", "l'Aquila"},
-        {"AP", 53, 10, "    Province AP  Ascoli Piceno ", "Ascoli Piceno", "Ascoli Piceno"},
-        {"MB", 47, 9, "", "Monza non valide pour DCI", "Monza et Brianza"},
-        {"FM", 52, 10, "", "Fermo non valide pour DCI", "Fermo"},
-        {"VA", 50, 9, "    Province VA  Varese", "Varèse", "Varèse"},
-        {"BT", 69, 14, "    Province BT  Barletta Andria Trani", "Barletta-Andria-Trani",
-         "Barletta-Andria-Trani"},
-        {"VS", 81, 15, "    Province VS  Medio Campidano", "Medio-Campidano", "Medio-Campidano"},
-        {"AO", 110, 20, "    Province AO  Aoste", "Vallée d'Aoste", "Vallée d'Aoste"},
-    };
-    for (const auto& c : cases) {
-        const int n = ProvinceTable::find(QString::fromUtf8(c.code));
-        EXPECT_EQ(n, c.number) << c.code;
-        EXPECT_EQ(ProvinceTable::region(n), c.region);
-        EXPECT_EQ(ProvinceTable::listLine(n), QString::fromUtf8(c.listLine));
-        EXPECT_EQ(QString::fromUtf16(ProvinceTable::at(n).mapName), QString::fromUtf8(c.mapName));
-        EXPECT_EQ(QString::fromUtf16(ProvinceTable::at(n).miniName), QString::fromUtf8(c.miniName));
-    }
-    for (const char* missing : {"aq", "MD", "A", "AQ0", ""})
-        EXPECT_EQ(ProvinceTable::find(QString::fromLatin1(missing)), 0) << missing;
-}
-
-TEST(RegionTable, Texts) {
-    EXPECT_EQ(QString::fromUtf16(RegionTable::at(1).listLine), "    Region Abruzzes");
-    EXPECT_EQ(QString::fromUtf16(RegionTable::at(20).locatorName), "Val d'Aoste");
     for (int r = 1; r <= RegionTable::kCount; ++r)
         EXPECT_EQ(QString::fromUtf16(RegionTable::at(r).scoreLine).size(), 31);
-    EXPECT_EQ(QString::fromUtf16(RegionTable::at(6).scoreLine), "    FL Frioul Venetie Julienne ");
+}
+
+TEST(ProvinceTable, LooksUpExactCodesOnly) {
+    EXPECT_EQ(ProvinceTable::find(u"AO"), 110);
+    EXPECT_EQ(ProvinceTable::find(QByteArrayView("AO")), 110);
+    // Monza and Fermo have no line in the list of provinces.
+    EXPECT_EQ(ProvinceTable::listLine(ProvinceTable::find(u"MB")), "");
+    EXPECT_EQ(ProvinceTable::listLine(ProvinceTable::find(u"FM")), "");
+    for (const char* missing : {"aq", "MD", "A", "AQ0", "", "A\xc9"}) {
+        EXPECT_EQ(ProvinceTable::find(QString::fromLatin1(missing)), 0) << missing;
+        EXPECT_EQ(ProvinceTable::find(QByteArrayView(missing)), 0) << missing;
+    }
 }
 
 class SideFilesTest : public ProgramTest {};
@@ -167,4 +142,14 @@ TEST_F(SettingsTest, SectionsKeysAndDefaults) {
     EXPECT_EQ(raw.value("Setup F_AB123/Mode Utilise").toString(), "2");
     EXPECT_EQ(raw.value("Setup F_AB123/Revision").toString(), " 1.2.2");
     EXPECT_TRUE(raw.fileName().startsWith(dir.path()));
+}
+
+TEST(StationCallsignRule, TwelveCapitalsDigitsOrUnderscores) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"IZ1_F5ABC_P2", ""},
+        {"IZ1_F5ABC_P23", "12 caracteres maximum pour l'indicatif"},
+        {"F5ab", "L'indicatif ne doit comporter que des lettres des chiffres ou le signe '_' "},
+        {"FXXXX", "Vous devez entrer un indicatif"}};
+    for (const auto& [callsign, refusal] : cases)
+        EXPECT_EQ(checkStationCallsign(callsign), refusal) << callsign;
 }

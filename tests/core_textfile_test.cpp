@@ -84,29 +84,23 @@ TEST_F(TextFileTest, ScanStopsWhereAskedEvenInALaterPiece) {
     EXPECT_EQ(seen, 500);
 }
 
-TEST_F(TextFileTest, RewriteReplacesTheFileAndLeavesNoScratch) {
+TEST_F(TextFileTest, RewriteAndAppendReplaceTheFileWholeOrNotAtAll) {
     writeBytes("t.txt", "old\n");
     ASSERT_TRUE(rewriteTextFile(path("t.txt"), path("Temporaire.txt"),
                                 {"un", QString::fromUtf8("deux é")}));
     EXPECT_EQ(readBytes("t.txt"), QByteArray("un\r\ndeux \xE9\r\n"));
     EXPECT_FALSE(QFile::exists(path("Temporaire.txt")));
-}
-
-TEST_F(TextFileTest, FailedRewriteLeavesTheFileUntouched) {
-    writeBytes("t.txt", "old\r\n");
-    // A directory in the scratch file's place cannot be written.
-    ASSERT_TRUE(QDir(path("")).mkdir("Temporaire.txt"));
-    EXPECT_FALSE(rewriteTextFile(path("t.txt"), path("Temporaire.txt"), {"new"}));
-    EXPECT_EQ(readBytes("t.txt"), QByteArray("old\r\n"));
-}
-
-TEST_F(TextFileTest, AppendEndsALastLineLeftWithoutEnd) {
     writeBytes("t.txt", "a\r\nb");
     ASSERT_TRUE(appendTextLine(path("t.txt"), path("Temporaire.txt"), "c"));
     EXPECT_EQ(readBytes("t.txt"), QByteArray("a\r\nb\r\nc\r\n"));
     writeBytes("e.txt", "");
     ASSERT_TRUE(appendTextLine(path("e.txt"), path("Temporaire.txt"), "x"));
     EXPECT_EQ(readBytes("e.txt"), QByteArray("x\r\n"));
+    // A directory in the scratch file's place cannot be written.
+    ASSERT_TRUE(QDir(path("")).mkdir("Temporaire.txt"));
+    EXPECT_FALSE(rewriteTextFile(path("t.txt"), path("Temporaire.txt"), {"new"}));
+    EXPECT_FALSE(appendTextLine(path("t.txt"), path("Temporaire.txt"), "new"));
+    EXPECT_EQ(readBytes("t.txt"), QByteArray("a\r\nb\r\nc\r\n"));
 }
 
 TEST_F(TextFileTest, RewriteKeepsPermissionsAndLinks) {

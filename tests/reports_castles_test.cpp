@@ -32,15 +32,6 @@ class CastlesReport : public ProgramTest {};
 
 } // namespace
 
-TEST(CastlesReportNames, DateStampAndFileName) {
-    const std::pair<QDate, const char*> cases[] = {
-        {QDate(2026, 12, 5), "Chateaux_Contacte_F5XYZ_05_12_26.txt"},
-        {QDate(2007, 1, 31), "Chateaux_Contacte_F5XYZ_31_01_07.txt"},
-        {QDate(1999, 10, 9), "Chateaux_Contacte_F5XYZ_09_10_99.txt"}};
-    for (const auto& [date, name] : cases)
-        EXPECT_EQ(contactedCastlesFileName("F5XYZ", date), name);
-}
-
 TEST(CastlesReportLines, NumbersAndDamagedLinesKeepTheirColumns) {
     const std::tuple<int, QString, QString> cases[] = {
         {10, kFirst, "   10 IK2ABC     MARIO      AO012 12/05/07 CASTELLO DI FÉNIS"},
@@ -73,10 +64,12 @@ TEST_F(CastlesReport, SavedFileByteForByteAndReplacedTheSameDay) {
                "CASTELLO DELLA MANTA, PRESSO SALUZZO, CON AFFRESCHI DEL XV S   JN34\r\n"
                "\r\n"
                "Edit\xe9 par ZELK_DCI\r\n");
-    setStation("F5XYZ");
+    // The same day's report is replaced; any line end and any byte of the log is kept.
+    writeBytes("F5XYZ_DCI.log", "F5AAA\n\rF5BBB        12   J\x81N\x9d\xa0");
     saveContactedCastles();
     EXPECT_EQ(readBytes("Chateaux_Contacte_F5XYZ_05_12_26.txt"),
-              head + "\r\nEdit\xe9 par ZELK_DCI\r\n");
+              head + "    1 F5AAA\r\n    2 \r\n    3 F5BBB        12   J\x81N\x9d\xa0\r\n\r\n"
+                     "Edit\xe9 par ZELK_DCI\r\n");
     EXPECT_EQ(dialogs.messages, QStringList(2, "Le log a été enregistré sous le nom : "
                                                "Chateaux_Contacte_F5XYZ_05_12_26.txt"));
     EXPECT_FALSE(dirEntries().contains("Temporaire_Export.txt"));
@@ -100,34 +93,4 @@ TEST_F(CastlesReport, PrintsTheReportAndGivesTheFontBack) {
     EXPECT_TRUE(QFile::exists(dialogs.printerPdf));
     EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 11, false}));
     EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-TEST_F(CastlesReport, SavedLinesKeepTheBytesOfTheLog) {
-    setStation("F5XYZ");
-    writeBytes("F5XYZ_DCI.log", "F5AAA\n\rF5BBB        12   J\x81N\x9d\xa0");
-    saveContactedCastles();
-    EXPECT_EQ(readBytes("Chateaux_Contacte_F5XYZ_05_12_26.txt"),
-              "                    F5XYZ Chateaux contact\xe9s au 05/12/2026\r\n"
-              "\r\n"
-              "   N\xb0 Indicatif            Prenom        Ref    Date    QTR  Mode  QRG  RSTR RSTE"
-              "       Mom du Chateau                                       QSL\r\n"
-              "\r\n"
-              "    1 F5AAA\r\n"
-              "    2 \r\n"
-              "    3 F5BBB        12   J\x81N\x9d\xa0\r\n"
-              "\r\n"
-              "Edit\xe9 par ZELK_DCI\r\n");
-}
-
-TEST(CastlesReportLines, SavedLineNumbers) {
-    const std::pair<int, QByteArray> cases[] = {{1, "    1 "},
-                                                {10, "   10 "},
-                                                {99999, "99999 "},
-                                                // Past five digits the number takes more room.
-                                                {123456, "123456 "}};
-    for (const auto& [n, start] : cases) {
-        QByteArray out = "x";
-        appendSavedCastleLine(out, n, "F5ABC \xe9");
-        EXPECT_EQ(out, "x" + start + "F5ABC \xe9\r\n") << n;
-    }
 }

@@ -156,14 +156,9 @@ TEST_F(PowerCutTest, EveryWriteLeavesTheOldFileOrTheNewWhole) {
          crlf(QStringList(log) << fresh)},
         {"append after a line without end", station.fileName(), crlf(log).chopped(2),
          [&] { return station.appendQso(fresh); }, crlf(QStringList(log) << fresh)},
-        {"replace", station.fileName(), crlf(log),
-         [&] { return station.replaceQso(fresh, log[1], 2); },
-         crlf({log[0], fresh, log[2], log[3], log[4]})},
         {"insert", station.fileName(), crlf(log),
          [&] { return station.insertQsoByDateTime(fresh); },
          crlf({log[0], log[1], fresh, log[2], log[3], log[4]})},
-        {"delete", station.fileName(), crlf(log), [&] { return station.deleteQso(log[2], 3); },
-         crlf({log[0], log[1], log[3], log[4]})},
         {"QSL marking", station.fileName(), crlf(log),
          [] {
              return Modif_Fichier_Log({2, 4}, "IK1ABC");
@@ -172,8 +167,6 @@ TEST_F(PowerCutTest, EveryWriteLeavesTheOldFileOrTheNewWhole) {
         {"first-name list", "Liste_Prenom.txt", names,
          [] { return FirstNameList::UpdateFirstNameList("I1NEW", "ANNA"); },
          names + "I1NEW           ANNA\r\n"},
-        {"program file", "IK1ABC_DCI.adi", "ancien\r\n",
-         [] { return writeProgramFile("IK1ABC_DCI.adi", {"nouveau"}); }, "nouveau\r\n"},
         {"new program file", "IK1ABC_DCI.adi", std::nullopt,
          [] { return writeProgramFile("IK1ABC_DCI.adi", {"nouveau"}); }, "nouveau\r\n"},
     };

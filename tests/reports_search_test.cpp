@@ -6,7 +6,6 @@
 #include "screenslot.h"
 
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -48,22 +47,14 @@ protected:
 } // namespace
 
 TEST(SearchRules, ChecksOnEnterInTheirOrder) {
+    // The refusals the window's story does not meet.
     const std::tuple<SearchBy, const char*, const char*> cases[] = {
-        {SearchBy::Callsign, "IZ1/F5ABCD/PX", "Attention 12 caracteres maxi pour l'indicatif"},
-        {SearchBy::Callsign, "", "Entrez un indicatif"},
         {SearchBy::Callsign, "IZ1/F5ABCD/P", ""},
         {SearchBy::Date, "", "Attention le format date doit etre JJ/MM/AA"},
-        {SearchBy::Date, "12-05-07", "Attention le format date doit etre JJ/MM/AA"},
         {SearchBy::Date, "12/0507", "Attention le format date doit etre JJ/MM/AA"},
         {SearchBy::Date, "12/05", "Attention le format date doit etre JJ/MM/AA"},
-        {SearchBy::Date, "12/05/2007",
-         "Attention 8 caracteres maxi pour la date (format jj/mm/aa)"},
-        {SearchBy::Date, "12/05/0", ""},
-        {SearchBy::Date, "12/05/07", ""},
-        {SearchBy::Reference, "MI01", "Attention 5 caracteres pour la reference"},
         {SearchBy::Reference, "MI0123", "Attention 5 caracteres pour la reference"},
-        {SearchBy::Reference, "", "Attention 5 caracteres pour la reference"},
-        {SearchBy::Reference, "MI012", ""}};
+        {SearchBy::Reference, "", "Attention 5 caracteres pour la reference"}};
     for (const auto& [by, text, message] : cases)
         EXPECT_EQ(checkSearchField(by, text), message) << text;
 }
@@ -111,10 +102,6 @@ TEST_F(Search, OpensOnTheCallsignAndEachFieldSearchesOrRefusesOnEnter) {
     Recherche_Indicatif* screen = open();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->windowTitle(), "Recherche QSO");
-    EXPECT_EQ(child<QLabel>(screen, "Label13")->text(),
-              "      N°   Indicatif                Date    N° DCI                   Nom de "
-              "l'activité ");
-    EXPECT_TRUE(screen->width() <= 1366 && screen->height() <= 740);
     const QStringList f5abc{result(1, "F5ABC", "05/12/26", "RM001"),
                             result(3, "F5ABC", "12/05/07", "MI012", true),
                             result(5, "F5ABC", "05/12/26", "RM001")};
