@@ -3,6 +3,7 @@
 #include <hamlib/rig.h>
 
 #include <algorithm>
+#include <clocale>
 #include <mutex>
 
 namespace {
@@ -38,6 +39,10 @@ int collectModel(const rig_caps* caps, rig_ptr_t data) {
 void HamlibRig::prepare() {
     static std::once_flag once;
     std::call_once(once, [] {
+        // rig_open saves LC_NUMERIC through the pointer setlocale returns, sets "C", then
+        // restores it through that pointer, which the second call has freed. With "C" in force
+        // beforehand nothing is freed; Qt formats numbers with its own locale, not the C one.
+        std::setlocale(LC_NUMERIC, "C");
         rig_set_debug(RIG_DEBUG_NONE);
         std::lock_guard lock(hamlibMutex());
         rig_load_all_backends();

@@ -10,6 +10,8 @@ constexpr int kRetryTicks = 4;
 } // namespace
 
 RadioLink::RadioLink(const RadioSettings& settings, QObject* parent) : QObject(parent) {
+    // Hamlib's one-time set-up changes the C locale: done here, before any other thread runs.
+    HamlibRig::prepare();
     m_poller = new RadioPoller(settings);
     m_poller->moveToThread(&m_thread);
     connect(m_poller, &RadioPoller::radioRead, this, &RadioLink::radioRead);

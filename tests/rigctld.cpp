@@ -5,6 +5,8 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -44,6 +46,9 @@ bool accepts(int port) {
 Rigctld::Rigctld() : m_port(freePort()) {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.setStandardOutputFile(QProcess::nullDevice());
+    // A test that dies takes its radio along: a rigctld left behind would hold the test
+    // runner's output open and keep it waiting.
+    m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
 }
 
 Rigctld::~Rigctld() {
