@@ -79,7 +79,10 @@ def run_benchmarks(binary, repetitions, extra):
         wanted = "median" if repetitions > 1 else None
         if b.get("aggregate_name") != wanted:
             continue
-        name, size = b["run_name"].split("/")[:2]
+        name, size = (b["run_name"].split("/") + [""])[:2]
+        # Benchmarks that are not run over the log sizes (the radio's) have no place here.
+        if not size.isdigit():
+            continue
         scale = {"ms": 1.0, "us": 1e-3, "ns": 1e-6, "s": 1e3}[b["time_unit"]]
         times[(name[len("BM_"):], int(size))] = b["real_time"] * scale
     return data["context"], times
