@@ -7,6 +7,7 @@ test still passes. Run by hand, not in CI: a whole list takes the better part of
     tools/mutants.py                 # every mutant
     tools/mutants.py --only M07 M31  # some of them
     tools/mutants.py --check         # only whether each mutant's text is still in its file
+    tools/mutants.py --tests test_core test_geo   # only these programs may kill
 
 The list's format, one mutant per block:
 
@@ -107,11 +108,16 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--only", nargs="*", help="names of the mutants to run")
     parser.add_argument("--check", action="store_true", help="only check that each applies")
+    parser.add_argument("--tests", nargs="*", help="only these test programs may kill")
     args = parser.parse_args()
 
     mutants = read_list(LIST)
     if args.only:
         mutants = [m for m in mutants if m.ident in args.only]
+    if args.tests:
+        for m in mutants:
+            m.tests = [t for t in m.tests if t in args.tests]
+        mutants = [m for m in mutants if m.tests]
     unplantable = [(m, planted(m)[1]) for m in mutants if planted(m)[1]]
     for m, why in unplantable:
         print(f"{m.ident} {m.path}: cannot be planted: {why}")
