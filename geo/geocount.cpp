@@ -1,5 +1,7 @@
 #include "geocount.h"
 
+#include "bytekeys.h"
+#include "capitals.h"
 #include "codepage.h"
 #include "logbytes.h"
 #include "provincetable.h"
@@ -13,35 +15,14 @@ namespace geo {
 
 namespace {
 
-char upperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? char(c - 32) : c;
-}
-
-bool isAscii(QByteArrayView bytes) {
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
-// The reference's first two columns, trimmed and upper-cased as decoded text is. Only ASCII is
-// done on the bytes: other characters can upper-case to several ("ß" to "SS").
-QString decodedUpperCode(QByteArrayView code) {
-    return decodeCp1252(code).trimmed().toUpper();
-}
-
+// The province of the reference's first two columns; normalised, they are trimmed and in
+// capitals first.
 int provinceOfLine(QByteArrayView line, bool normalise) {
-    QByteArrayView code = byteColumn(line, LogColumns::kReference, 2);
-    if (normalise) {
-        if (!isAscii(code))
-            return ProvinceTable::find(decodedUpperCode(code));
-        code = trimmedBytes(code);
-        if (code.size() != 2)
-            return 0;
-        const char upper[2] = {upperAscii(code[0]), upperAscii(code[1])};
-        return ProvinceTable::find(QByteArrayView(upper, 2));
-    }
-    return ProvinceTable::find(code);
+    const QByteArrayView code = byteColumn(line, LogColumns::kReference, 2);
+    if (!normalise)
+        return ProvinceTable::find(code);
+    bytekeys::KeyNumbers numbers;
+    return bytekeys::provinceOfKey(bytekeys::capitalKey(code, numbers));
 }
 
 // The field of a line, trimmed, against a choice of the boxes.
@@ -157,16 +138,13 @@ Location locationOf(const QString& code, bool contacted) {
 }
 
 bool lineHasCode(QByteArrayView line, const QString& code) {
-    const QByteArrayView column = byteColumn(line, LogColumns::kReference, 2);
-    if (!isAscii(column))
-        return decodedUpperCode(column) == code;
-    const QByteArrayView trimmed = trimmedBytes(column);
-    if (trimmed.size() != code.size())
+    const std::optional<QByteArray> wanted = exactCp1252(code);
+    if (!wanted)
         return false;
-    for (qsizetype i = 0; i < trimmed.size(); ++i)
-        if (QChar(upperAscii(trimmed[i])) != code[i])
-            return false;
-    return true;
+    // Two columns, "ß" doubled: four bytes at most.
+    char upper[4];
+    const QByteArrayView column = trimmedBytes(byteColumn(line, LogColumns::kReference, 2));
+    return QByteArrayView(upper, writeCapitals(column, upper) - upper) == *wanted;
 }
 
 bool logHasCode(const QString& path, const QString& code) {
