@@ -1,6 +1,7 @@
 #include "dcilist.h"
 
 #include "bytekeys.h"
+#include "clock.h"
 #include "codepage.h"
 #include "logbytes.h"
 #include "qsorecord.h"
@@ -299,14 +300,6 @@ ListView CastleListBuilder::view() const {
 QString dciCaption(Shown shown) {
     return shown == Shown::Contacted ? QStringLiteral("DCI Contactés")
                                      : QStringLiteral("DCI Confirmés");
-}
-
-QString dateStamp(const QDate& date) {
-    return date.toString(QStringLiteral("dd_MM_yy"));
-}
-
-QString fullDate(const QDate& date) {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
 }
 
 ListFile savedList(Award award, const QString& station, Shown shown, const QDate& date,

@@ -57,11 +57,6 @@ inline const QList<int> kDcloHeaderColumns{1, 8, -1, -1, 70, 80, 94};
 // The caption of the DCI list window, which names the mode shown.
 QString dciCaption(Shown shown);
 
-// "05_12_26" for 5 December 2026.
-QString dateStamp(const QDate& date);
-// "05/12/2026".
-QString fullDate(const QDate& date);
-
 struct ListFile {
     QString fileName; // in the program directory
     QStringList lines;

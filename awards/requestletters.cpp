@@ -1,5 +1,6 @@
 #include "requestletters.h"
 
+#include "clock.h"
 #include "stationlog.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ QString waisLetterFileName(const QString& call) {
 }
 
 QStringList waisLetterLines(const Applicant& a, const QStringList& shownLines, const QDate& today) {
-    const QString date = today.toString(QStringLiteral("dd/MM/yyyy"));
+    const QString date = fullDate(today);
     const QString address = blanks(55);
     QStringList lines;
     lines << blanks(69) + date << QString() << QString();

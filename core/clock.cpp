@@ -35,3 +35,7 @@ QString clockTime(const QDateTime& t) {
 QString dateStamp(const QDate& date) {
     return date.toString(QStringLiteral("dd_MM_yy"));
 }
+
+QString fullDate(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}

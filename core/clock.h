@@ -18,3 +18,5 @@ QString clockDate(const QDateTime& t);
 QString clockTime(const QDateTime& t);
 // "dd_mm_yy" of the file names: 5 December 2026 gives 05_12_26.
 QString dateStamp(const QDate& date);
+// "dd/mm/yyyy" of the printed and saved pages: 05/12/2026.
+QString fullDate(const QDate& date);

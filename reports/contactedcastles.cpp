@@ -7,10 +7,6 @@
 
 namespace {
 
-QString longDate(const QDate& date) {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
-}
-
 QString number(int n) {
     return QString::number(n).rightJustified(5, u' ');
 }
@@ -30,7 +26,7 @@ namespace {
 
 QStringList savedHead(const QString& callsign, const QDate& date) {
     return {QString(20, u' ') + callsign + QString::fromUtf8(" Chateaux contactés au ") +
-                longDate(date),
+                fullDate(date),
             "",
             QString::fromUtf8(
                 "   N° Indicatif            Prenom        Ref    Date    QTR  Mode  QRG  "
@@ -68,7 +64,7 @@ QStringList printedContactedCastles(const QString& callsign, const QDate& date,
                                     const QStringList& logLines) {
     QStringList out{
         QString(31, u' ') + callsign + QString::fromUtf8("  Chateaux contactés au ") +
-            longDate(date),
+            fullDate(date),
         "",
         QString::fromUtf8("   N° Indicatif  Prenom      Ref    Date         Mom du Chateau        "
                           "                              QSL"),
