@@ -1,8 +1,8 @@
 #include "aff_contacte_idca.h"
 
 #include "bytekeys.h"
-#include "castlelayout.h"
 #include "districtcount.h"
+#include "windowkit.h"
 
 #include <QGridLayout>
 #include <QLabel>

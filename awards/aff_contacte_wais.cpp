@@ -1,12 +1,12 @@
 #include "aff_contacte_wais.h"
 
 #include "awardwindows.h"
-#include "castlelayout.h"
 #include "dialogs.h"
 #include "listheading.h"
 #include "locatorcount.h"
 #include "programdirectory.h"
 #include "textfile.h"
+#include "windowkit.h"
 
 #include <QFileInfo>
 #include <QGridLayout>

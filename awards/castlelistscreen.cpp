@@ -1,7 +1,6 @@
 #include "castlelistscreen.h"
 
 #include "bytekeys.h"
-#include "castlelayout.h"
 #include "clock.h"
 #include "dialogs.h"
 #include "lineprinter.h"
@@ -9,6 +8,7 @@
 #include "programdirectory.h"
 #include "stationsettings.h"
 #include "textfile.h"
+#include "windowkit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "reglement.h"
 
-#include "castlelayout.h"
 #include "reglementtext.h"
+#include "windowkit.h"
 
 #include <QGroupBox>
 #include <QLabel>

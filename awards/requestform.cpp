@@ -1,11 +1,11 @@
 #include "requestform.h"
 
-#include "castlelayout.h"
 #include "dialogs.h"
 #include "programdirectory.h"
 #include "screen.h"
 #include "stationsettings.h"
 #include "textfile.h"
+#include "windowkit.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

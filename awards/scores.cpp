@@ -1,7 +1,7 @@
 #include "scores.h"
 
 #include "castlecount.h"
-#include "castlelayout.h"
+#include "windowkit.h"
 
 #include <QListView>
 #include <QStringListModel>

@@ -1,7 +1,7 @@
 #include "scores_dclo.h"
 
 #include "castlecount.h"
-#include "castlelayout.h"
+#include "windowkit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

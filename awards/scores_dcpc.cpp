@@ -1,7 +1,7 @@
 #include "scores_dcpc.h"
 
 #include "castlecount.h"
-#include "castlelayout.h"
+#include "windowkit.h"
 
 #include <QStringListModel>
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
 #include "scores_idca.h"
 
 #include "bytekeys.h"
-#include "castlelayout.h"
 #include "districtcount.h"
+#include "windowkit.h"
 
 using namespace awards;
 

@@ -1,8 +1,8 @@
 #include "scores_wais.h"
 
-#include "castlelayout.h"
 #include "dialogs.h"
 #include "locatorcount.h"
+#include "windowkit.h"
 
 using namespace awards;
 

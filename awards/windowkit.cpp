@@ -1,4 +1,4 @@
-#include "castlelayout.h"
+#include "windowkit.h"
 
 #include "screen.h"
 
