@@ -11,12 +11,13 @@
 #include "textfile.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 using namespace awards;
 
 namespace {
 
-Applicant rossi(const QString& credit = "12") {
+Applicant rossi(const QString& credit) {
     Applicant a;
     a.call = "I1TEST";
     a.nom = "ROSSI";
@@ -26,7 +27,6 @@ Applicant rossi(const QString& credit = "12") {
     a.ville = "TORINO";
     a.pays = "ITALIA";
     a.credit = credit;
-    a.email = "mario@example.org";
     return a;
 }
 
@@ -45,61 +45,6 @@ QStringList waisList(int confirmed) {
     return shown;
 }
 
-// The letter up to the column rule of page 2, for the applicant `rossi` on 5 December 2026.
-QStringList letterTop() {
-    return {
-        blanks(69) + "05/12/2026",
-        "",
-        "",
-        blanks(55) + "Award Manager W.A.I.S.",
-        blanks(55) + "Ufficio Diplomi",
-        blanks(55) + "ITALIA",
-        "",
-        "",
-        "    Oggetto: Richiesta diploma Worked All Italian Squares >MIXED<",
-        "    Call: I1TEST",
-        "",
-        "",
-        "    Il sottoscritto ROSSI MARIO (I1TEST) , avendo raggiunto il numero minimo ",
-        "    di squares italiani confermati, nel rispetto del regolamento del W.A.I.S.,",
-        "    fa richiesta del diploma di cui all'oggetto.",
-        "    Le qsl di conferma, sono in mio possesso ed a disposizione per eventuali",
-        "    verifiche.",
-        "",
-        "    Si allegano estratto log + 10 Euro",
-        "",
-        "    Cordiali saluti.",
-        "",
-        "    ROSSI MARIO",
-        "    VIA ROMA 1",
-        "    ",
-        "    10100",
-        "    TORINO",
-        "    ITALIA",
-        "",
-        "    Data 05/12/2026",
-        "",
-        "",
-        blanks(74) + "Pag. 1",
-        "",
-        "",
-        "    Worked All Italian Squares - I1TEST -MIXED-" + blanks(28) + "Pag. 2",
-        "",
-        "",
-        "   CODE CALL            DATE       TIME BAND MODE  PR QTH",
-        "   ---- --------------- ---------- ---- ---- ----- -- -------------------------",
-    };
-}
-
-const QString kClosing =
-    "   ----------------------------------------------------------------------------";
-
-QStringList totals(const char* credited, const char* toCredit, const char* total) {
-    return {kClosing, "", QString("                    SQUARES ALREADY ACCREDITED : ") + credited,
-            QString("                    SQUARES TO BE ACCREDITED   : ") + toCredit,
-            QString("                    TOTAL SQUARES (ACC + CONF) : ") + total};
-}
-
 QStringList squares(int from, int to) {
     QStringList lines;
     for (int n = from; n < to; ++n)
@@ -107,38 +52,84 @@ QStringList squares(int from, int to) {
     return lines;
 }
 
+const QString kClosing = "   " + QString(76, u'-');
+
+QStringList pageTop(int page) {
+    return {"    Worked All Italian Squares - I1TEST -MIXED-" + blanks(28) + "Pag. " +
+                QString::number(page),
+            "", "", "   CODE CALL            DATE       TIME BAND MODE  PR QTH",
+            "   ---- --------------- ---------- ---- ---- ----- -- -------------------------"};
+}
+
+// The letter up to the column rule of page 2, for the applicant `rossi` on 5 December 2026.
+QStringList letterTop() {
+    return QStringList{
+               blanks(69) + "05/12/2026",
+               "",
+               "",
+               blanks(55) + "Award Manager W.A.I.S.",
+               blanks(55) + "Ufficio Diplomi",
+               blanks(55) + "ITALIA",
+               "",
+               "",
+               "    Oggetto: Richiesta diploma Worked All Italian Squares >MIXED<",
+               "    Call: I1TEST",
+               "",
+               "",
+               "    Il sottoscritto ROSSI MARIO (I1TEST) , avendo raggiunto il numero minimo ",
+               "    di squares italiani confermati, nel rispetto del regolamento del W.A.I.S.,",
+               "    fa richiesta del diploma di cui all'oggetto.",
+               "    Le qsl di conferma, sono in mio possesso ed a disposizione per eventuali",
+               "    verifiche.",
+               "",
+               "    Si allegano estratto log + 10 Euro",
+               "",
+               "    Cordiali saluti.",
+               "",
+               "    ROSSI MARIO",
+               "    VIA ROMA 1",
+               "    ",
+               "    10100",
+               "    TORINO",
+               "    ITALIA",
+               "",
+               "    Data 05/12/2026",
+               "",
+               "",
+               blanks(74) + "Pag. 1",
+               "",
+               ""} +
+           pageTop(2);
+}
+
+QStringList totals(const char* credited, const char* toCredit, const char* total) {
+    return {kClosing, "", QString("                    SQUARES ALREADY ACCREDITED : ") + credited,
+            QString("                    SQUARES TO BE ACCREDITED   : ") + toCredit,
+            QString("                    TOTAL SQUARES (ACC + CONF) : ") + total};
+}
+
 } // namespace
 
 TEST(WaisLetter, FiftySquaresFillPageTwoAndTheFiftyFirstStartsPageThree) {
-    EXPECT_EQ(waisLetterLines(rossi(), waisList(50), QDate(2026, 12, 5)),
+    const QDate date(2026, 12, 5);
+    EXPECT_EQ(waisLetterLines(rossi("12"), waisList(50), date),
               letterTop() + squares(0, 50) + totals("12", "50", "62"));
-    const QStringList pageThree = {
-        kClosing,
-        "",
-        "",
-        "    Worked All Italian Squares - I1TEST -MIXED-" + blanks(28) + "Pag. 3",
-        "",
-        "",
-        "   CODE CALL            DATE       TIME BAND MODE  PR QTH",
-        "   ---- --------------- ---------- ---- ---- ----- -- -------------------------"};
-    EXPECT_EQ(waisLetterLines(rossi(""), waisList(51), QDate(2026, 12, 5)),
-              letterTop() + squares(0, 50) + pageThree + squares(50, 51) + totals("0", "51", "51"));
+    EXPECT_EQ(waisLetterLines(rossi(""), waisList(51), date),
+              letterTop() + squares(0, 50) + QStringList({kClosing, "", ""}) + pageTop(3) +
+                  squares(50, 51) + totals("0", "51", "51"));
 }
 
+// The credit counts its leading digits, four at most.
 TEST(WaisLetter, CreditAndTotals) {
     const struct {
-        const char* credit;
-        int squares;
-        const char *credited, *toCredit, *total;
-    } cases[] = {
-        {"12", 150, "12", "150", "162"},  {"", 150, "0", "150", "150"},
-        {"9999", 0, "9999", "0", "9999"}, {"0012", 3, "12", "3", "15"},
-        {"X12", 1, "0", "1", "1"},        {"12345", 1, "1234", "1", "1235"},
-    };
+        const char *credit, *credited, *total;
+    } cases[] = {{"9999", "9999", "10001"},
+                 {"0012", "12", "14"},
+                 {"X12", "0", "2"},
+                 {"12345", "1234", "1236"}};
     for (const auto& c : cases) {
-        const QStringList lines =
-            waisLetterLines(rossi(c.credit), waisList(c.squares), QDate(2026, 12, 5));
-        EXPECT_EQ(lines.mid(lines.size() - 5), totals(c.credited, c.toCredit, c.total)) << c.credit;
+        const QStringList lines = waisLetterLines(rossi(c.credit), waisList(2), QDate(2026, 12, 5));
+        EXPECT_EQ(lines.mid(lines.size() - 5), totals(c.credited, "2", c.total)) << c.credit;
     }
 }
 
@@ -159,69 +150,71 @@ protected:
              awardQso("I1C", "", "", false, "BS001", "01/01/09", "14:30", "SSB", "28 Mhz")});
     }
 
-    QLineEdit* edit(QWidget* screen, const QString& name) { return child<QLineEdit>(screen, name); }
-    void clearField() {
+    static QLineEdit* edit(QWidget* screen, const QString& name) {
+        return child<QLineEdit>(screen, name);
+    }
+    static void clearField() {
         Keyboard::press(Qt::Key_A, Qt::ControlModifier);
         Keyboard::press(Qt::Key_Backspace);
     }
 
-    struct Step {
-        const char* field;
-        const char* emptyMessage; // nullptr: may be empty
-        QString tooLong;          // typed to be refused; empty: no limit
-        const char* tooLongMessage;
-        QString typed;
-        QString shown;
-    };
-
-    // Goes through the fields in order: each refusal, then the accepted text; the field passed
-    // turns light yellow and the next one light green with the focus.
-    void fillInOrder(QWidget* screen, const QList<Step>& steps) {
-        for (int i = 0; i < steps.size(); ++i) {
-            const Step& s = steps[i];
-            QLineEdit* field = edit(screen, s.field);
-            ASSERT_EQ(Keyboard::focused(), field) << s.field;
-            EXPECT_TRUE(field->isEnabled());
-            clearField();
-            if (s.emptyMessage) {
-                dialogs.messages.clear();
-                Keyboard::enter();
-                EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(s.emptyMessage)});
-                EXPECT_EQ(Keyboard::focused(), field);
-            }
-            if (!s.tooLong.isEmpty()) {
-                dialogs.messages.clear();
-                Keyboard::typeEnter(s.tooLong);
-                EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(s.tooLongMessage)});
-                EXPECT_EQ(Keyboard::focused(), field);
-                clearField();
-            }
-            dialogs.messages.clear();
-            Keyboard::type(s.typed);
-            EXPECT_EQ(field->text(), s.shown) << s.field;
-            Keyboard::enter();
-            EXPECT_TRUE(dialogs.messages.isEmpty()) << s.field;
-            EXPECT_EQ(background(field), Colours::kPassed) << s.field;
-            if (i + 1 < steps.size()) {
-                QLineEdit* next = edit(screen, steps[i + 1].field);
-                EXPECT_TRUE(next->isEnabled());
-                EXPECT_EQ(background(next), Colours::kCurrent) << steps[i + 1].field;
-            }
-        }
-    }
-
-    // Only the first field is open when the window opens.
-    void expectOpening(QWidget* screen, const QStringList& fields, const QColor& first) {
-        EXPECT_EQ(edit(screen, "L_Call")->text(), "I1TEST");
+    // The window as it opens: its captions, the details saved for the station, and only the first
+    // field open.
+    void expectOpening(QWidget* screen, const QList<RequestField>& fields, const QStringList& shown,
+                       const QColor& first) {
+        EXPECT_EQ(text(screen, "L_Call"), "I1TEST");
         EXPECT_TRUE(edit(screen, "L_Call")->isReadOnly());
         EXPECT_EQ(Keyboard::focused(), edit(screen, "L_Nom"));
-        EXPECT_EQ(background(edit(screen, "L_Nom")), first);
-        for (const QString& name : fields.mid(1)) {
-            EXPECT_FALSE(edit(screen, name)->isEnabled()) << name.toStdString();
-            EXPECT_EQ(background(edit(screen, name)), Colours::kPassed) << name.toStdString();
+        QStringList captions, expected, texts;
+        for (const RequestField& f : fields) {
+            captions << text(screen, "Label_" + f.name);
+            expected << f.caption;
+            texts << text(screen, f.name);
+            const bool firstOne = f.name == fields[0].name;
+            EXPECT_EQ(edit(screen, f.name)->isEnabled(), firstOne) << f.name.toStdString();
+            EXPECT_EQ(background(edit(screen, f.name)), firstOne ? first : Colours::kPassed);
         }
+        EXPECT_EQ(captions, expected);
+        EXPECT_EQ(texts, shown);
         EXPECT_FALSE(child<QPushButton>(screen, "L_Fichier")->isEnabled());
         EXPECT_EQ(child<QPushButton>(screen, "L_Fichier")->text(), "Créer le fichier");
+    }
+
+    // Goes through the fields in order: the refusals of an empty and of a too long text, then
+    // the text typed; the field passed turns light yellow and the next one light green with the
+    // focus, the create button last.
+    void fillInOrder(QWidget* screen, const QList<RequestField>& fields, const QStringList& typed,
+                     const QStringList& shown) {
+        for (int i = 0; i < fields.size(); ++i) {
+            const RequestField& f = fields[i];
+            SCOPED_TRACE(f.name.toStdString());
+            QLineEdit* field = edit(screen, f.name);
+            ASSERT_EQ(Keyboard::focused(), field);
+            if (i > 0) {
+                EXPECT_EQ(background(field), Colours::kCurrent);
+            }
+            clearField();
+            dialogs.messages.clear();
+            QStringList refusals;
+            if (!f.emptyMessage.isEmpty()) {
+                Keyboard::enter();
+                refusals << f.emptyMessage;
+            }
+            if (f.maxLength > 0) {
+                Keyboard::typeEnter(QString(f.maxLength + 1, u'x'));
+                refusals << f.tooLongMessage;
+            }
+            EXPECT_EQ(dialogs.messages, refusals);
+            EXPECT_EQ(Keyboard::focused(), field);
+            clearField();
+            dialogs.messages.clear();
+            Keyboard::type(typed[i]);
+            EXPECT_EQ(field->text(), shown[i]);
+            Keyboard::enter();
+            EXPECT_TRUE(dialogs.messages.isEmpty());
+            EXPECT_EQ(background(field), Colours::kPassed);
+        }
+        EXPECT_EQ(Keyboard::focused(), child<QPushButton>(screen, "L_Fichier"));
     }
 };
 
@@ -231,31 +224,10 @@ TEST_F(DocumentScreens, TheWaisWindowChecksEachFieldInTurnAndWritesTheLetter) {
     ASSERT_FALSE(screen.isNull());
     EXPECT_EQ(screen->windowTitle(), "Document WAIS");
     EXPECT_EQ(text(screen, "Label8"), "Création d'un fichier pour le diplome WAIS");
-    expectOpening(screen,
-                  {"L_Nom", "L_Prenom", "L_Adresse_1", "L_Adresse_2", "L_Code_Postal", "L_Ville",
-                   "L_Pays", "L_Credit"},
-                  Colours::kWorked);
-
-    fillInOrder(screen, {
-                            {"L_Nom", "Entrez un nom", QString(21, 'x'),
-                             "20 caracteres maxi pour le Nom", "rossi", "ROSSI"},
-                            {"L_Prenom", "Entrez un prenom", QString(21, 'x'),
-                             "20 caracteres maxi pour le Prenom", "Mario", "MARIO"},
-                            {"L_Adresse_1", "Entrez une adresse", QString(31, 'x'),
-                             "30 caracteres maxi pour l'adresse", "via roma 1", "VIA ROMA 1"},
-                            {"L_Adresse_2", nullptr, QString(31, 'x'),
-                             "30 caracteres maxi pour l'adresse", "", ""},
-                            {"L_Code_Postal", "Entrez un code postal", "101001",
-                             "5 caracteres maxi pour le code postal", "10100", "10100"},
-                            {"L_Ville", "Entrez une ville", QString(26, 'x'),
-                             "25 caracteres maxi pour la ville", "torino", "TORINO"},
-                            {"L_Pays", "Entrez un pays", QString(16, 'x'),
-                             "15 caracteres maxi pour le pays", "italia", "ITALIA"},
-                            {"L_Credit", nullptr, "", "", "1x2.3-45", "1234"},
-                        });
-    QPushButton* create = child<QPushButton>(screen, "L_Fichier");
-    EXPECT_TRUE(create->isEnabled());
-    EXPECT_EQ(Keyboard::focused(), create);
+    expectOpening(screen, waisRequestFields(), QStringList(8, ""), Colours::kWorked);
+    fillInOrder(screen, waisRequestFields(),
+                {"rossi", "Mario", "via roma 1", "", "10100", "torino", "italia", "1x2.3-45"},
+                {"ROSSI", "MARIO", "VIA ROMA 1", "", "10100", "TORINO", "ITALIA", "1234"});
 
     // The list window is not open: it is opened, and so filled, before its lines are read.
     EXPECT_EQ(existingScreen<Aff_Contacte_WAIS>(), nullptr);
@@ -266,12 +238,11 @@ TEST_F(DocumentScreens, TheWaisWindowChecksEachFieldInTurnAndWritesTheLetter) {
     ASSERT_NE(existingScreen<Aff_Contacte_WAIS>(), nullptr);
     EXPECT_TRUE(existingScreen<Aff_Contacte_WAIS>()->isVisible());
     EXPECT_TRUE(screen.isNull() || !screen->isVisible());
-
-    QStringList expected = letterTop();
-    expected << "   JN45 I1AAA           12/05/2007 1430  20m PHONE CN DCI-CN001                ";
-    expected << totals("1234", "1", "1235");
-    EXPECT_EQ(readBytes("I1TEST_Richiesta_WAIS_MIXED.txt"), encodeLines(expected));
-
+    EXPECT_EQ(readBytes("I1TEST_Richiesta_WAIS_MIXED.txt"),
+              encodeLines(letterTop() +
+                          QStringList{"   JN45 I1AAA           12/05/2007 1430  20m PHONE CN "
+                                      "DCI-CN001                "} +
+                          totals("1234", "1", "1235")));
     const QString section = "Setup I1TEST";
     EXPECT_EQ(StationSettings::value(section, "Nom", "?"), "ROSSI");
     EXPECT_EQ(StationSettings::value(section, "Adresse 2", "?"), "");
@@ -281,14 +252,12 @@ TEST_F(DocumentScreens, TheWaisWindowChecksEachFieldInTurnAndWritesTheLetter) {
 
 TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShowsAndSharesTheDetails) {
     const QString section = "Setup I1TEST";
-    const struct {
-        const char* key;
-        const char* value;
-    } details[] = {{"Nom", "ROSSI"},         {"Prenom", "MARIO"},      {"Adresse 1", "VIA ROMA 1"},
-                   {"Adresse 2", "SCALA B"}, {"Code Postal", "10100"}, {"Ville", "TORINO"},
-                   {"Pays", "ITALIA"},       {"Credit", "12"}};
-    for (const auto& d : details)
-        StationSettings::setValue(section, d.key, d.value);
+    const QStringList keys = {"Nom",         "Prenom", "Adresse 1", "Adresse 2",
+                              "Code Postal", "Ville",  "Pays",      "Credit"};
+    const QStringList saved = {"ROSSI", "MARIO",  "VIA ROMA 1", "SCALA B",
+                               "10100", "TORINO", "ITALIA",     "12"};
+    for (int i = 0; i < keys.size(); ++i)
+        StationSettings::setValue(section, keys[i], saved[i]);
     Aff_Contacte* list = openAffContacte();
     choose(list, "Option1_2");
     press(list, "Command1");
@@ -296,33 +265,13 @@ TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShowsAndSharesTheDetails) {
     ASSERT_FALSE(screen.isNull());
     EXPECT_EQ(screen->windowTitle(), "Document DCI");
     EXPECT_EQ(text(screen, "Label8"), "Création d'un fichier pour le diplome DCI");
-    const QStringList fields = {"L_Nom",   "L_Prenom", "L_Adresse_1", "L_Code_Postal",
-                                "L_Ville", "L_Pays",   "L_Email"};
-    expectOpening(screen, fields, Colours::kCurrent);
-    EXPECT_EQ(screen->findChild<QLineEdit*>("L_Adresse_2"), nullptr);
-    EXPECT_EQ(screen->findChild<QLineEdit*>("L_Credit"), nullptr);
-    const QStringList shown = {"ROSSI", "MARIO", "VIA ROMA 1", "10100", "TORINO", "ITALIA", ""};
-    for (int i = 0; i < fields.size(); ++i)
-        EXPECT_EQ(edit(screen, fields[i])->text(), shown[i]) << i;
-
-    fillInOrder(screen,
-                {
-                    {"L_Nom", "Entrez un nom", QString(17, 'x'), "16 caracteres maxi pour le Nom",
-                     "verdi", "VERDI"},
-                    {"L_Prenom", "Entrez un prenom", QString(21, 'x'),
-                     "20 caracteres maxi pour le Prenom", "luigi", "LUIGI"},
-                    {"L_Adresse_1", "Entrez une adresse", QString(31, 'x'),
-                     "30 caracteres maxi pour l'adresse", "via po 2", "VIA PO 2"},
-                    {"L_Code_Postal", "Entrez un code postal", "123456789",
-                     "8 caracteres maxi pour le code postal", "f-75001", "F-75001"},
-                    {"L_Ville", "Entrez une ville", QString(22, 'x'),
-                     "21 caracteres maxi pour la ville", "paris", "PARIS"},
-                    {"L_Pays", "Entrez un pays", QString(16, 'x'),
-                     "15 caracteres maxi pour le pays", "repubblica ita", "REPUBBLICA ITA"},
-                    {"L_Email", nullptr, QString(61, 'x'), "60 caracteres maxi pour l'adresse",
-                     "Luigi@Example.org", "Luigi@Example.org"},
-                });
-    EXPECT_EQ(Keyboard::focused(), child<QPushButton>(screen, "L_Fichier"));
+    expectOpening(screen, dciRequestFields(),
+                  {"ROSSI", "MARIO", "VIA ROMA 1", "10100", "TORINO", "ITALIA", ""},
+                  Colours::kCurrent);
+    fillInOrder(
+        screen, dciRequestFields(),
+        {"verdi", "luigi", "via po 2", "f-75001", "paris", "repubblica ita", "Luigi@Example.org"},
+        {"VERDI", "LUIGI", "VIA PO 2", "F-75001", "PARIS", "REPUBBLICA ITA", "Luigi@Example.org"});
     Keyboard::pressButton();
     EXPECT_EQ(dialogs.messages,
               QStringList{"Le fichier a été enregistré sous le nom DCI_DaAcc.txt"});
@@ -340,13 +289,11 @@ TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShowsAndSharesTheDetails) {
 
     // What was typed here shows in the WAIS window; its own details were kept.
     openDocumentWais();
-    auto* wais = existingScreen<Document_WAIS>();
-    const QStringList waisFields = {"L_Nom",         "L_Prenom", "L_Adresse_1", "L_Adresse_2",
-                                    "L_Code_Postal", "L_Ville",  "L_Pays",      "L_Credit"};
-    const QStringList waisShown = {"VERDI",   "LUIGI", "VIA PO 2",       "SCALA B",
-                                   "F-75001", "PARIS", "REPUBBLICA ITA", "12"};
-    for (int i = 0; i < waisFields.size(); ++i)
-        EXPECT_EQ(edit(wais, waisFields[i])->text(), waisShown[i]) << i;
+    QStringList waisShown;
+    for (const RequestField& f : waisRequestFields())
+        waisShown << text(existingScreen<Document_WAIS>(), f.name);
+    EXPECT_EQ(waisShown, (QStringList{"VERDI", "LUIGI", "VIA PO 2", "SCALA B", "F-75001", "PARIS",
+                                      "REPUBBLICA ITA", "12"}));
 
     // With the list closed meanwhile, it opens again in its first mode, all QSOs.
     press(list, "Command1");
@@ -371,12 +318,11 @@ TEST_F(DocumentScreens, TheWaisListButtonOpensTheWindowAndClosingItSavesNothing)
     auto* screen = existingScreen<Document_WAIS>();
     ASSERT_NE(screen, nullptr);
     EXPECT_TRUE(screen->isVisible());
-    EXPECT_EQ(Keyboard::focused(), edit(screen, "L_Nom"));
     Keyboard::typeEnter("rossi");
     screen->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(StationSettings::value("Setup I1TEST", "Nom", "?"), "?");
     openDocumentWais();
-    EXPECT_EQ(edit(existingScreen<Document_WAIS>(), "L_Nom")->text(), "");
+    EXPECT_EQ(text(existingScreen<Document_WAIS>(), "L_Nom"), "");
     EXPECT_FALSE(QFile::exists(path("I1TEST_Richiesta_WAIS_MIXED.txt")));
 }

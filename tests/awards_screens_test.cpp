@@ -2,12 +2,12 @@
 #include "aff_contacte_dclo.h"
 #include "awards_support.h"
 #include "awardwindows.h"
-#include "castlecount.h"
-#include "lineprinter.h"
 #include "screenslot.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 
 using namespace awards;
 
@@ -18,9 +18,10 @@ const QByteArray kDciFileHeader = "   N\xb0   Ref        Nom du Chateau         
 const QByteArray kDcloFileHeader = "   N\xb0   Ref        Nom du Chateau                           "
                                    "                  Date   Indicatif    QSL";
 
-// The castle name column of a test QSO, as bytes.
-QByteArray name60(const char* reference) {
-    return "CASTELLO " + QByteArray(reference) + QByteArray(46, ' ');
+// The line of a saved list for a test QSO of I1ABC, its tail from the callsign on.
+QByteArray saved(int n, const char* reference, const QByteArray& tail) {
+    return "    " + QByteArray::number(n) + "  " + reference + "  CASTELLO " + reference +
+           QByteArray(46, ' ') + "  05/12/26  " + tail + "\r\n";
 }
 
 QWidget* window(const char* className) {
@@ -39,15 +40,11 @@ TEST_F(AwardScreens, DciListShowsSavesAndSwitchesMode) {
                {castleQso("CN001", true), castleQso("AL001"), castleQso("cn002", true, "IK1ZZZ")});
     Aff_Contacte* screen = openAffContacte();
     ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->windowTitle(), "DCI Contactés");
     EXPECT_TRUE(child<QRadioButton>(screen, "Option1_1")->isChecked());
     EXPECT_EQ(child<QRadioButton>(screen, "Option1_1")->text(), "contactés");
     EXPECT_EQ(child<QRadioButton>(screen, "Option1_2")->text(), "confirmés");
-    EXPECT_EQ(text(screen, "Label3"), "Chateaux Italiens");
-    EXPECT_EQ(text(screen, "Label2"), "    REF                  nom du chateau                    "
-                                      "                                              Date      "
-                                      "Indicatif            Bande  Mode QSL");
-    EXPECT_EQ(text(screen, "Nb_C"), "3");
+    EXPECT_EQ(texts(screen, "Label3 Label2 Nb_C"),
+              (QStringList{"Chateaux Italiens", kDciHeader, "3"}));
     EXPECT_EQ(child<QPushButton>(screen, "Command1")->text(), "Document pour le diplome DCI");
     EXPECT_EQ(screen->listLines(), lines(screen, "Liste_QSO_Contacte"));
 
@@ -56,11 +53,11 @@ TEST_F(AwardScreens, DciListShowsSavesAndSwitchesMode) {
     EXPECT_EQ(dialogs.messages, QStringList{"Le log a été enregistré sous le nom : " + contacted});
     EXPECT_EQ(readBytes(contacted),
               QByteArray(30, ' ') + "F1ABC Chateaux Italiens contact\xe9s au 05/12/2026\r\n\r\n" +
-                  kDciFileHeader + "\r\n\r\n    1  AL001  " + name60("AL001") +
-                  "  05/12/26  I1ABC         14 Mhz   SSB    \r\n    2  CN001  " + name60("CN001") +
-                  "  05/12/26  I1ABC         14 Mhz   SSB   *\r\n    3  cn002  " + name60("cn002") +
-                  "  05/12/26  IK1ZZZ        14 Mhz   SSB   *\r\n\r\n"
-                  "Liste \xe9tablie par ZELK_DCI\r\n");
+                  kDciFileHeader + "\r\n\r\n" +
+                  saved(1, "AL001", "I1ABC         14 Mhz   SSB    ") +
+                  saved(2, "CN001", "I1ABC         14 Mhz   SSB   *") +
+                  saved(3, "cn002", "IK1ZZZ        14 Mhz   SSB   *") +
+                  "\r\nListe \xe9tablie par ZELK_DCI\r\n");
 
     choose(screen, "Option1_2");
     EXPECT_EQ(screen->windowTitle(), "DCI Confirmés");
@@ -70,10 +67,10 @@ TEST_F(AwardScreens, DciListShowsSavesAndSwitchesMode) {
     EXPECT_EQ(dialogs.messages.last(), "Le log a été enregistré sous le nom : " + confirmed);
     EXPECT_EQ(readBytes(confirmed),
               QByteArray(30, ' ') + "F1ABC Chateaux Italiens confirm\xe9s au 05/12/2026\r\n\r\n" +
-                  kDciFileHeader + "\r\n\r\n    1  CN001  " + name60("CN001") +
-                  "  05/12/26  I1ABC         14 Mhz   SSB   *\r\n    2  cn002  " + name60("cn002") +
-                  "  05/12/26  IK1ZZZ        14 Mhz   SSB   *\r\n\r\n"
-                  "Liste \xe9tablie par ZELK_DCI\r\n");
+                  kDciFileHeader + "\r\n\r\n" +
+                  saved(1, "CN001", "I1ABC         14 Mhz   SSB   *") +
+                  saved(2, "cn002", "IK1ZZZ        14 Mhz   SSB   *") +
+                  "\r\nListe \xe9tablie par ZELK_DCI\r\n");
 
     // The menu entry again brings the open window forward as it is.
     EXPECT_EQ(openAffContacte(), screen);
@@ -83,41 +80,32 @@ TEST_F(AwardScreens, DciListShowsSavesAndSwitchesMode) {
     EXPECT_FALSE(QDir(path("")).exists("Temporaire.txt"));
 }
 
-TEST_F(AwardScreens, FailedSaveSaysSoAndLeavesNoFile) {
-    setStation("F1ABC", {castleQso("AL001")});
-    const QString name = "F1ABC_Chateaux_Italiens_contactes au 05_12_26.txt";
-    // A folder in the way of the file.
-    ASSERT_TRUE(QDir(path("")).mkpath(name + "/x"));
-    press(openAffContacte(), "Enregistrer");
-    EXPECT_EQ(dialogs.messages, QStringList{"Impossible d'enregistrer le fichier " + name});
-    EXPECT_FALSE(QDir(path("")).exists("Temporaire.txt"));
-}
-
 TEST_F(AwardScreens, DcloListSkipsOtherCodesAndSaves) {
     setStation("F1ABC", {castleQso("MI001", true), castleQso("mi002", true),
                          castleQso("MB001", true), castleQso("BG001"), castleQso("RM001", true)});
     openAffContacteDclo();
     auto* screen = existingScreen<Aff_Contacte_DCLO>();
     ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->windowTitle(), "Chateaux contactés pour le diplome DCLo");
     EXPECT_EQ(child<QRadioButton>(screen, "Option1_2")->text(), "Confirmés");
-    EXPECT_EQ(text(screen, "Label3"), "Chateaux de Lombardie");
-    EXPECT_EQ(text(screen, "Label2"), "    REF                  nom du chateau                    "
-                                      "                                              Date      "
-                                      "Indicatif         QSL");
+    EXPECT_EQ(texts(screen, "Label3 Label2 Nb_C"),
+              (QStringList{"Chateaux de Lombardie", kDcloHeader, "2"}));
     EXPECT_EQ(screen->findChild<QPushButton*>("Command1"), nullptr);
-    EXPECT_EQ(text(screen, "Nb_C"), "2");
     EXPECT_EQ(lines(screen, "Liste_QSO_Contacte").size(), 3);
 
-    press(screen, "Enregistrer");
+    // A failed save says so and leaves no file; the next one is made.
     const QString contacted = "F1ABC_Chateaux_de _Lombardie_contactes_au 05_12_26.txt";
-    EXPECT_EQ(dialogs.messages, QStringList{"Le log a été enregistré sous le nom : " + contacted});
+    ASSERT_TRUE(QDir(path("")).mkpath(contacted + "/x"));
+    press(screen, "Enregistrer");
+    EXPECT_EQ(dialogs.messages, QStringList{"Impossible d'enregistrer le fichier " + contacted});
+    EXPECT_FALSE(QDir(path("")).exists("Temporaire.txt"));
+    ASSERT_TRUE(QDir(path(contacted)).removeRecursively());
+    press(screen, "Enregistrer");
+    EXPECT_EQ(dialogs.messages.last(), "Le log a été enregistré sous le nom : " + contacted);
     EXPECT_EQ(readBytes(contacted),
               QByteArray(14, ' ') +
                   "F1ABC Liste Chateaux de Lombardie contact\xe9s au 05/12/2026\r\n\r\n" +
-                  kDcloFileHeader + "\r\n\r\n    1  BG001  " + name60("BG001") +
-                  "  05/12/26  I1ABC          \r\n    2  MI001  " + name60("MI001") +
-                  "  05/12/26  I1ABC         *\r\n\r\nListe \xe9tablie par ZELK_DCI\r\n");
+                  kDcloFileHeader + "\r\n\r\n" + saved(1, "BG001", "I1ABC          ") +
+                  saved(2, "MI001", "I1ABC         *") + "\r\nListe \xe9tablie par ZELK_DCI\r\n");
 
     choose(screen, "Option1_2");
     EXPECT_EQ(text(screen, "Nb_C"), "1");
@@ -125,12 +113,14 @@ TEST_F(AwardScreens, DcloListSkipsOtherCodesAndSaves) {
     EXPECT_EQ(readBytes("F1ABC_Chateaux_de _Lombardie_confirmes_au 05_12_26.txt"),
               QByteArray(14, ' ') +
                   "F1ABC Liste Chateaux de Lombardie confirm\xe9s au 05/12/2026\r\n\r\n" +
-                  kDcloFileHeader + "\r\n\r\n    1  MI001  " + name60("MI001") +
-                  "  05/12/26  I1ABC         *\r\n\r\nListe \xe9tablie par ZELK_DCI\r\n");
+                  kDcloFileHeader + "\r\n\r\n" + saved(1, "MI001", "I1ABC         *") +
+                  "\r\nListe \xe9tablie par ZELK_DCI\r\n");
 }
 
+// Each score, district and rules window: its texts, and its list where it has one.
 TEST_F(AwardScreens, ScoreAndRulesWindowsShowTheirCountsAndTexts) {
-    QStringList log{castleQso("CN001", true), castleQso("XX001"), castleQso("bs001")};
+    QStringList log{castleQso("CN001", true), castleQso("XX001"), castleQso("bs001"),
+                    awardQso("I1ABC", "100", "JN45", false, "XX001")};
     for (const char* p : {"CN", "RM", "NA", "PA", "MI"})
         for (int i = 1; i <= 4; ++i)
             log << castleQso(QString("%1%2").arg(p).arg(i, 3, 10, QChar('0')), true);
@@ -148,11 +138,11 @@ TEST_F(AwardScreens, ScoreAndRulesWindowsShowTheirCountsAndTexts) {
          "Scores",
          "Label7 Label8 Label2 Nb_Chx Nb_Conf Nb_Reg Nb_Cuneo Label1 Label10 Label11 Label12 "
          "Label13 Label14 Label4 Label3 Label9 Label5 Label6",
-         QStringList{"Scores pour le diplome ", "des Chateaux Italiens (DCI)",
-                     "Nb Chateaux        Régions               QSL", "22", "20", "5", "4",
-                     "Chateaux contacté(s)", "Chateaux confirmé(s)", "Régions confirmée(s)",
-                     "Chateau(x) de la province de Cunéo", kCanClaim, kDciVerdictEnd}
-             << kDciRule,
+         QStringList{"Scores pour le diplome ", "des Chateaux Italiens (DCI)", kDciScoreHeader,
+                     "22", "20", "5", "4", "Chateaux contacté(s)", "Chateaux confirmé(s)",
+                     "Régions confirmée(s)", "Chateau(x) de la province de Cunéo", kCanClaim,
+                     kDciVerdictEnd} +
+             kDciRule,
          "Liste_Regions",
          {"  5    LB Lombardie               *"},
          10,
@@ -161,11 +151,11 @@ TEST_F(AwardScreens, ScoreAndRulesWindowsShowTheirCountsAndTexts) {
          "Scores_DCLO",
          "Label7 Label8 Label2 NB_Chateaux NB_Confirme Nb_Provinces Label5 Label10 Label11 Label6 "
          "Label12 Label1 Label4 Label3 Label9",
-         QStringList{"Scores pour le diplome", "des Chateaux de Lombardie",
-                     "Nb Chateaux           Provinces         QSL", "5", "4", "1",
-                     "Chateaux contacté(s)", "Chateaux confirmé(s)", "Dans",
-                     "Province(s) de Lombardie", "Vous pouvez pas encore obtenir", kDcloVerdictEnd}
-             << kDcloRule,
+         QStringList{"Scores pour le diplome", "des Chateaux de Lombardie", kDcloScoreHeader, "5",
+                     "4", "1", "Chateaux contacté(s)", "Chateaux confirmé(s)", "Dans",
+                     "Province(s) de Lombardie", "Vous pouvez pas encore obtenir",
+                     kDcloVerdictEnd} +
+             kDcloRule,
          "Liste_Regions",
          {"  1    BS Province de Brescia     "},
          2,
@@ -173,14 +163,36 @@ TEST_F(AwardScreens, ScoreAndRulesWindowsShowTheirCountsAndTexts) {
         {openScoresDcpc,
          "Scores_DCPC",
          "Label7 Label8 Label2 NB_Chateaux NB_Confirme Label1 Label6 Label11 Label4 Label3 Label9",
-         QStringList{"Scores pour le diplome", "de la province de Cunéo",
-                     "      Ref     Indicatif             Date       QSL", "4", "4",
-                     "Vous ne pouvez pas encore obtenir"}
-             << kDcpcVerdictEnd << kDcpcRule,
+         QStringList{"Scores pour le diplome", "de la province de Cunéo", kDcpcHeader, "4", "4",
+                     "Vous ne pouvez pas encore obtenir"} +
+             kDcpcVerdictEnd + kDcpcRule,
          "Liste_Chateaux",
          {"  CN001  I1ABC         05/12/26    *", "  CN001  I1ABC         05/12/26    *"},
          0,
          6},
+        {openAffContacteIdca,
+         "Aff_Contacte_IDCA",
+         "D_Cont D_Conf Label2 Label1",
+         {"2", "1", "district(s) contacté(s)", "district(s) confirmé(s)"},
+         "List1",
+         {"      District 012  Contacté et Confirmé"},
+         11,
+         230},
+        {openScoresIdca,
+         "Scores_IDCA",
+         "NB_Contacte NB_Confirme Label1 Label2 Label7 Label8 Label5 Label10 Label3 Label4 "
+         "Niveau_1 Niveau_2 Niveau_3 Niveau_4 Niveau_5 Niveau_6 Niveau_7 Niveau_8 Niveau_9 "
+         "Niveau_10",
+         QStringList{"2", "1", "Vous ne pouvez pas encore obtenir",
+                     "de dipolmes des districts Italiens", "Scores pour le diplome",
+                     "des districts Italiens", "Districts contacté(s)", "Districts confirmé(s)",
+                     "Pour obtenir les diplomes des districts",
+                     "Italiens il vous faut la confirmation de :"} +
+             districtLevelLabels(),
+         nullptr,
+         {},
+         0,
+         0},
         {openReglement,
          "Reglement",
          "Label2",
@@ -199,57 +211,34 @@ TEST_F(AwardScreens, ScoreAndRulesWindowsShowTheirCountsAndTexts) {
          80},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen);
         c.open();
         QWidget* screen = window(c.screen);
-        ASSERT_NE(screen, nullptr) << c.screen;
-        EXPECT_EQ(texts(screen, c.labels), c.texts) << c.screen;
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ(texts(screen, c.labels), c.texts);
+        if (!c.list)
+            continue;
         const QStringList shown = lines(screen, c.list);
-        EXPECT_EQ(shown.size(), c.rows) << c.screen;
-        EXPECT_EQ(shown.mid(c.at, c.someLines.size()), c.someLines) << c.screen;
+        EXPECT_EQ(shown.size(), c.rows);
+        EXPECT_EQ(shown.mid(c.at, c.someLines.size()), c.someLines);
     }
     EXPECT_EQ(lines(window("Scores"), "Region_Coni"),
               QStringList{"  4    CN Province de Cuneo       *"});
-}
-
-TEST_F(AwardScreens, PrintingGoesToTheChosenPrinterAndGivesItsFontBack) {
-    setStation("F1ABC", {castleQso("CN001", true), castleQso("MI001")});
-    printerFont() = {"Arial", 12, false};
-    const QString pdf = dir.filePath("printed.pdf");
-    openAffContacteDclo();
-    for (QWidget* screen : {static_cast<QWidget*>(openAffContacte()),
-                            static_cast<QWidget*>(existingScreen<Aff_Contacte_DCLO>())}) {
-        QFile::remove(pdf);
-        dialogs.printerAnswer = false;
-        dialogs.printerPdf = pdf;
-        press(screen, "Imprimer");
-        EXPECT_FALSE(QFile::exists(pdf));
-        dialogs.printerAnswer = true;
-        press(screen, "Imprimer");
-        QFile printed(pdf);
-        ASSERT_TRUE(printed.open(QIODevice::ReadOnly)) << screen->objectName().toStdString();
-        EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
-        EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
-    }
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(AwardScreens, EveryWindowFitsTheSmallScreen) {
-    setStation("F1ABC", {castleQso("CN001", true)});
-    for (void (*open)() : {openScores, openAffContacteDclo, openScoresDclo, openScoresDcpc,
-                           openReglement, openReglementDcpc, openAffContacteIdca, openScoresIdca,
-                           openAffContacteWais, openScoresWais, openDocumentWais, openDocumentDci})
-        open();
-    openAffContacte();
-    int windows = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
-        ++windows;
-        const char* name = w->metaObject()->className();
-        EXPECT_LE(w->frameGeometry().width(), 1366) << name;
-        EXPECT_LE(w->frameGeometry().height(), 740) << name;
-        EXPECT_LE(w->minimumSizeHint().width(), 1366) << name;
-        EXPECT_LE(w->minimumSizeHint().height(), 740) << name;
+// The Imprimer button of each list prints on the printer chosen.
+TEST_F(AwardScreens, PrintingGoesToTheChosenPrinter) {
+    setStation("F1ABC", {castleQso("CN001", true), castleQso("MI001")});
+    dialogs.printerPdf = dir.filePath("printed.pdf");
+    openAffContacteDclo();
+    for (QWidget* screen : {static_cast<QWidget*>(openAffContacte()),
+                            static_cast<QWidget*>(existingScreen<Aff_Contacte_DCLO>())}) {
+        QFile::remove(dialogs.printerPdf);
+        press(screen, "Imprimer");
+        QFile printed(dialogs.printerPdf);
+        ASSERT_TRUE(printed.open(QIODevice::ReadOnly)) << screen->objectName().toStdString();
+        EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
     }
-    EXPECT_EQ(windows, 13);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }

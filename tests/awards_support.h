@@ -7,27 +7,12 @@
 #include "qsorecord.h"
 #include "testsupport.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QListView>
-#include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QStringListModel>
 
 // Award windows are top-level windows kept between calls; each test ends with none left.
 class AwardScreenTest : public ScreenTest {
 protected:
-    template <class T = QWidget> static T* child(QWidget* screen, const QString& name) {
-        T* found = screen ? screen->findChild<T*>(name) : nullptr;
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static QString text(QWidget* screen, const QString& labelName) {
-        QLabel* label = child<QLabel>(screen, labelName);
-        return label ? label->text() : QString();
-    }
     // The texts of the labels named, blank-separated.
     static QStringList texts(QWidget* screen, const QString& labelNames) {
         QStringList found;
@@ -35,21 +20,11 @@ protected:
             found << text(screen, name);
         return found;
     }
-    static QStringList lines(QWidget* screen, const QString& listName) {
-        auto* list = child<QListView>(screen, listName);
-        return list ? static_cast<QStringListModel*>(list->model())->stringList() : QStringList();
-    }
-    // Gives a button the focus and presses it with Enter.
-    static void press(QWidget* screen, const QString& button) {
-        Keyboard::clickInto(child<QWidget>(screen, button));
-        Keyboard::pressButton();
-    }
     // Gives an option button the focus and selects it with the space bar.
     static void choose(QWidget* screen, const QString& option) {
         Keyboard::clickInto(child<QRadioButton>(screen, option));
         Keyboard::press(Qt::Key_Space);
     }
-
     // The sibling logbook's settings, as that program leaves them.
     static void setDai(const QString& callsign, const QString& directory, const QString& program,
                        const QString& log) {
@@ -80,14 +55,10 @@ inline QString castleQso(const QString& reference, bool qsl = false,
 
 // A sibling log line: callsign 1-12, locator 14-17, reference 35-40, date 42-49, time 51-55,
 // mode 57-59, band 61-67, QSL marker 138.
-inline QString daiQso(const QString& callsign, const QString& locator, bool qsl,
-                      const QString& reference = "RM0012", const QString& date = "03/04/99",
-                      const QString& time = "09:05", const QString& mode = "CW ",
-                      const QString& band = "7.0 Mhz") {
-    QString line = callsign.leftJustified(12) + " " + locator.leftJustified(4) + QString(17, u' ') +
-                   reference.leftJustified(6) + " " + date + " " + time + " " + mode + " " + band;
-    line = line.leftJustified(137);
-    return line + (qsl ? "* " : "  ") + "XX";
+inline QString daiQso(const QString& callsign, const QString& locator, bool qsl) {
+    const QString line = callsign.leftJustified(12) + " " + locator.leftJustified(4) +
+                         QString(17, u' ') + "RM0012 03/04/99 09:05 CW  7.0 Mhz";
+    return line.leftJustified(137) + (qsl ? "* " : "  ") + "XX";
 }
 
 inline QString blanks(int n) {
