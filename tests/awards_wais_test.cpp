@@ -24,14 +24,6 @@ const QString kListLogMessage =
     "Pour importer les locators du log de 'ZELK_DAI' celui*ci doit etre mis a jour avec le "
     "programme 'Ajout_Locator_a_ZELK_DAI.exe'";
 
-DaiSettings dai(const QString& callsign, const QString& program, const QString& log) {
-    DaiSettings d;
-    d.callsign = callsign;
-    d.programUpdated = program;
-    d.logUpdated = log;
-    return d;
-}
-
 // A line of the list for a QSO of the station log, and for one of the sibling log.
 QString dciShown(const QString& square, const QString& callsign, char qsl) {
     return "   " + square + " " + callsign.leftJustified(12) +
@@ -51,12 +43,12 @@ TEST(VerifieImportDai, MessagesAndTheirAssembly) {
         bool merge;
         QStringList messages;
     } cases[] = {
-        {dai("FXXXX", "Non", "Non"), WaisWindow::List, false, {}},
-        {dai("IK2XYZ", "Oui", "Oui"), WaisWindow::List, true, {}},
-        {dai("IK2XYZ", "non", "NON"), WaisWindow::Scores, true, {}},
-        {dai("IK2XYZ", "Non", "Oui"), WaisWindow::Scores, false, {kProgramMessage}},
-        {dai("IK2XYZ", "Oui", "Non"), WaisWindow::Scores, false, {"\r\n" + kScoresLogMessage}},
-        {dai("IK2XYZ", "Non", "Non"),
+        {{"FXXXX", "", "Non", "Non"}, WaisWindow::List, false, {}},
+        {{"IK2XYZ", "", "Oui", "Oui"}, WaisWindow::List, true, {}},
+        {{"IK2XYZ", "", "non", "NON"}, WaisWindow::Scores, true, {}},
+        {{"IK2XYZ", "", "Non", "Oui"}, WaisWindow::Scores, false, {kProgramMessage}},
+        {{"IK2XYZ", "", "Oui", "Non"}, WaisWindow::Scores, false, {"\r\n" + kScoresLogMessage}},
+        {{"IK2XYZ", "", "Non", "Non"},
          WaisWindow::List,
          false,
          {kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage}},
@@ -76,104 +68,90 @@ protected:
                    {awardQso("I1AAA", "12", "JN45", false), awardQso("I1BBB", "12", "JN61", true),
                     awardQso("I1CCC", "12", "JN61", false)});
     }
-    QString siblingDir() const { return dir.filePath("dai"); }
-    void writeSibling(const QStringList& lines) {
-        QDir().mkpath(siblingDir());
-        QFile f(QDir(siblingDir()).filePath("IK2XYZ_DAI.log"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(crlf(lines));
-    }
     QByteArray daiSettingsBytes() const {
         QFile f(dir.filePath("settings/ZELK/DAI.ini"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("none");
     }
-    // Both windows' counts, the list's lines, and the messages shown on opening them.
-    void expectCounts(const QString& contacted, const QString& confirmed,
-                      const QStringList& shown = {}) {
-        openAffContacteWais();
-        auto* list = existingScreen<Aff_Contacte_WAIS>();
-        EXPECT_EQ(texts(list, "Nb_Ref NB_Ref_V"), (QStringList{contacted, confirmed}));
-        if (!shown.isEmpty()) {
-            EXPECT_EQ(lines(list, "Liste_Locators"), shown);
-        }
-        openScoresWais();
-        EXPECT_EQ(texts(existingScreen<Scores_WAIS>(), "NB_Contacte NB_Confirme"),
-                  (QStringList{contacted, confirmed}));
-    }
 };
 
-TEST_F(WaisScreens, WithoutTheSiblingLogbookOnlyTheStationLogCounts) {
+TEST_F(WaisScreens, TheListLeavesItsWorkFileEmptyAndBothWindowsShowTheirTexts) {
     writeBytes("Tempo_Locator.txt", "left over\r\n");
-    expectCounts("2", "1", {dciShown("JN45", "I1AAA", ' '), dciShown("JN61", "I1BBB", '*')});
+    openAffContacteWais();
     auto* list = existingScreen<Aff_Contacte_WAIS>();
     EXPECT_EQ(texts(list, "Label1 Label2 Label5"),
               (QStringList{kWaisHeading, "locators contactés", "locators confirmés"}));
     EXPECT_EQ(child<QPushButton>(list, "Doc_WAIS")->text(), "Document pour le diplome WAIS");
-    // The work file is left empty.
     EXPECT_TRUE(QFile::exists(path("Tempo_Locator.txt")));
     EXPECT_EQ(readBytes("Tempo_Locator.txt"), QByteArray());
-
+    openScoresWais();
     EXPECT_EQ(texts(existingScreen<Scores_WAIS>(),
-                    "Label5 Label10 Label1 Label2 Label7 Label8 Label3 Label4 Label13 Label14 "
-                    "Label15 Label16 Label17 Label9"),
-              (QStringList{waisContactedCaption(false), waisConfirmedCaption(false),
-                           "Vous ne pouvez pas encore obtenir", "de diplomes des Locators Italiens",
+                    "Label1 Label2 Label7 Label8 Label3 Label4 Label13 Label14 Label15 Label16 "
+                    "Label17 Label9"),
+              (QStringList{"Vous ne pouvez pas encore obtenir", "de diplomes des Locators Italiens",
                            "Scores pour le diplome", "des Locators Italiens",
                            "Pour obtenir les diplomes des Locators",
                            "Italiens il vous faut la confirmation de :"} +
                waisLevelLabels()));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(daiSettingsBytes(), "none");
 }
 
-TEST_F(WaisScreens, AnOutdatedSiblingLogbookGivesItsMessagesAndIsNotMerged) {
-    setDai("IK2XYZ", siblingDir(), "Oui", "Non");
-    writeSibling({daiQso("IK2AAA", "JN70", true)});
-    const QByteArray settingsBefore = daiSettingsBytes();
-    expectCounts("2", "1");
-    EXPECT_EQ(dialogs.messages,
-              (QStringList{"\r\n" + kListLogMessage, "\r\n" + kScoresLogMessage}));
-    EXPECT_EQ(existingScreen<Scores_WAIS>()->windowTitle(), waisWindowTitle(false));
-    EXPECT_EQ(daiSettingsBytes(), settingsBefore);
-}
-
-TEST_F(WaisScreens, AnUpToDateSiblingLogIsMergedSquareBySquare) {
-    setDai("IK2XYZ", siblingDir(), "Oui", "Oui");
-    writeSibling({daiQso("IK2AAA", "jn45", true), daiQso("IK2BBB", "JN70", false),
-                  daiQso("IK2CCC", "    ", true)});
-    const QByteArray settingsBefore = daiSettingsBytes();
-    expectCounts("3", "2",
-                 {daiShown("JN45", "IK2AAA", '*'), dciShown("JN61", "I1BBB", '*'),
-                  daiShown("JN70", "IK2BBB", ' ')});
-    for (QWidget* screen : {static_cast<QWidget*>(existingScreen<Aff_Contacte_WAIS>()),
-                            static_cast<QWidget*>(existingScreen<Scores_WAIS>())})
-        EXPECT_EQ(screen->windowTitle(), "Locators DAI et DCI contactés");
-    EXPECT_EQ(texts(existingScreen<Scores_WAIS>(), "Label5 Label10"),
-              (QStringList{"Locators DCI + DAI contacté(s)", "Locators DCI + DAI confirmé(s)"}));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(daiSettingsBytes(), settingsBefore);
-}
-
-TEST_F(WaisScreens, ASiblingLogThatCannotBeReadIsNamedOnceAndLeftOut) {
-    setDai("IK2XYZ", siblingDir(), "Oui", "Oui");
-    ASSERT_TRUE(QDir().mkpath(siblingDir()));
-    const QString sibling = QDir(siblingDir()).filePath("IK2XYZ_DAI.log");
-    const struct {
-        const char* kind;
-        std::function<bool()> make;
-    } kinds[] = {
-        {"missing", [&] { return !QFile::exists(sibling); }},
-        {"FIFO", [&] { return ::mkfifo(QFile::encodeName(sibling), 0600) == 0; }},
-        {"device", [&] { return QFile::link("/dev/zero", sibling); }},
+// The sibling logbook's log is merged square by square only when it is installed, up to date
+// and readable; its settings are never written.
+TEST_F(WaisScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
+    const QString siblingDir = dir.filePath("dai");
+    ASSERT_TRUE(QDir().mkpath(siblingDir));
+    const QString sibling = QDir(siblingDir).filePath("IK2XYZ_DAI.log");
+    const auto write = [&sibling] {
+        QFile f(sibling);
+        return f.open(QIODevice::WriteOnly) &&
+               f.write(crlf({daiQso("IK2AAA", "jn45", true), daiQso("IK2BBB", "JN70", false),
+                             daiQso("IK2CCC", "    ", true)})) > 0;
     };
-    for (const auto& k : kinds) {
-        SCOPED_TRACE(k.kind);
+    const auto fifo = [&] { return ::mkfifo(QFile::encodeName(sibling), 0600) == 0; };
+    const auto device = [&] { return QFile::link("/dev/zero", sibling); };
+    const auto nothing = [] { return true; };
+    const QStringList unreadable(2, "Impossible de lire le fichier " + sibling);
+    const QStringList outdated{"\r\n" + kListLogMessage, "\r\n" + kScoresLogMessage};
+    const QStringList station{dciShown("JN45", "I1AAA", ' '), dciShown("JN61", "I1BBB", '*')};
+    const QStringList both{daiShown("JN45", "IK2AAA", '*'), dciShown("JN61", "I1BBB", '*'),
+                           daiShown("JN70", "IK2BBB", ' ')};
+    const struct {
+        const char* what;
+        const char *program, *log; // nullptr: no sibling logbook
+        std::function<bool()> make;
+        QStringList messages; // of the list, then of the scores
+        bool merge;
+        QStringList shown;
+        const char* counts; // contacted and confirmed
+    } cases[] = {
+        {"none", nullptr, nullptr, write, {}, false, station, "2 1"},
+        {"outdated", "Oui", "Non", write, outdated, false, station, "2 1"},
+        {"missing", "Oui", "Oui", nothing, unreadable, true, station, "2 1"},
+        {"FIFO", "Oui", "Oui", fifo, unreadable, true, station, "2 1"},
+        {"device", "Oui", "Oui", device, unreadable, true, station, "2 1"},
+        {"up to date", "Oui", "Oui", write, {}, true, both, "3 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         QFile::remove(sibling);
-        ASSERT_TRUE(k.make());
+        ASSERT_TRUE(c.make());
+        if (c.program)
+            setDai("IK2XYZ", siblingDir, c.program, c.log);
+        const QByteArray settings = daiSettingsBytes();
         dialogs.messages.clear();
-        expectCounts("2", "1");
-        EXPECT_EQ(dialogs.messages, QStringList(2, "Impossible de lire le fichier " + sibling));
-        delete existingScreen<Aff_Contacte_WAIS>();
-        delete existingScreen<Scores_WAIS>();
+        openAffContacteWais();
+        auto* list = existingScreen<Aff_Contacte_WAIS>();
+        EXPECT_EQ(lines(list, "Liste_Locators"), c.shown);
+        openScoresWais();
+        auto* scores = existingScreen<Scores_WAIS>();
+        EXPECT_EQ(dialogs.messages, c.messages);
+        EXPECT_EQ(texts(list, "Nb_Ref NB_Ref_V").join(' '), c.counts);
+        EXPECT_EQ(texts(scores, "NB_Contacte NB_Confirme").join(' '), c.counts);
+        for (QWidget* screen : {static_cast<QWidget*>(list), static_cast<QWidget*>(scores)})
+            EXPECT_EQ(screen->windowTitle(), waisWindowTitle(c.merge));
+        EXPECT_EQ(texts(scores, "Label5 Label10"),
+                  (QStringList{waisContactedCaption(c.merge), waisConfirmedCaption(c.merge)}));
+        EXPECT_EQ(daiSettingsBytes(), settings);
+        delete list;
+        delete scores;
     }
 }
