@@ -18,37 +18,20 @@ using namespace awards;
 namespace {
 
 Applicant rossi(const QString& credit) {
-    Applicant a;
-    a.call = "I1TEST";
-    a.nom = "ROSSI";
-    a.prenom = "MARIO";
-    a.adresse1 = "VIA ROMA 1";
-    a.codePostal = "10100";
-    a.ville = "TORINO";
-    a.pays = "ITALIA";
-    a.credit = credit;
-    return a;
+    return {"I1TEST", "ROSSI", "MARIO", "VIA ROMA 1", "", "10100", "TORINO", "ITALIA", credit, ""};
 }
 
-QString square(int n) {
-    return ("   " + QStringLiteral("JN%1").arg(n, 2, 10, QChar('0')) + " I1ABC       " +
-            "    12/05/2007 1430  20m PHONE CN DCI-CN001")
-        .leftJustified(79);
-}
-
-// The WAIS list with n confirmed squares, each followed by an unconfirmed one.
-QStringList waisList(int confirmed) {
-    QStringList shown;
-    for (int n = 0; n < confirmed; ++n)
-        shown << square(n) + "*"
-              << QStringLiteral("   KN%1 I1XYZ").arg(n, 2, 10, QChar('0')).leftJustified(80);
-    return shown;
-}
-
-QStringList squares(int from, int to) {
+// The lines of squares `from` to `to` as the letter lists them, and as the WAIS list shows
+// them, each confirmed one followed by an unconfirmed one.
+QStringList squares(int from, int to, bool shown = false) {
     QStringList lines;
-    for (int n = from; n < to; ++n)
-        lines << square(n);
+    for (int n = from; n < to; ++n) {
+        const QString square = QStringLiteral("   JN%1 I1ABC").arg(n, 2, 10, QChar('0'));
+        lines << (square + "           12/05/2007 1430  20m PHONE CN DCI-CN001").leftJustified(79) +
+                     (shown ? "*" : "");
+        if (shown)
+            lines << QStringLiteral("   KN%1 I1XYZ").arg(n, 2, 10, QChar('0')).leftJustified(80);
+    }
     return lines;
 }
 
@@ -114,24 +97,22 @@ QStringList totals(const char* credited, const char* toCredit, const char* total
 
 TEST(WaisLetter, FiftySquaresFillPageTwoAndTheFiftyFirstStartsPageThree) {
     const QDate date(2026, 12, 5);
-    EXPECT_EQ(waisLetterLines(rossi("12"), waisList(50), date),
+    EXPECT_EQ(waisLetterLines(rossi("12"), squares(0, 50, true), date),
               letterTop() + squares(0, 50) + totals("12", "50", "62"));
-    EXPECT_EQ(waisLetterLines(rossi(""), waisList(51), date),
+    EXPECT_EQ(waisLetterLines(rossi(""), squares(0, 51, true), date),
               letterTop() + squares(0, 50) + QStringList({kClosing, "", ""}) + pageTop(3) +
                   squares(50, 51) + totals("0", "51", "51"));
 }
 
 // The credit counts its leading digits, four at most.
 TEST(WaisLetter, CreditAndTotals) {
-    const struct {
-        const char *credit, *credited, *total;
-    } cases[] = {{"9999", "9999", "10001"},
-                 {"0012", "12", "14"},
-                 {"X12", "0", "2"},
-                 {"12345", "1234", "1236"}};
+    const char* cases[][3] = {{"9999", "9999", "10001"},
+                              {"0012", "12", "14"},
+                              {"X12", "0", "2"},
+                              {"12345", "1234", "1236"}};
     for (const auto& c : cases) {
-        const QStringList lines = waisLetterLines(rossi(c.credit), waisList(2), QDate(2026, 12, 5));
-        EXPECT_EQ(lines.mid(lines.size() - 5), totals(c.credited, "2", c.total)) << c.credit;
+        const QStringList lines = waisLetterLines(rossi(c[0]), squares(0, 2, true), {2026, 12, 5});
+        EXPECT_EQ(lines.mid(lines.size() - 5), totals(c[1], "2", c[2])) << c[0];
     }
 }
 
@@ -161,8 +142,11 @@ protected:
     // first field open, in `first`. Then goes through the fields in order: the refusals of an
     // empty and of a too long text, then the text typed; the field passed turns light yellow and
     // the next one opens, light green with the focus; the create button last.
+    // The texts of the fields are given '|'-separated.
     void fillIn(QWidget* screen, const QList<RequestField>& fields, const QColor& first,
-                const QStringList& opening, const QStringList& typed, const QStringList& shown) {
+                const QString& openingTexts, const QString& typedTexts, const QString& shownTexts) {
+        const QStringList opening = openingTexts.split(u'|'), typed = typedTexts.split(u'|'),
+                          shown = shownTexts.split(u'|');
         EXPECT_EQ(text(screen, "L_Call"), "I1TEST");
         EXPECT_TRUE(child<QLineEdit>(screen, "L_Call")->isReadOnly());
         auto* create = child<QPushButton>(screen, "L_Fichier");
@@ -218,9 +202,9 @@ TEST_F(DocumentScreens, TheWaisWindowChecksEachFieldInTurnAndWritesTheLetter) {
     ASSERT_FALSE(screen.isNull());
     EXPECT_EQ(screen->windowTitle(), "Document WAIS");
     EXPECT_EQ(text(screen, "Label8"), "Création d'un fichier pour le diplome WAIS");
-    fillIn(screen, waisRequestFields(), Colours::kWorked, QStringList(8, ""),
-           {"rossi", "Mario", "via roma 1", "", "10100", "torino", "italia", "1x2.3-45"},
-           {"ROSSI", "MARIO", "VIA ROMA 1", "", "10100", "TORINO", "ITALIA", "1234"});
+    fillIn(screen, waisRequestFields(), Colours::kWorked, "|||||||",
+           "rossi|Mario|via roma 1||10100|torino|italia|1x2.3-45",
+           "ROSSI|MARIO|VIA ROMA 1||10100|TORINO|ITALIA|1234");
     // The list window is not open: it is opened, and so filled, before its lines are read.
     dialogs.messages.clear();
     Keyboard::pressButton();
@@ -239,12 +223,10 @@ TEST_F(DocumentScreens, TheWaisWindowChecksEachFieldInTurnAndWritesTheLetter) {
 }
 
 TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShowsAndSharesTheDetails) {
-    const QStringList keys = {"Nom",         "Prenom", "Adresse 1", "Adresse 2",
-                              "Code Postal", "Ville",  "Pays",      "Credit"};
-    const QStringList saved = {"ROSSI", "MARIO",  "VIA ROMA 1", "SCALA B",
-                               "10100", "TORINO", "ITALIA",     "12"};
-    for (int i = 0; i < keys.size(); ++i)
-        StationSettings::setValue("Setup I1TEST", keys[i], saved[i]);
+    const QStringList saved =
+        QString("ROSSI|MARIO|VIA ROMA 1|SCALA B|10100|TORINO|ITALIA|12").split('|');
+    for (int i = 0; i < saved.size(); ++i)
+        StationSettings::setValue("Setup I1TEST", waisRequestFields()[i].key, saved[i]);
     Aff_Contacte* list = openAffContacte();
     choose(list, "Option1_2");
     press(list, "Command1");
@@ -252,11 +234,10 @@ TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShowsAndSharesTheDetails) {
     ASSERT_FALSE(screen.isNull());
     EXPECT_EQ(screen->windowTitle(), "Document DCI");
     EXPECT_EQ(text(screen, "Label8"), "Création d'un fichier pour le diplome DCI");
-    fillIn(
-        screen, dciRequestFields(), Colours::kCurrent,
-        {"ROSSI", "MARIO", "VIA ROMA 1", "10100", "TORINO", "ITALIA", ""},
-        {"verdi", "luigi", "via po 2", "f-75001", "paris", "repubblica ita", "Luigi@Example.org"},
-        {"VERDI", "LUIGI", "VIA PO 2", "F-75001", "PARIS", "REPUBBLICA ITA", "Luigi@Example.org"});
+    fillIn(screen, dciRequestFields(), Colours::kCurrent,
+           "ROSSI|MARIO|VIA ROMA 1|10100|TORINO|ITALIA|",
+           "verdi|luigi|via po 2|f-75001|paris|repubblica ita|Luigi@Example.org",
+           "VERDI|LUIGI|VIA PO 2|F-75001|PARIS|REPUBBLICA ITA|Luigi@Example.org");
     dialogs.messages.clear();
     Keyboard::pressButton();
     EXPECT_EQ(dialogs.messages,
@@ -276,9 +257,9 @@ TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShowsAndSharesTheDetails) {
     // What was typed here shows in the WAIS window; its own details were kept.
     openDocumentWais();
     EXPECT_EQ(texts(existingScreen<Document_WAIS>(),
-                    "L_Nom L_Prenom L_Adresse_1 L_Adresse_2 L_Code_Postal L_Ville L_Pays L_Credit"),
-              (QStringList{"VERDI", "LUIGI", "VIA PO 2", "SCALA B", "F-75001", "PARIS",
-                           "REPUBBLICA ITA", "12"}));
+                    "L_Nom L_Prenom L_Adresse_1 L_Adresse_2 L_Code_Postal L_Ville L_Pays L_Credit")
+                  .join(u'|'),
+              "VERDI|LUIGI|VIA PO 2|SCALA B|F-75001|PARIS|REPUBBLICA ITA|12");
 
     // With the list closed meanwhile, it opens again in its first mode, all QSOs.
     press(list, "Command1");
