@@ -51,7 +51,7 @@ TEST(VerifieImportDai, MessagesAndTheirAssembly) {
         {{"IK2XYZ", "", "Non", "Non"},
          WaisWindow::List,
          false,
-         {kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage}},
+         QStringList{kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage}},
     };
     for (const auto& c : cases) {
         const ImportCheck check = verifieImportDai(c.settings, c.window);
@@ -74,28 +74,8 @@ protected:
     }
 };
 
-TEST_F(WaisScreens, TheListLeavesItsWorkFileEmptyAndBothWindowsShowTheirTexts) {
-    writeBytes("Tempo_Locator.txt", "left over\r\n");
-    openAffContacteWais();
-    auto* list = existingScreen<Aff_Contacte_WAIS>();
-    EXPECT_EQ(texts(list, "Label1 Label2 Label5"),
-              (QStringList{kWaisHeading, "locators contactés", "locators confirmés"}));
-    EXPECT_EQ(child<QPushButton>(list, "Doc_WAIS")->text(), "Document pour le diplome WAIS");
-    EXPECT_TRUE(QFile::exists(path("Tempo_Locator.txt")));
-    EXPECT_EQ(readBytes("Tempo_Locator.txt"), QByteArray());
-    openScoresWais();
-    EXPECT_EQ(texts(existingScreen<Scores_WAIS>(),
-                    "Label1 Label2 Label7 Label8 Label3 Label4 Label13 Label14 Label15 Label16 "
-                    "Label17 Label9"),
-              (QStringList{"Vous ne pouvez pas encore obtenir", "de diplomes des Locators Italiens",
-                           "Scores pour le diplome", "des Locators Italiens",
-                           "Pour obtenir les diplomes des Locators",
-                           "Italiens il vous faut la confirmation de :"} +
-               waisLevelLabels()));
-}
-
 // The sibling logbook's log is merged square by square only when it is installed, up to date
-// and readable; its settings are never written.
+// and readable; its settings are never written. The list leaves its work file empty.
 TEST_F(WaisScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
     const QString siblingDir = dir.filePath("dai");
     ASSERT_TRUE(QDir().mkpath(siblingDir));
@@ -132,6 +112,7 @@ TEST_F(WaisScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        writeBytes("Tempo_Locator.txt", "left over\r\n");
         QFile::remove(sibling);
         ASSERT_TRUE(c.make());
         if (c.program)
@@ -141,6 +122,7 @@ TEST_F(WaisScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
         openAffContacteWais();
         auto* list = existingScreen<Aff_Contacte_WAIS>();
         EXPECT_EQ(lines(list, "Liste_Locators"), c.shown);
+        EXPECT_EQ(files().value("Tempo_Locator.txt", "missing"), QByteArray());
         openScoresWais();
         auto* scores = existingScreen<Scores_WAIS>();
         EXPECT_EQ(dialogs.messages, c.messages);
