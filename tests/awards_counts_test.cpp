@@ -1,10 +1,32 @@
 // The award counts and lists, fed the log as the windows read it: line by line, as file bytes.
 #include "awards_support.h"
 #include "bytekeys.h"
+#include "castlecount.h"
+#include "dcilist.h"
+#include "districtcount.h"
+#include "locatorcount.h"
 
 using namespace awards;
 
 namespace {
+
+// A counter, list or collector of the windows, given the lines of a log.
+template <class T, class... Args> T counted(const QStringList& log, Args... args) {
+    T counter(args...);
+    for (const QString& line : log)
+        counter.add(encodeCp1252(line));
+    return counter;
+}
+QStringList dciList(const QStringList& log) {
+    return counted<CastleListBuilder>(log, Award::Dci, Shown::Contacted).view().lines;
+}
+// The sorted Loc_Tempo entries of a log.
+QStringList locTempo(const QStringList& log, WaisLog from, int keyLength) {
+    LocatorCollector collector(keyLength);
+    for (const QString& line : log)
+        collector.add(encodeCp1252(line), from);
+    return collector.locTempo().sorted();
+}
 
 // `count` castles of one province, numbered from `first`.
 QStringList castles(const QString& province, int count, bool qsl, int first = 1) {
@@ -28,48 +50,33 @@ QStringList column(const QStringList& lines, int at, int width) {
 
 } // namespace
 
-// Line ends as the log's reader splits them, across the pieces the file is read in, and a file
-// read from within the reading of another.
-TEST_F(ProgramTest, ScanFileSplitsLinesAcrossPiecesAndNests) {
-    const QByteArray a(1 << 18, 'a'); // what is read at a time, plus one
-    const QByteArray piece = a.chopped(1);
-    const struct {
-        QByteArray bytes;
+// A line end cut by the end of a piece of the file read is one line end.
+TEST_F(ProgramTest, ScanFileSplitsLinesAcrossPieces) {
+    const QByteArray piece((1 << 18) - 1, 'a'); // what is read at a time, less one
+    for (const QByteArray& end : {QByteArray("\r\n"), QByteArray("\r")}) {
+        writeBytes("lines.txt", piece + end + "b\r\n\r\nc");
         QList<QByteArray> lines;
-    } cases[] = {{piece + "\r\nb", {piece, "b"}},
-                 {piece + "\rc", {piece, "c"}},
-                 {"x\r\n" + a + a + "\r\nz", {"x", a + a, "z"}},
-                 {"a\r\r\nb\r", {"a", "", "b"}}};
-    QList<QByteArray> lines;
-    const auto collect = [&lines](QByteArrayView l) { lines.append(l.toByteArray()); };
-    for (const auto& c : cases) {
-        writeBytes("lines.txt", c.bytes);
-        lines.clear();
-        EXPECT_TRUE(bytekeys::scanFile(path("lines.txt"), collect));
-        EXPECT_EQ(lines, c.lines) << c.bytes.size();
+        EXPECT_TRUE(bytekeys::scanFile(
+            path("lines.txt"), [&lines](QByteArrayView l) { lines.append(l.toByteArray()); }));
+        EXPECT_EQ(lines, (QList<QByteArray>{piece, "b", "", "c"}));
     }
-    writeBytes("inner.txt", "x\ny");
-    lines.clear();
-    EXPECT_TRUE(bytekeys::scanFile(path("lines.txt"), [&](QByteArrayView outer) {
-        collect(outer);
-        bytekeys::scanFile(path("inner.txt"), collect);
-    }));
-    EXPECT_EQ(lines, (QList<QByteArray>{"a", "x", "y", "", "x", "y", "b", "x", "y"}));
-    EXPECT_FALSE(bytekeys::scanFile(path("missing.txt"), collect));
+    EXPECT_FALSE(bytekeys::scanFile(path("missing.txt"), [](QByteArrayView) {}));
 }
 
 TEST(DciScore, RegionLinesInTheOrderOfTheirCodes) {
-    const DciScore score = scoreOf<DciCounter>(
-        castles("TO", 7, false) + castles("MB", 2, false) + castles("FM", 1, true) +
-        castles("RM", 123, false) +
-        QStringList{castleQso("CN001", true), castleQso("cn001"), castleQso("XX001", true),
-                    castleQso(""),
-                    // "ß" in capitals is "SS", the code of Sassari in Sardinia.
-                    castleQso("ß"),
-                    // A no-break space is a blank around the province.
-                    patched(castleQso("RM001"), LogColumns::kReference, "\u00A0RM01"),
-                    // Cut short before its QSL marker: contacted only.
-                    castleQso("MI001", true).left(40)});
+    const DciScore score =
+        counted<DciCounter>(
+            castles("TO", 7, false) + castles("MB", 2, false) + castles("FM", 1, true) +
+            castles("RM", 123, false) +
+            QStringList{castleQso("CN001", true), castleQso("cn001"), castleQso("XX001", true),
+                        castleQso(""),
+                        // "ß" in capitals is "SS", the code of Sassari in Sardinia.
+                        castleQso("ß"),
+                        // A no-break space is a blank around the province.
+                        patched(castleQso("RM001"), LogColumns::kReference, "\u00A0RM01"),
+                        // Cut short before its QSL marker: contacted only.
+                        castleQso("MI001", true).left(40)})
+            .score();
     // An empty line, then the regions by code; CN, of Piemont, flags both its lines, counts once.
     EXPECT_EQ(score.regionLines.join(u'|'),
               "|  0    AO Vallee d'Aoste          |  0    AZ Abruzzes                "
@@ -125,26 +132,22 @@ TEST(CastleScores, Thresholds) {
                             "Vous ne pouvez pas encore obtenir"};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        CastleScore s;
-        int places = 0;
-        if (c.award == Dci) {
-            const DciScore d = scoreOf<DciCounter>(c.log);
-            s = d, places = d.regionsConfirmed;
-        } else if (c.award == Dclo) {
-            const DcloScore d = scoreOf<DcloCounter>(c.log);
-            s = d, places = d.provincesConfirmed;
-        } else {
-            s = scoreOf<DcpcCounter>(c.log);
-        }
-        EXPECT_EQ(std::tuple(s.contacted, s.confirmed, places),
+        const DciScore dci = counted<DciCounter>(c.log).score();
+        const DcloScore dclo = counted<DcloCounter>(c.log).score();
+        const CastleScore s = c.award == Dci    ? CastleScore(dci)
+                              : c.award == Dclo ? CastleScore(dclo)
+                                                : counted<DcpcCounter>(c.log).score();
+        const int places = c.award == Dci ? dci.regionsConfirmed : dclo.provincesConfirmed;
+        EXPECT_EQ(std::tuple(s.contacted, s.confirmed, c.award == Dcpc ? 0 : places),
                   std::tuple(c.contacted, c.confirmed, c.places));
         EXPECT_EQ(s.verdict, c.canClaim ? "Bravo vous pouvez obtenir" : notYet[c.award]);
     }
 }
 
 TEST(CastleScores, DcloProvincesAndDcpcLines) {
-    EXPECT_EQ(scoreOf<DcloCounter>(castles("MI", 7, false) + castles("VA", 1, true)
+    EXPECT_EQ(counted<DcloCounter>(castles("MI", 7, false) + castles("VA", 1, true)
                                    << castleQso("mi001", true))
+                  .score()
                   .provinceLines.join(u'|'),
               "|  0    BG Province de Bergame     |  0    BS Province de Brescia     "
               "|  0    CO Province de Come        |  0    CR Province de Cremone     "
@@ -153,9 +156,11 @@ TEST(CastleScores, DcloProvincesAndDcpcLines) {
               "|  0    PV Province de Pavie       |  0    SO Province de Sondrio     "
               "|  1    VA Province de Varese      *");
     // Reference and callsign in capitals, the province as written; "ß" widens its column.
-    const DcpcScore dcpc = scoreOf<DcpcCounter>(
-        {castleQso("CN002", true), castleQso("RM001"), castleQso("cn001", false, "ik1abc"),
-         castleQso(" CN01"), castleQso("cné01", true, "i1ßé"), castleQso("CÑ002")});
+    const DcpcScore dcpc =
+        counted<DcpcCounter>({castleQso("CN002", true), castleQso("RM001"),
+                              castleQso("cn001", false, "ik1abc"), castleQso(" CN01"),
+                              castleQso("cné01", true, "i1ßé"), castleQso("CÑ002")})
+            .score();
     EXPECT_EQ(dcpc.lines, (QStringList{"  CN002  I1ABC         05/12/26    *",
                                        "  CN001  IK1ABC        05/12/26     ",
                                        "  CNÉ01  I1SSÉ          05/12/26    *", ""}));
@@ -164,15 +169,12 @@ TEST(CastleScores, DcloProvincesAndDcpcLines) {
 
 // The whole line decides, case ignored; lines equal but for case keep the log's order.
 TEST(CastleLists, SortOrderAndColumns) {
-    const auto dci = [](const QStringList& log) {
-        return listOf(Award::Dci, Shown::Contacted, log).lines;
-    };
     const QStringList references{castleQso("CN100"), castleQso("BG001"), castleQso("cn010")};
-    EXPECT_EQ(column(dci(references), 1, 5), (QStringList{"BG001", "cn010", "CN100"}));
+    EXPECT_EQ(column(dciList(references), 1, 5), (QStringList{"BG001", "cn010", "CN100"}));
     // One castle: the date text decides, not the calendar, then the callsign.
-    EXPECT_EQ(column(dci({castleQso("CN001", false, "I1ZZZ", "02/01/07"),
-                          castleQso("CN001", false, "I1BBB", "01/12/07"),
-                          castleQso("CN001", false, "I1AAA", "02/01/07")}),
+    EXPECT_EQ(column(dciList({castleQso("CN001", false, "I1ZZZ", "02/01/07"),
+                              castleQso("CN001", false, "I1BBB", "01/12/07"),
+                              castleQso("CN001", false, "I1AAA", "02/01/07")}),
                      70, 15),
               (QStringList{"01/12/07  I1BBB", "02/01/07  I1AAA", "02/01/07  I1ZZZ"}));
     // "é" sorts after "z", "š" after "é".
@@ -180,40 +182,41 @@ TEST(CastleLists, SortOrderAndColumns) {
     for (const char* name : {"Šibenik", "église", "ZAMEK", "ÉGLISE", "zamek"})
         names << patched(castleQso("CN001"), LogColumns::kCastleName,
                          QString::fromUtf8(name).leftJustified(60));
-    EXPECT_EQ(column(dci(names), 8, 7),
+    EXPECT_EQ(column(dciList(names), 8, 7),
               (QStringList{"ZAMEK  ", "zamek  ", "église ", "ÉGLISE ", "Šibenik"}));
     // A line cut short keeps its columns.
-    EXPECT_EQ(dci({"I1ABC"}), QStringList{blanks(80) + "I1ABC" + blanks(25)});
+    EXPECT_EQ(dciList({"I1ABC"}), QStringList{blanks(80) + "I1ABC" + blanks(25)});
     // The Lombard codes are compared exactly, behind an empty line.
-    const ListView dclo = listOf(Award::Dclo, Shown::Confirmed,
-                                 {castleQso("MI001", true), castleQso("mi002", true),
-                                  castleQso("MB001", true), castleQso("BG001", true).left(45),
-                                  castleQso("VA001", true), castleQso(" MI01", true)});
+    const ListView dclo =
+        counted<CastleListBuilder>(QStringList{castleQso("MI001", true), castleQso("mi002", true),
+                                               castleQso("MB001", true),
+                                               castleQso("BG001", true).left(45),
+                                               castleQso("VA001", true), castleQso(" MI01", true)},
+                                   Award::Dclo, Shown::Confirmed)
+            .view();
     EXPECT_EQ(column(dclo.lines, 1, 5), (QStringList{"", "MI001", "VA001"}));
     EXPECT_EQ(std::pair(dclo.lines[1].size(), dclo.count), std::pair(qsizetype(95), 2));
 }
 
-TEST(CastleLists, SavedNumberingAndPrintedPages) {
-    // The DCLO list's first item is its empty line, which is neither saved nor printed.
-    const QStringList items = QStringList{""} + QStringList(10000, "x");
-    const QStringList dclo = savedList(Award::Dclo, "F1ABC", Shown::Contacted, {}, items).lines;
-    EXPECT_EQ(dclo.mid(4, 1) + dclo.mid(4 + 9999, 1), (QStringList{"    1 x", "10000 x"}));
-    EXPECT_EQ(dclo.size(), 4 + 10000 + 2);
-
+// The DCI lines stop after the callsign; the DCLO list's first item, its empty line, is not
+// printed.
+TEST(CastleLists, PrintedPages) {
     const QDate date(2026, 12, 5);
     const auto name = [](const QString& reference) { return "CASTELLO " + reference + blanks(46); };
     const QString heading =
         "        N°  Ref          Nom du Chateau" + blanks(43) + "Date   Indicatif";
     const QStringList end{"", "", "Liste établie par ZELK_DCI"};
     EXPECT_EQ(printedList(Award::Dci, "F1ABC", Shown::Confirmed, date,
-                          listOf(Award::Dci, Shown::Confirmed, {castleQso("CN001", true)}).lines),
+                          dciList({castleQso("CN001", true)})),
               QStringList({blanks(26) + "F1ABC Liste des Chateaux Italiens confirmés au 05/12/2026",
                            "", heading + blanks(15) + "Bande  Mode QSL", "",
-                           // Band, mode and QSL marker are not printed.
                            "        1  CN001  " + name("CN001") + "  05/12/26  I1ABC         "}) +
                   end);
     EXPECT_EQ(printedList(Award::Dclo, "F1ABC", Shown::Contacted, date,
-                          listOf(Award::Dclo, Shown::Contacted, {castleQso("MI001", true)}).lines),
+                          counted<CastleListBuilder>({castleQso("MI001", true)}, Award::Dclo,
+                                                     Shown::Contacted)
+                              .view()
+                              .lines),
               QStringList({blanks(14) + "F1ABC Liste alphanumerique des Chateaux de Lombardie "
                                         "contactés au 05/12/2026",
                            "", heading + "     QSL", "",
@@ -246,26 +249,17 @@ TEST(Districts, FieldMarksAndList) {
 
 // Each level from its first count; below the lowest, the award is not reached.
 TEST(Verdicts, LevelsAtTheirEdges) {
-    const struct {
-        Verdict (*verdict)(int);
-        int confirmed;
-        const char* level; // nullptr: none reached
-    } cases[] = {
-        {districtVerdict, 24, nullptr},       {districtVerdict, 25, "de Base"},
-        {districtVerdict, 224, "d'Emeraude"}, {districtVerdict, 225, "de Diamant"},
-        {districtVerdict, 230, "d' Honneur"}, {locatorVerdict, 99, nullptr},
-        {locatorVerdict, 100, "de Base"},     {locatorVerdict, 1399, "de Platine"},
-        {locatorVerdict, 1400, "de Diamant"},
-    };
-    for (const auto& c : cases) {
-        const Verdict v = c.verdict(c.confirmed);
-        const QString none = c.verdict == districtVerdict ? "de dipolmes des districts Italiens"
-                                                          : "de diplomes des Locators Italiens";
-        EXPECT_EQ(v.line1 + "|" + v.line2,
-                  c.level ? " Bravo, vous pouvez obtenir|le diplome " + QString(c.level)
-                          : "Vous ne pouvez pas encore obtenir|" + none)
-            << c.confirmed;
-    }
+    QStringList found;
+    for (const int n : {24, 25, 224, 225, 230})
+        found << districtVerdict(n).line1 + " " + districtVerdict(n).line2;
+    for (const int n : {99, 100, 1399, 1400})
+        found << locatorVerdict(n).line1 + " " + locatorVerdict(n).line2;
+    const QString bravo = " Bravo, vous pouvez obtenir le diplome ";
+    const QString notYet = "Vous ne pouvez pas encore obtenir de ";
+    EXPECT_EQ(found, (QStringList{notYet + "dipolmes des districts Italiens", bravo + "de Base",
+                                  bravo + "d'Emeraude", bravo + "de Diamant", bravo + "d' Honneur",
+                                  notYet + "diplomes des Locators Italiens", bravo + "de Base",
+                                  bravo + "de Platine", bravo + "de Diamant"}));
 }
 
 // The Loc_Tempo entries of one line, for the list and for the score; none without a locator.

@@ -138,7 +138,7 @@ protected:
         Keyboard::press(Qt::Key_Backspace);
     }
 
-    // Opens the window as it opens: the station's callsign, the details saved for it, only the
+    // Checks the window as it opens: the station's callsign, the details saved for it, only the
     // first field open, in `first`. Then goes through the fields in order: the refusals of an
     // empty and of a too long text, then the text typed; the field passed turns light yellow and
     // the next one opens, light green with the focus; the create button last.
@@ -150,7 +150,6 @@ protected:
         EXPECT_EQ(text(screen, "L_Call"), "I1TEST");
         EXPECT_TRUE(child<QLineEdit>(screen, "L_Call")->isReadOnly());
         auto* create = child<QPushButton>(screen, "L_Fichier");
-        EXPECT_EQ(create->text(), "Créer le fichier");
         for (int i = 0; i < fields.size(); ++i) {
             const RequestField& f = fields[i];
             SCOPED_TRACE(f.name.toStdString());
@@ -200,8 +199,6 @@ TEST_F(DocumentScreens, TheWaisWindowChecksEachFieldInTurnAndWritesTheLetter) {
     openDocumentWais();
     QPointer<Document_WAIS> screen = existingScreen<Document_WAIS>();
     ASSERT_FALSE(screen.isNull());
-    EXPECT_EQ(screen->windowTitle(), "Document WAIS");
-    EXPECT_EQ(text(screen, "Label8"), "Création d'un fichier pour le diplome WAIS");
     fillIn(screen, waisRequestFields(), Colours::kWorked, "|||||||",
            "rossi|Mario|via roma 1||10100|torino|italia|1x2.3-45",
            "ROSSI|MARIO|VIA ROMA 1||10100|TORINO|ITALIA|1234");
@@ -232,8 +229,6 @@ TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShowsAndSharesTheDetails) {
     press(list, "Command1");
     QPointer<Document_DCI> screen = existingScreen<Document_DCI>();
     ASSERT_FALSE(screen.isNull());
-    EXPECT_EQ(screen->windowTitle(), "Document DCI");
-    EXPECT_EQ(text(screen, "Label8"), "Création d'un fichier pour le diplome DCI");
     fillIn(screen, dciRequestFields(), Colours::kCurrent,
            "ROSSI|MARIO|VIA ROMA 1|10100|TORINO|ITALIA|",
            "verdi|luigi|via po 2|f-75001|paris|repubblica ita|Luigi@Example.org",

@@ -2,6 +2,10 @@
 #include "aff_contacte_dclo.h"
 #include "awards_support.h"
 #include "awardwindows.h"
+#include "castlecount.h"
+#include "dcilist.h"
+#include "districtcount.h"
+#include "locatorcount.h"
 #include "reglementtext.h"
 #include "screenslot.h"
 

@@ -1,14 +1,9 @@
 #pragma once
-#include "castlecount.h"
 #include "codepage.h"
-#include "dcilist.h"
-#include "districtcount.h"
-#include "locatorcount.h"
 #include "qsorecord.h"
 #include "testsupport.h"
 
 #include <QRadioButton>
-#include <QSettings>
 
 // Award windows are top-level windows kept between calls; each test ends with none left.
 class AwardScreenTest : public ScreenTest {
@@ -24,15 +19,6 @@ protected:
     static void choose(QWidget* screen, const QString& option) {
         Keyboard::clickInto(child<QRadioButton>(screen, option));
         Keyboard::press(Qt::Key_Space);
-    }
-    // The sibling logbook's settings, as that program leaves them.
-    static void setDai(const QString& callsign, const QString& directory, const QString& program,
-                       const QString& log) {
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, "ZELK", "DAI");
-        s.setValue("Setup /Indicatif Station", callsign);
-        s.setValue("Setup /Chemin Repertoire", directory);
-        s.setValue("Setup " + callsign + "/Mise a jour Prog", program);
-        s.setValue("Setup " + callsign + "/Mise a jour Log", log);
     }
 };
 
@@ -63,28 +49,4 @@ inline QString daiQso(const QString& callsign, const QString& locator, bool qsl)
 
 inline QString blanks(int n) {
     return QString(n, u' ');
-}
-
-// What a window reads: the log as file bytes, line by line.
-template <class Counter> Counter counted(const QStringList& log) {
-    Counter counter;
-    for (const QString& line : log)
-        counter.add(encodeCp1252(line));
-    return counter;
-}
-template <class Counter> auto scoreOf(const QStringList& log) {
-    return counted<Counter>(log).score();
-}
-inline awards::ListView listOf(awards::Award award, awards::Shown shown, const QStringList& log) {
-    awards::CastleListBuilder builder(award, shown);
-    for (const QString& line : log)
-        builder.add(encodeCp1252(line));
-    return builder.view();
-}
-// The sorted Loc_Tempo entries of a log.
-inline QStringList locTempo(const QStringList& log, awards::WaisLog from, int keyLength) {
-    awards::LocatorCollector collector(keyLength);
-    for (const QString& line : log)
-        collector.add(encodeCp1252(line), from);
-    return collector.locTempo().sorted();
 }

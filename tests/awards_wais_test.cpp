@@ -1,12 +1,13 @@
 #include "aff_contacte_wais.h"
 #include "awards_support.h"
 #include "awardwindows.h"
+#include "locatorcount.h"
 #include "scores_wais.h"
 #include "screenslot.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
+#include <QSettings>
 
 #include <functional>
 #include <sys/stat.h>
@@ -23,6 +24,16 @@ const QString kScoresLogMessage =
 const QString kListLogMessage =
     "Pour importer les locators du log de 'ZELK_DAI' celui*ci doit etre mis a jour avec le "
     "programme 'Ajout_Locator_a_ZELK_DAI.exe'";
+
+// The sibling logbook's settings, as that program leaves them.
+void setDai(const QString& callsign, const QString& directory, const char* program,
+            const char* log) {
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, "ZELK", "DAI");
+    s.setValue("Setup /Indicatif Station", callsign);
+    s.setValue("Setup /Chemin Repertoire", directory);
+    s.setValue("Setup " + callsign + "/Mise a jour Prog", program);
+    s.setValue("Setup " + callsign + "/Mise a jour Log", log);
+}
 
 // A line of the list for a QSO of the station log, and for one of the sibling log.
 QString dciShown(const QString& square, const QString& callsign, char qsl) {
