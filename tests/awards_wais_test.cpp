@@ -47,47 +47,18 @@ QString daiShown(const QString& square, const QString& callsign, char qsl) {
 
 } // namespace
 
-TEST(VerifieImportDai, MessagesAndTheirAssembly) {
-    const struct {
-        DaiSettings settings;
-        WaisWindow window;
-        bool merge;
-        QStringList messages;
-    } cases[] = {
-        {{"FXXXX", "", "Non", "Non"}, WaisWindow::List, false, {}},
-        {{"IK2XYZ", "", "Oui", "Oui"}, WaisWindow::List, true, {}},
-        {{"IK2XYZ", "", "non", "NON"}, WaisWindow::Scores, true, {}},
-        {{"IK2XYZ", "", "Non", "Oui"}, WaisWindow::Scores, false, {kProgramMessage}},
-        {{"IK2XYZ", "", "Oui", "Non"}, WaisWindow::Scores, false, {"\r\n" + kScoresLogMessage}},
-        {{"IK2XYZ", "", "Non", "Non"},
-         WaisWindow::List,
-         false,
-         QStringList{kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage}},
-    };
-    for (const auto& c : cases) {
-        const ImportCheck check = verifieImportDai(c.settings, c.window);
-        EXPECT_EQ(check.merge, c.merge) << c.settings.callsign.toStdString();
-        EXPECT_EQ(check.messages, c.messages);
-    }
-}
-
-class WaisScreens : public AwardScreenTest {
-protected:
-    void SetUp() override {
-        AwardScreenTest::SetUp();
-        setStation("I1TEST",
-                   {awardQso("I1AAA", "12", "JN45", false), awardQso("I1BBB", "12", "JN61", true),
-                    awardQso("I1CCC", "12", "JN61", false)});
-    }
-    QByteArray daiSettingsBytes() const {
-        QFile f(dir.filePath("settings/ZELK/DAI.ini"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("none");
-    }
-};
+class WaisScreens : public AwardScreenTest {};
 
 // The sibling logbook's log is merged square by square only when it is installed, up to date
 // and readable; its settings are never written. The list leaves its work file empty.
 TEST_F(WaisScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
+    setStation("I1TEST",
+               {awardQso("I1AAA", "12", "JN45", false), awardQso("I1BBB", "12", "JN61", true),
+                awardQso("I1CCC", "12", "JN61", false)});
+    const auto daiSettings = [this] {
+        QFile f(dir.filePath("settings/ZELK/DAI.ini"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("none");
+    };
     const QString siblingDir = dir.filePath("dai");
     ASSERT_TRUE(QDir().mkpath(siblingDir));
     const QString sibling = QDir(siblingDir).filePath("IK2XYZ_DAI.log");
@@ -101,7 +72,8 @@ TEST_F(WaisScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
     const auto device = [&] { return QFile::link("/dev/zero", sibling); };
     const auto nothing = [] { return true; };
     const QStringList unreadable(2, "Impossible de lire le fichier " + sibling);
-    const QStringList outdated{"\r\n" + kListLogMessage, "\r\n" + kScoresLogMessage};
+    const QStringList outdated{kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage,
+                               kProgramMessage, kProgramMessage + "\r\n" + kScoresLogMessage};
     const QStringList station{dciShown("JN45", "I1AAA", ' '), dciShown("JN61", "I1BBB", '*')};
     const QStringList both{daiShown("JN45", "IK2AAA", '*'), dciShown("JN61", "I1BBB", '*'),
                            daiShown("JN70", "IK2BBB", ' ')};
@@ -109,13 +81,14 @@ TEST_F(WaisScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
         const char* what;
         const char *program, *log; // nullptr: no sibling logbook
         std::function<bool()> make;
-        QStringList messages; // of the list, then of the scores
+        QStringList messages; // of the list, then of the scores, in order
         bool merge;
         QStringList shown;
         const char* counts; // contacted and confirmed
     } cases[] = {
         {"none", nullptr, nullptr, write, {}, false, station, "2 1"},
-        {"outdated", "Oui", "Non", write, outdated, false, station, "2 1"},
+        {"outdated", "Non", "Non", write, outdated, false, station, "2 1"},
+        {"updated in small letters", "non", "NON", write, {}, true, both, "3 2"},
         {"missing", "Oui", "Oui", nothing, unreadable, true, station, "2 1"},
         {"FIFO", "Oui", "Oui", fifo, unreadable, true, station, "2 1"},
         {"device", "Oui", "Oui", device, unreadable, true, station, "2 1"},
@@ -128,7 +101,7 @@ TEST_F(WaisScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
         ASSERT_TRUE(c.make());
         if (c.program)
             setDai("IK2XYZ", siblingDir, c.program, c.log);
-        const QByteArray settings = daiSettingsBytes();
+        const QByteArray settings = daiSettings();
         dialogs.messages.clear();
         openAffContacteWais();
         auto* list = existingScreen<Aff_Contacte_WAIS>();
@@ -143,7 +116,7 @@ TEST_F(WaisScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
             EXPECT_EQ(screen->windowTitle(), waisWindowTitle(c.merge));
         EXPECT_EQ(texts(scores, "Label5 Label10"),
                   (QStringList{waisContactedCaption(c.merge), waisConfirmedCaption(c.merge)}));
-        EXPECT_EQ(daiSettingsBytes(), settings);
+        EXPECT_EQ(daiSettings(), settings);
         delete list;
         delete scores;
     }
