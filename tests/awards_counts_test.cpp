@@ -17,8 +17,8 @@ template <class T, class... Args> T counted(const QStringList& log, Args... args
         counter.add(encodeCp1252(line));
     return counter;
 }
-QStringList dciList(const QStringList& log) {
-    return counted<CastleListBuilder>(log, Award::Dci, Shown::Contacted).view().lines;
+ListView list(const QStringList& log, Award award = Award::Dci, Shown shown = Shown::Contacted) {
+    return counted<CastleListBuilder>(log, award, shown).view();
 }
 // The sorted Loc_Tempo entries of a log.
 QStringList locTempo(const QStringList& log, WaisLog from, int keyLength) {
@@ -64,19 +64,18 @@ TEST_F(ProgramTest, ScanFileSplitsLinesAcrossPieces) {
 }
 
 TEST(DciScore, RegionLinesInTheOrderOfTheirCodes) {
-    const DciScore score =
-        counted<DciCounter>(
-            castles("TO", 7, false) + castles("MB", 2, false) + castles("FM", 1, true) +
-            castles("RM", 123, false) +
-            QStringList{castleQso("CN001", true), castleQso("cn001"), castleQso("XX001", true),
-                        castleQso(""),
-                        // "ß" in capitals is "SS", the code of Sassari in Sardinia.
-                        castleQso("ß"),
-                        // A no-break space is a blank around the province.
-                        patched(castleQso("RM001"), LogColumns::kReference, "\u00A0RM01"),
-                        // Cut short before its QSL marker: contacted only.
-                        castleQso("MI001", true).left(40)})
-            .score();
+    const QStringList log =
+        castles("TO", 7, false) + castles("MB", 2, false) + castles("FM", 1, true) +
+        castles("RM", 123, false) +
+        QStringList{castleQso("CN001", true), castleQso("cn001"), castleQso("XX001", true),
+                    castleQso(""),
+                    // "ß" in capitals is "SS", the code of Sassari in Sardinia.
+                    castleQso("ß"),
+                    // A no-break space is a blank around the province.
+                    patched(castleQso("RM001"), LogColumns::kReference, "\u00A0RM01"),
+                    // Cut short before its QSL marker: contacted only.
+                    castleQso("MI001", true).left(40)};
+    const DciScore score = counted<DciCounter>(log).score();
     // An empty line, then the regions by code; CN, of Piemont, flags both its lines, counts once.
     EXPECT_EQ(score.regionLines.join(u'|'),
               "|  0    AO Vallee d'Aoste          |  0    AZ Abruzzes                "
@@ -170,11 +169,12 @@ TEST(CastleScores, DcloProvincesAndDcpcLines) {
 // The whole line decides, case ignored; lines equal but for case keep the log's order.
 TEST(CastleLists, SortOrderAndColumns) {
     const QStringList references{castleQso("CN100"), castleQso("BG001"), castleQso("cn010")};
-    EXPECT_EQ(column(dciList(references), 1, 5), (QStringList{"BG001", "cn010", "CN100"}));
+    EXPECT_EQ(column(list(references).lines, 1, 5), (QStringList{"BG001", "cn010", "CN100"}));
     // One castle: the date text decides, not the calendar, then the callsign.
-    EXPECT_EQ(column(dciList({castleQso("CN001", false, "I1ZZZ", "02/01/07"),
-                              castleQso("CN001", false, "I1BBB", "01/12/07"),
-                              castleQso("CN001", false, "I1AAA", "02/01/07")}),
+    EXPECT_EQ(column(list({castleQso("CN001", false, "I1ZZZ", "02/01/07"),
+                           castleQso("CN001", false, "I1BBB", "01/12/07"),
+                           castleQso("CN001", false, "I1AAA", "02/01/07")})
+                         .lines,
                      70, 15),
               (QStringList{"01/12/07  I1BBB", "02/01/07  I1AAA", "02/01/07  I1ZZZ"}));
     // "é" sorts after "z", "š" after "é".
@@ -182,18 +182,15 @@ TEST(CastleLists, SortOrderAndColumns) {
     for (const char* name : {"Šibenik", "église", "ZAMEK", "ÉGLISE", "zamek"})
         names << patched(castleQso("CN001"), LogColumns::kCastleName,
                          QString::fromUtf8(name).leftJustified(60));
-    EXPECT_EQ(column(dciList(names), 8, 7),
+    EXPECT_EQ(column(list(names).lines, 8, 7),
               (QStringList{"ZAMEK  ", "zamek  ", "église ", "ÉGLISE ", "Šibenik"}));
     // A line cut short keeps its columns.
-    EXPECT_EQ(dciList({"I1ABC"}), QStringList{blanks(80) + "I1ABC" + blanks(25)});
+    EXPECT_EQ(list({"I1ABC"}).lines, QStringList{blanks(80) + "I1ABC" + blanks(25)});
     // The Lombard codes are compared exactly, behind an empty line.
-    const ListView dclo =
-        counted<CastleListBuilder>(QStringList{castleQso("MI001", true), castleQso("mi002", true),
-                                               castleQso("MB001", true),
-                                               castleQso("BG001", true).left(45),
-                                               castleQso("VA001", true), castleQso(" MI01", true)},
-                                   Award::Dclo, Shown::Confirmed)
-            .view();
+    const ListView dclo = list({castleQso("MI001", true), castleQso("mi002", true),
+                                castleQso("MB001", true), castleQso("BG001", true).left(45),
+                                castleQso("VA001", true), castleQso(" MI01", true)},
+                               Award::Dclo, Shown::Confirmed);
     EXPECT_EQ(column(dclo.lines, 1, 5), (QStringList{"", "MI001", "VA001"}));
     EXPECT_EQ(std::pair(dclo.lines[1].size(), dclo.count), std::pair(qsizetype(95), 2));
 }
@@ -207,16 +204,13 @@ TEST(CastleLists, PrintedPages) {
         "        N°  Ref          Nom du Chateau" + blanks(43) + "Date   Indicatif";
     const QStringList end{"", "", "Liste établie par ZELK_DCI"};
     EXPECT_EQ(printedList(Award::Dci, "F1ABC", Shown::Confirmed, date,
-                          dciList({castleQso("CN001", true)})),
+                          list({castleQso("CN001", true)}).lines),
               QStringList({blanks(26) + "F1ABC Liste des Chateaux Italiens confirmés au 05/12/2026",
                            "", heading + blanks(15) + "Bande  Mode QSL", "",
                            "        1  CN001  " + name("CN001") + "  05/12/26  I1ABC         "}) +
                   end);
     EXPECT_EQ(printedList(Award::Dclo, "F1ABC", Shown::Contacted, date,
-                          counted<CastleListBuilder>({castleQso("MI001", true)}, Award::Dclo,
-                                                     Shown::Contacted)
-                              .view()
-                              .lines),
+                          list({castleQso("MI001", true)}, Award::Dclo).lines),
               QStringList({blanks(14) + "F1ABC Liste alphanumerique des Chateaux de Lombardie "
                                         "contactés au 05/12/2026",
                            "", heading + "     QSL", "",
@@ -299,28 +293,4 @@ TEST(WaisEntries, OneLineInItsColumns) {
         EXPECT_EQ(locTempo({c.line}, c.log, kListKeyLength), one(c.list)) << c.what;
         EXPECT_EQ(locTempo({c.line}, c.log, kScoreKeyLength), one(c.score)) << c.what;
     }
-}
-
-// Of the entries of one square only the first sorted is kept, whatever the bytes of its fields.
-TEST(WaisEntries, EachSquareKeepsTheEntryThatSortsFirst) {
-    const QString rest = "    12/05/2007 1430  20m PHONE CN DCI-CN001" + blanks(16);
-    const QStringList list = locTempo(
-        {awardQso("I1ZZZ", "12", "JN45"), awardQso("I1ÉBC", "12", "jn45", true),
-         awardQso("I1AAA", "12", "JN45"), awardQso("I1ABC", "12", "JN61"),
-         // Four NULs are a locator, not a blank one.
-         patched(awardQso("I1NUL", "12", "JN45"), LogColumns::kLocator, QString(4, QChar(0)))},
-        WaisLog::Dci, kListKeyLength);
-    const SquareCount squares = countSquares(list, kListKeyLength);
-    EXPECT_EQ(std::pair(squares.contacted, squares.confirmed), std::pair(3, 1));
-    EXPECT_EQ(waisShownLines(squares),
-              (QStringList{"   " + QString(4, QChar(0)) + " I1NUL" + blanks(7) + rest + " ",
-                           "   JN45 I1ÉBC" + blanks(7) + rest + "*",
-                           "   JN61 I1ABC" + blanks(7) + rest + " "}));
-    // "ß" widens the locator, which stands apart.
-    const QStringList scored =
-        locTempo({awardQso("I1ZZZ", "12", "JN45"), awardQso("I1ABC", "12", "jÑ45", true),
-                  awardQso("I1AAA", "12", "jn45", true), awardQso("I1AAA", "12", "ßn45", true)},
-                 WaisLog::Dci, kScoreKeyLength);
-    EXPECT_EQ(countSquares(scored, kScoreKeyLength).first,
-              (QStringList{"JN45*", "JÑ45*", "SSN45*"}));
 }

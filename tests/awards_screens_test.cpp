@@ -19,8 +19,6 @@ namespace {
 const QByteArray kDciFileHeader =
     "   N\xb0   Ref        Nom du Chateau                            "
     "                 Date   Indicatif       Bande  Mode  QSL\r\n\r\n";
-const QByteArray kDcloFileHeader = "   N\xb0   Ref        Nom du Chateau                           "
-                                   "                  Date   Indicatif    QSL\r\n\r\n";
 const QByteArray kEnd = "\r\nListe \xe9tablie par ZELK_DCI\r\n";
 
 // The line of a saved list for a test QSO of I1ABC, its tail from the callsign on.
@@ -74,25 +72,6 @@ TEST_F(AwardScreens, DciListShowsSavesAndSwitchesMode) {
     EXPECT_EQ(text(screen, "Nb_C"), "3");
 }
 
-// Only the Lombard castles, their codes compared exactly.
-TEST_F(AwardScreens, DcloListSkipsOtherCodesAndSaves) {
-    setStation("F1ABC", {castleQso("MI001", true), castleQso("mi002", true),
-                         castleQso("MB001", true), castleQso("BG001"), castleQso("RM001", true)});
-    openAffContacteDclo();
-    auto* screen = existingScreen<Aff_Contacte_DCLO>();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(texts(screen, "Label2 Nb_C"), (QStringList{kDcloHeader, "2"}));
-    EXPECT_EQ(lines(screen, "Liste_QSO_Contacte").size(), 3);
-    press(screen, "Enregistrer");
-    EXPECT_EQ(readBytes("F1ABC_Chateaux_de _Lombardie_contactes_au 05_12_26.txt"),
-              QByteArray(14, ' ') +
-                  "F1ABC Liste Chateaux de Lombardie contact\xe9s au 05/12/2026\r\n\r\n" +
-                  kDcloFileHeader + saved(1, "BG001", "I1ABC          ") +
-                  saved(2, "MI001", "I1ABC         *") + kEnd);
-    choose(screen, "Option1_2");
-    EXPECT_EQ(text(screen, "Nb_C"), "1");
-}
-
 // Each score, district, locator and rules window shows its counts, its verdict and the texts
 // it takes from the award's data, and its list.
 TEST_F(AwardScreens, ScoreWindowsShowTheirCountsAndTexts) {
@@ -126,6 +105,8 @@ TEST_F(AwardScreens, ScoreWindowsShowTheirCountsAndTexts) {
          "Label2 NB_Chateaux NB_Confirme Label1 Label6 Label11 Label4 Label3 Label9",
          QStringList{kDcpcHeader, "4", "4", notYet} + kDcpcVerdictEnd + kDcpcRule, "Liste_Chateaux",
          QStringList(2, "  CN001  I1ABC         05/12/26    *"), 0, 6},
+        {openAffContacteDclo, "Aff_Contacte_DCLO", "Label2 Nb_C", QStringList{kDcloHeader, "4"},
+         "Liste_QSO_Contacte", QStringList{""}, 0, 5},
         {openAffContacteIdca, "Aff_Contacte_IDCA", "D_Cont D_Conf", QStringList{"2", "1"}, "List1",
          QStringList{"      District 012  Contacté et Confirmé"}, 11, 230},
         {openScoresIdca, "Scores_IDCA",
