@@ -1,6 +1,5 @@
 // The award counts and lists, fed the log as the windows read it: line by line, as file bytes.
 #include "awards_support.h"
-#include "bytekeys.h"
 #include "castlecount.h"
 #include "dcilist.h"
 #include "districtcount.h"
@@ -49,19 +48,6 @@ QStringList column(const QStringList& lines, int at, int width) {
 }
 
 } // namespace
-
-// A line end cut by the end of a piece of the file read is one line end.
-TEST_F(ProgramTest, ScanFileSplitsLinesAcrossPieces) {
-    const QByteArray piece((1 << 18) - 1, 'a'); // what is read at a time, less one
-    for (const QByteArray& end : {QByteArray("\r\n"), QByteArray("\r")}) {
-        writeBytes("lines.txt", piece + end + "b\r\n\r\nc");
-        QList<QByteArray> lines;
-        EXPECT_TRUE(bytekeys::scanFile(
-            path("lines.txt"), [&lines](QByteArrayView l) { lines.append(l.toByteArray()); }));
-        EXPECT_EQ(lines, (QList<QByteArray>{piece, "b", "", "c"}));
-    }
-    EXPECT_FALSE(bytekeys::scanFile(path("missing.txt"), [](QByteArrayView) {}));
-}
 
 TEST(DciScore, RegionLinesInTheOrderOfTheirCodes) {
     const QStringList log =
@@ -170,13 +156,6 @@ TEST(CastleScores, DcloProvincesAndDcpcLines) {
 TEST(CastleLists, SortOrderAndColumns) {
     const QStringList references{castleQso("CN100"), castleQso("BG001"), castleQso("cn010")};
     EXPECT_EQ(column(list(references).lines, 1, 5), (QStringList{"BG001", "cn010", "CN100"}));
-    // One castle: the date text decides, not the calendar, then the callsign.
-    EXPECT_EQ(column(list({castleQso("CN001", false, "I1ZZZ", "02/01/07"),
-                           castleQso("CN001", false, "I1BBB", "01/12/07"),
-                           castleQso("CN001", false, "I1AAA", "02/01/07")})
-                         .lines,
-                     70, 15),
-              (QStringList{"01/12/07  I1BBB", "02/01/07  I1AAA", "02/01/07  I1ZZZ"}));
     // "é" sorts after "z", "š" after "é".
     QStringList names;
     for (const char* name : {"Šibenik", "église", "ZAMEK", "ÉGLISE", "zamek"})
@@ -196,26 +175,31 @@ TEST(CastleLists, SortOrderAndColumns) {
 }
 
 // The DCI lines stop after the callsign; the DCLO list's first item, its empty line, is not
-// printed.
-TEST(CastleLists, PrintedPages) {
+// The saved list numbers its lines; the printed one stops after the callsign. The DCLO list's
+// first item, its empty line, is neither saved nor printed.
+TEST(CastleLists, SavedAndPrintedPages) {
     const QDate date(2026, 12, 5);
-    const auto name = [](const QString& reference) { return "CASTELLO " + reference + blanks(46); };
-    const QString heading =
-        "        N°  Ref          Nom du Chateau" + blanks(43) + "Date   Indicatif";
-    const QStringList end{"", "", "Liste établie par ZELK_DCI"};
-    EXPECT_EQ(printedList(Award::Dci, "F1ABC", Shown::Confirmed, date,
-                          list({castleQso("CN001", true)}).lines),
-              QStringList({blanks(26) + "F1ABC Liste des Chateaux Italiens confirmés au 05/12/2026",
-                           "", heading + blanks(15) + "Bande  Mode QSL", "",
-                           "        1  CN001  " + name("CN001") + "  05/12/26  I1ABC         "}) +
-                  end);
-    EXPECT_EQ(printedList(Award::Dclo, "F1ABC", Shown::Contacted, date,
-                          list({castleQso("MI001", true)}, Award::Dclo).lines),
-              QStringList({blanks(14) + "F1ABC Liste alphanumerique des Chateaux de Lombardie "
-                                        "contactés au 05/12/2026",
-                           "", heading + "     QSL", "",
-                           "        1  MI001  " + name("MI001") + "  05/12/26  I1ABC         *"}) +
-                  end);
+    const QStringList listed =
+        list({castleQso("CN001", true), castleQso("cn002", false, "IK1ZZZ")}).lines;
+    const QString name = "  CASTELLO CN001" + blanks(46) + "  05/12/26  I1ABC         ";
+    const ListFile saved = savedList(Award::Dci, "F1ABC", Shown::Contacted, date, listed);
+    EXPECT_EQ(saved.fileName, "F1ABC_Chateaux_Italiens_contactes au 05_12_26.txt");
+    EXPECT_EQ(saved.lines.mid(0, 5) + saved.lines.mid(6),
+              QStringList({blanks(30) + "F1ABC Chateaux Italiens contactés au 05/12/2026", "",
+                           "   N°   Ref        Nom du Chateau" + blanks(45) +
+                               "Date   Indicatif       Bande  Mode  QSL",
+                           "", "    1  CN001" + name + "14 Mhz   SSB   *", "",
+                           "Liste établie par ZELK_DCI"}));
+    EXPECT_EQ(
+        printedList(Award::Dci, "F1ABC", Shown::Confirmed, date, listed.mid(0, 1)),
+        QStringList({blanks(26) + "F1ABC Liste des Chateaux Italiens confirmés au 05/12/2026", "",
+                     "        N°  Ref          Nom du Chateau" + blanks(43) + "Date   Indicatif" +
+                         blanks(15) + "Bande  Mode QSL",
+                     "", "        1  CN001" + name, "", "", "Liste établie par ZELK_DCI"}));
+    EXPECT_EQ(savedList(Award::Dclo, "F1ABC", Shown::Contacted, date, {"", "x"}).lines[4],
+              "    1 x");
+    EXPECT_EQ(printedList(Award::Dclo, "F1ABC", Shown::Contacted, date, {"", "x"})[4],
+              "        1 x");
 }
 
 TEST(Districts, FieldMarksAndList) {
@@ -278,7 +262,6 @@ TEST(WaisEntries, OneLineInItsColumns) {
          awardQso("I1ABC", "12", "JN45", false, "CN001", "01/02/49", "09:05", "SSB", "28 Mhz"),
          WaisLog::Dci, "   JN450 I1ABC" + blanks(7) + "    01/02/2049 0905  10m PHONE" + tail + "0",
          "JN450"},
-        {"no locator", awardQso("I1ABC", "12", "", true), WaisLog::Dci, {}, {}},
         {"cut inside the locator", awardQso("I1ABC", "12", "JN45").left(141), WaisLog::Dci, {}, {}},
         {"sibling, blank locator", daiQso("IK2XYZ", "    ", true), WaisLog::Dai, {}, {}},
         {"sibling, cut inside the locator", dai.left(16), WaisLog::Dai, {}, {}},

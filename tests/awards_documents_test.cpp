@@ -211,8 +211,18 @@ TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShows) {
     const QStringList saved = QString("ROSSI|MARIO|VIA ROMA 1||10100|TORINO|ITALIA").split('|');
     for (int i = 0; i < saved.size(); ++i)
         StationSettings::setValue("Setup I1TEST", waisRequestFields()[i].key, saved[i]);
+    // The list in its second mode is saved, printed, and brought forward as it is by its menu.
     Aff_Contacte* list = openAffContacte();
     choose(list, "Option1_2");
+    EXPECT_EQ(list->windowTitle(), "DCI Confirmés");
+    press(list, "Enregistrer");
+    EXPECT_EQ(dialogs.messages, QStringList{"Le log a été enregistré sous le nom : I1TEST_Chateaux_"
+                                            "Italiens_confirmes au 05_12_26.txt"});
+    dialogs.printerPdf = dir.filePath("printed.pdf");
+    press(list, "Imprimer");
+    EXPECT_TRUE(readBytes(dialogs.printerPdf).startsWith("%PDF"));
+    EXPECT_EQ(openAffContacte(), list);
+    EXPECT_EQ(text(list, "Nb_C"), "1");
     press(list, "Command1");
     QPointer<Document_DCI> screen = existingScreen<Document_DCI>();
     ASSERT_FALSE(screen.isNull());

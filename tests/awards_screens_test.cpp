@@ -1,4 +1,3 @@
-#include "aff_contacte.h"
 #include "aff_contacte_dclo.h"
 #include "awards_support.h"
 #include "awardwindows.h"
@@ -10,22 +9,10 @@
 #include "screenslot.h"
 
 #include <QApplication>
-#include <QFile>
 
 using namespace awards;
 
 namespace {
-
-const QByteArray kDciFileHeader =
-    "   N\xb0   Ref        Nom du Chateau                            "
-    "                 Date   Indicatif       Bande  Mode  QSL\r\n\r\n";
-const QByteArray kEnd = "\r\nListe \xe9tablie par ZELK_DCI\r\n";
-
-// The line of a saved list for a test QSO of I1ABC, its tail from the callsign on.
-QByteArray saved(int n, const char* reference, const QByteArray& tail) {
-    return "    " + QByteArray::number(n) + "  " + reference + "  CASTELLO " + reference +
-           QByteArray(46, ' ') + "  05/12/26  " + tail + "\r\n";
-}
 
 QWidget* window(const char* className) {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -37,40 +24,6 @@ QWidget* window(const char* className) {
 class AwardScreens : public AwardScreenTest {};
 
 } // namespace
-
-// The list in both modes, with the file saved in each; the menu entry again brings the open window
-// forward as it is.
-TEST_F(AwardScreens, DciListShowsSavesAndSwitchesMode) {
-    setStation("F1ABC",
-               {castleQso("CN001", true), castleQso("AL001"), castleQso("cn002", true, "IK1ZZZ")});
-    Aff_Contacte* screen = openAffContacte();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_TRUE(child<QRadioButton>(screen, "Option1_1")->isChecked());
-    EXPECT_EQ(texts(screen, "Label2 Nb_C"), (QStringList{kDciHeader, "3"}));
-    const auto confirmed = [](int first) {
-        return saved(first, "CN001", "I1ABC         14 Mhz   SSB   *") +
-               saved(first + 1, "cn002", "IK1ZZZ        14 Mhz   SSB   *") + kEnd;
-    };
-    press(screen, "Enregistrer");
-    const QString contacted = "F1ABC_Chateaux_Italiens_contactes au 05_12_26.txt";
-    EXPECT_EQ(dialogs.messages, QStringList{"Le log a été enregistré sous le nom : " + contacted});
-    EXPECT_EQ(readBytes(contacted),
-              QByteArray(30, ' ') + "F1ABC Chateaux Italiens contact\xe9s au 05/12/2026\r\n\r\n" +
-                  kDciFileHeader + saved(1, "AL001", "I1ABC         14 Mhz   SSB    ") +
-                  confirmed(2));
-
-    choose(screen, "Option1_2");
-    EXPECT_EQ(screen->windowTitle(), "DCI Confirmés");
-    EXPECT_EQ(text(screen, "Nb_C"), "2");
-    press(screen, "Enregistrer");
-    EXPECT_EQ(readBytes("F1ABC_Chateaux_Italiens_confirmes au 05_12_26.txt"),
-              QByteArray(30, ' ') + "F1ABC Chateaux Italiens confirm\xe9s au 05/12/2026\r\n\r\n" +
-                  kDciFileHeader + confirmed(1));
-    EXPECT_EQ(openAffContacte(), screen);
-    EXPECT_EQ(text(screen, "Nb_C"), "2");
-    choose(screen, "Option1_1");
-    EXPECT_EQ(text(screen, "Nb_C"), "3");
-}
 
 // Each score, district, locator and rules window shows its counts, its verdict and the texts
 // it takes from the award's data, and its list.
@@ -105,6 +58,8 @@ TEST_F(AwardScreens, ScoreWindowsShowTheirCountsAndTexts) {
          "Label2 NB_Chateaux NB_Confirme Label1 Label6 Label11 Label4 Label3 Label9",
          QStringList{kDcpcHeader, "4", "4", notYet} + kDcpcVerdictEnd + kDcpcRule, "Liste_Chateaux",
          QStringList(2, "  CN001  I1ABC         05/12/26    *"), 0, 6},
+        {[] { openAffContacte(); }, "Aff_Contacte", "Label2 Nb_C", QStringList{kDciHeader, "24"},
+         "Liste_QSO_Contacte", QStringList(), 0, 24},
         {openAffContacteDclo, "Aff_Contacte_DCLO", "Label2 Nb_C", QStringList{kDcloHeader, "4"},
          "Liste_QSO_Contacte", QStringList{""}, 0, 5},
         {openAffContacteIdca, "Aff_Contacte_IDCA", "D_Cont D_Conf", QStringList{"2", "1"}, "List1",
@@ -144,16 +99,5 @@ TEST_F(AwardScreens, ScoreWindowsShowTheirCountsAndTexts) {
     }
     EXPECT_EQ(lines(window("Scores"), "Region_Coni"),
               QStringList{"  4    CN Province de Cuneo       *"});
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-}
-
-// The Imprimer button prints on the printer chosen.
-TEST_F(AwardScreens, PrintingGoesToTheChosenPrinter) {
-    setStation("F1ABC", {castleQso("CN001", true)});
-    dialogs.printerPdf = dir.filePath("printed.pdf");
-    press(openAffContacte(), "Imprimer");
-    QFile printed(dialogs.printerPdf);
-    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
