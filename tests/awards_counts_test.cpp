@@ -1,9 +1,5 @@
 // The award counts and lists, fed the log as the windows read it: line by line, as file bytes.
 #include "awards_support.h"
-#include "castlecount.h"
-#include "dcilist.h"
-#include "districtcount.h"
-#include "locatorcount.h"
 
 using namespace awards;
 

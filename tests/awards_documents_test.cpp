@@ -1,17 +1,4 @@
-#include "aff_contacte.h"
-#include "aff_contacte_wais.h"
 #include "awards_support.h"
-#include "awardwindows.h"
-#include "document_dci.h"
-#include "document_wais.h"
-#include "requestletters.h"
-#include "screen.h"
-#include "screenslot.h"
-#include "stationsettings.h"
-#include "textfile.h"
-
-#include <QLineEdit>
-#include <QPushButton>
 
 using namespace awards;
 

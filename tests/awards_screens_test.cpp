@@ -1,14 +1,4 @@
-#include "aff_contacte_dclo.h"
 #include "awards_support.h"
-#include "awardwindows.h"
-#include "castlecount.h"
-#include "dcilist.h"
-#include "districtcount.h"
-#include "locatorcount.h"
-#include "reglementtext.h"
-#include "screenslot.h"
-
-#include <QApplication>
 
 using namespace awards;
 

@@ -1,16 +1,4 @@
-#include "aff_contacte_wais.h"
 #include "awards_support.h"
-#include "awardwindows.h"
-#include "locatorcount.h"
-#include "scores_wais.h"
-#include "screenslot.h"
-
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-
-#include <functional>
-#include <sys/stat.h>
 
 using namespace awards;
 
