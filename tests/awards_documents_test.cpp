@@ -8,18 +8,16 @@ Applicant rossi(const QString& credit) {
     return {"I1TEST", "ROSSI", "MARIO", "VIA ROMA 1", "", "10100", "TORINO", "ITALIA", credit, ""};
 }
 
-// The lines of squares `from` to `to` as the letter lists them, and as the WAIS list shows
-// them, each confirmed one followed by an unconfirmed one.
+// The lines of squares `from` to `to` as the letter lists them, or as the WAIS list shows them
+// confirmed, with an unconfirmed square after them.
 QStringList squares(int from, int to, bool shown = false) {
     QStringList lines;
-    for (int n = from; n < to; ++n) {
-        const QString square = QStringLiteral("   JN%1 I1ABC").arg(n, 2, 10, QChar('0'));
-        lines << (square + "           12/05/2007 1430  20m PHONE CN DCI-CN001").leftJustified(79) +
+    for (int n = from; n < to; ++n)
+        lines << (QStringLiteral("   JN%1 I1ABC").arg(n, 2, 10, QChar('0')) +
+                  "           12/05/2007 1430  20m PHONE CN DCI-CN001")
+                         .leftJustified(79) +
                      (shown ? "*" : "");
-        if (shown)
-            lines << QStringLiteral("   KN%1 I1XYZ").arg(n, 2, 10, QChar('0')).leftJustified(80);
-    }
-    return lines;
+    return shown ? lines << "   KN00 I1XYZ" + blanks(67) : lines;
 }
 
 const QString kClosing = "   " + QString(76, u'-');
@@ -112,11 +110,9 @@ protected:
         Keyboard::press(Qt::Key_Backspace);
     }
 
-    // Checks the window as it opens: the station's callsign, the details saved for it, only the
-    // first field open, in `first`. Then goes through the fields in order: the refusals of an
-    // empty and of a too long text, then the text typed; the field passed turns light yellow and
-    // the next one opens, light green with the focus; the create button last.
-    // The texts of the fields are given '|'-separated.
+    // From the window as it opens (details saved for the station, the first field open, in
+    // `first`), goes through the fields: an empty and a too long text refused, then the text typed
+    // ('|'-separated), the field passed light yellow, the next open, light green; the button last.
     void fillIn(QWidget* screen, const QList<RequestField>& fields, const QColor& first,
                 const QString& openingTexts, const QString& typedTexts, const QString& shownTexts) {
         const QStringList opening = openingTexts.split(u'|'), typed = typedTexts.split(u'|'),
@@ -195,7 +191,8 @@ TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShows) {
         StationSettings::setValue("Setup I1TEST", waisRequestFields()[i].key, saved[i]);
     // The list in its second mode is saved, printed, and brought forward as it is by its menu.
     Aff_Contacte* list = openAffContacte();
-    choose(list, "Option1_2");
+    Keyboard::clickInto(list->findChild<QWidget*>("Option1_2"));
+    Keyboard::press(Qt::Key_Space);
     EXPECT_EQ(list->windowTitle(), "DCI Confirmés");
     press(list, "Enregistrer");
     EXPECT_EQ(dialogs.messages, QStringList{"Le log a été enregistré sous le nom : I1TEST_Chateaux_"

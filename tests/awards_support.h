@@ -26,7 +26,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
 
 #include <functional>
@@ -41,11 +40,6 @@ protected:
         for (const QString& name : labelNames.split(u' '))
             found << text(screen, name);
         return found;
-    }
-    // Gives an option button the focus and selects it with the space bar.
-    static void choose(QWidget* screen, const QString& option) {
-        Keyboard::clickInto(child<QRadioButton>(screen, option));
-        Keyboard::press(Qt::Key_Space);
     }
 };
 
