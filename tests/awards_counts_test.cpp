@@ -102,8 +102,8 @@ TEST(CastleScores, Thresholds) {
         {"MB and other regions", Dclo, castles("MB", 10, true) + castles("RM", 10, true), 0, 0, 0,
          false},
         {"10 QSOs of one castle", Dclo,
-         QStringList(10, castleQso("MI001", true)) + castles("BG", 1, true) +
-             castles("PV", 1, true),
+         QStringList(10, castleQso("MI001", true))
+             << castleQso("BG001", true) << castleQso("PV001", true),
          3, 3, 3, false},
         {"10 castles", Dcpc, castles("CN", 10, true), 10, 10, 0, true},
         {"9 castles", Dcpc, castles("CN", 9, true) + castles("cn", 3, false, 20), 12, 9, 0, false},
@@ -226,10 +226,10 @@ TEST(Verdicts, LevelsAtTheirEdges) {
         found << districtVerdict(n).line1 + " " + districtVerdict(n).line2;
     found << locatorVerdict(1400).line1 + " " + locatorVerdict(1400).line2;
     const QString bravo = " Bravo, vous pouvez obtenir le diplome ";
-    const QString notYet = "Vous ne pouvez pas encore obtenir de ";
-    EXPECT_EQ(found, (QStringList{notYet + "dipolmes des districts Italiens", bravo + "de Base",
-                                  bravo + "d'Emeraude", bravo + "de Diamant", bravo + "d' Honneur",
-                                  bravo + "de Diamant"}));
+    EXPECT_EQ(found,
+              (QStringList{"Vous ne pouvez pas encore obtenir de dipolmes des districts Italiens",
+                           bravo + "de Base", bravo + "d'Emeraude", bravo + "de Diamant",
+                           bravo + "d' Honneur", bravo + "de Diamant"}));
 }
 
 // The Loc_Tempo entries of one line, for the list and for the score; none without a locator.

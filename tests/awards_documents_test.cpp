@@ -105,11 +105,6 @@ protected:
              awardQso("I1A", "", "", false, "AL001", "01/01/50", "14:30", "SSB", "28 Mhz")});
     }
 
-    static void clearField() {
-        Keyboard::press(Qt::Key_A, Qt::ControlModifier);
-        Keyboard::press(Qt::Key_Backspace);
-    }
-
     // From the window as it opens (details saved for the station, the first field open, in
     // `first`), goes through the fields: an empty and a too long text refused, then the text typed
     // ('|'-separated), the field passed light yellow, the next open, light green; the button last.
@@ -131,7 +126,8 @@ protected:
             EXPECT_FALSE(i + 1 < fields.size() &&
                          screen->findChild<QWidget*>(fields[i + 1].name)->isEnabled());
             EXPECT_FALSE(create->isEnabled());
-            clearField();
+            Keyboard::press(Qt::Key_A, Qt::ControlModifier);
+            Keyboard::press(Qt::Key_Backspace);
             dialogs.messages.clear();
             QStringList refusals;
             if (!f.emptyMessage.isEmpty()) {
@@ -141,7 +137,8 @@ protected:
             if (f.maxLength > 0) {
                 Keyboard::typeEnter(QString(f.maxLength + 1, u'x'));
                 refusals << f.tooLongMessage;
-                clearField();
+                Keyboard::press(Qt::Key_A, Qt::ControlModifier);
+                Keyboard::press(Qt::Key_Backspace);
             }
             EXPECT_EQ(dialogs.messages, refusals);
             Keyboard::type(typed[i]);
@@ -170,9 +167,8 @@ TEST_F(DocumentScreens, TheWaisWindowChecksEachFieldInTurnAndWritesTheLetter) {
     // The list window is not open: it is opened, and so filled, before its lines are read.
     dialogs.messages.clear();
     Keyboard::pressButton();
-    EXPECT_EQ(
-        dialogs.messages,
-        QStringList{"Le fichier a été enregistré sous le nom de I1TEST_Richiesta_WAIS_MIXED.txt"});
+    EXPECT_EQ(dialogs.messages.join(u'|'),
+              "Le fichier a été enregistré sous le nom de I1TEST_Richiesta_WAIS_MIXED.txt");
     EXPECT_TRUE(existingScreen<Aff_Contacte_WAIS>() &&
                 existingScreen<Aff_Contacte_WAIS>()->isVisible());
     EXPECT_TRUE(screen.isNull() || !screen->isVisible());
@@ -211,8 +207,7 @@ TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShows) {
            "VERDI|LUIGI|VIA PO 2|F-75001|PARIS|REPUBBLICA ITA|Luigi@Example.org");
     dialogs.messages.clear();
     Keyboard::pressButton();
-    EXPECT_EQ(dialogs.messages,
-              QStringList{"Le fichier a été enregistré sous le nom DCI_DaAcc.txt"});
+    EXPECT_EQ(dialogs.messages.join(u'|'), "Le fichier a été enregistré sous le nom DCI_DaAcc.txt");
     EXPECT_TRUE(screen.isNull() || !screen->isVisible());
     // The list shows the confirmed QSOs only.
     const QByteArray header =

@@ -137,7 +137,6 @@ TEST_F(AwardScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
     const auto write = [&] { return QFile::copy(path("dai.log"), sibling); };
     const auto fifo = [&] { return ::mkfifo(QFile::encodeName(sibling), 0600) == 0; };
     const auto device = [&] { return QFile::link("/dev/zero", sibling); };
-    const auto nothing = [] { return true; };
     const QStringList unreadable(2, "Impossible de lire le fichier " + sibling);
     const QStringList outdated{kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage,
                                kProgramMessage, kProgramMessage + "\r\n" + kScoresLogMessage};
@@ -156,7 +155,7 @@ TEST_F(AwardScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
         {"none", nullptr, nullptr, write, {}, false, station, "2 1"},
         {"outdated", "Non", "Non", write, outdated, false, station, "2 1"},
         {"updated in small letters", "non", "NON", write, {}, true, both, "3 2"},
-        {"missing", "Oui", "Oui", nothing, unreadable, true, station, "2 1"},
+        {"missing", "Oui", "Oui", [] { return true; }, unreadable, true, station, "2 1"},
         {"FIFO", "Oui", "Oui", fifo, unreadable, true, station, "2 1"},
         {"device", "Oui", "Oui", device, unreadable, true, station, "2 1"},
         {"up to date", "Oui", "Oui", write, {}, true, both, "3 2"},

@@ -1,5 +1,4 @@
 #pragma once
-// What the award tests drive: the award windows, their counts and documents.
 #include "aff_contacte.h"
 #include "aff_contacte_dclo.h"
 #include "aff_contacte_wais.h"
