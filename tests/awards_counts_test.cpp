@@ -5,7 +5,7 @@ using namespace awards;
 
 namespace {
 
-// A counter, list or collector of the windows, given the lines of a log.
+// A counter or list of the windows, given the lines of a log.
 template <class T, class... Args> T counted(const QStringList& log, Args... args) {
     T counter(args...);
     for (const QString& line : log)
@@ -94,7 +94,7 @@ TEST(CastleScores, Thresholds) {
         {"10 castles in 3 provinces", Dclo,
          castles("MI", 4, true) + castles("bg", 3, true) + castles("PV", 3, true), 10, 10, 3, true},
         {"2 provinces", Dclo, castles("MI", 5, true) + castles("BG", 5, true), 10, 10, 2, false},
-        {"MB, RM", Dclo, castles("MB", 10, true) + castles("RM", 10, true), 0, 0, 0, false},
+        {"MB and RM", Dclo, castles("MB", 10, true) + castles("RM", 10, true), 0, 0, 0, false},
         {"10 QSOs of one castle", Dclo,
          QStringList(10, castleQso("MI001", true))
              << castleQso("BG001", true) << castleQso("PV001", true),
@@ -256,9 +256,9 @@ TEST(WaisEntries, OneLineInItsColumns) {
          "JN460"},
     };
     for (const auto& c : cases) {
-        const QStringList list = c.list.isEmpty() ? QStringList() : QStringList{c.list};
-        EXPECT_EQ(locTempo({c.line}, c.log, kListKeyLength), list) << c.what;
+        const QStringList entry = c.list.isEmpty() ? QStringList() : QStringList{c.list};
+        EXPECT_EQ(locTempo({c.line}, c.log, kListKeyLength), entry) << c.what;
         EXPECT_EQ(locTempo({c.line}, c.log, kScoreKeyLength),
-                  list.isEmpty() ? list : QStringList{c.score});
+                  entry.isEmpty() ? entry : QStringList{c.score});
     }
 }

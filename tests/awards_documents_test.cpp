@@ -180,7 +180,7 @@ TEST_F(DocumentScreens, TheWaisWindowChecksEachFieldInTurnAndWritesTheLetter) {
     EXPECT_EQ(StationSettings::value("Setup I1TEST", "Credit", "?"), "1234");
 }
 
-// The details saved by either window open the other.
+// It opens with the details saved for the station, which both request windows share.
 TEST_F(DocumentScreens, TheDciWindowWritesWhatTheListShows) {
     const QStringList saved = QString("ROSSI|MARIO|VIA ROMA 1||10100|TORINO|ITALIA").split('|');
     for (int i = 0; i < saved.size(); ++i)

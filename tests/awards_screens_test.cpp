@@ -58,7 +58,7 @@ TEST_F(AwardScreens, ScoreWindowsShowTheirCountsAndTexts) {
         const char* labels;
         QStringList texts;
         const char* list;
-        QStringList shown; // from `at`
+        QStringList some; // of its lines, from `at`
         int at, rows;
     } cases[] = {
         {openScores, "Scores",
@@ -110,9 +110,9 @@ TEST_F(AwardScreens, ScoreWindowsShowTheirCountsAndTexts) {
         }
         if (!c.list)
             continue;
-        const QStringList shown = lines(screen, c.list);
-        EXPECT_EQ(shown.size(), c.rows);
-        EXPECT_EQ(shown.mid(c.at, c.shown.size()), c.shown);
+        const QStringList listed = lines(screen, c.list);
+        EXPECT_EQ(listed.size(), c.rows);
+        EXPECT_EQ(listed.mid(c.at, c.some.size()), c.some);
     }
     EXPECT_EQ(lines(window("Scores"), "Region_Coni"),
               QStringList{"  4    CN Province de Cuneo       *"});
