@@ -1,27 +1,8 @@
-#include "aff_contacte.h"
-#include "aff_contacte_dclo.h"
 #include "awards_support.h"
-#include "awardwindows.h"
-#include "castlecount.h"
-#include "lineprinter.h"
-#include "screenslot.h"
-
-#include <QDir>
-#include <QFile>
 
 using namespace awards;
 
 namespace {
-
-const QByteArray kDciFileHeader = "   N\xb0   Ref        Nom du Chateau                            "
-                                  "                 Date   Indicatif       Bande  Mode  QSL";
-const QByteArray kDcloFileHeader = "   N\xb0   Ref        Nom du Chateau                           "
-                                   "                  Date   Indicatif    QSL";
-
-// The castle name column of a test QSO, as bytes.
-QByteArray name60(const char* reference) {
-    return "CASTELLO " + QByteArray(reference) + QByteArray(46, ' ');
-}
 
 QWidget* window(const char* className) {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -30,226 +11,180 @@ QWidget* window(const char* className) {
     return nullptr;
 }
 
+const QString kProgramMessage = "Pour importer les locators de 'ZELK_DAI' celui-ci doit etre a une "
+                                "revision superieur a V1.0.5";
+const QString kScoresLogMessage =
+    "Pour importer les locators du log de 'ZELK_DAI' celui-ci etre mis a jour avec le programme "
+    "'Ajout_Locator_a_ZELK_DAI.exe'";
+const QString kListLogMessage =
+    "Pour importer les locators du log de 'ZELK_DAI' celui*ci doit etre mis a jour avec le "
+    "programme 'Ajout_Locator_a_ZELK_DAI.exe'";
+
+// The sibling logbook's settings, as that program leaves them.
+void setDai(const QString& callsign, const QString& directory, const char* program,
+            const char* log) {
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, "ZELK", "DAI");
+    s.setValue("Setup /Indicatif Station", callsign);
+    s.setValue("Setup /Chemin Repertoire", directory);
+    s.setValue("Setup " + callsign + "/Mise a jour Prog", program);
+    s.setValue("Setup " + callsign + "/Mise a jour Log", log);
+}
+
+// A line of the WAIS list for a QSO of the station log, or of the sibling log.
+QString shown(const QString& square, const QString& callsign, char qsl, bool sibling = false) {
+    return "   " + square + " " + callsign.leftJustified(12) +
+           (sibling ? "    03/04/1999 0905  40m CW    RM DAI-RM0012" + blanks(15)
+                    : "    12/05/2007 1430  20m PHONE CN DCI-CN001" + blanks(16)) +
+           qsl;
+}
+
 class AwardScreens : public AwardScreenTest {};
 
 } // namespace
 
-TEST_F(AwardScreens, DciListShowsSavesAndSwitchesMode) {
-    setStation("F1ABC",
-               {castleQso("CN001", true), castleQso("AL001"), castleQso("cn002", true, "IK1ZZZ")});
-    Aff_Contacte* screen = openAffContacte();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->windowTitle(), "DCI Contactés");
-    EXPECT_TRUE(child<QRadioButton>(screen, "Option1_1")->isChecked());
-    EXPECT_EQ(child<QRadioButton>(screen, "Option1_1")->text(), "contactés");
-    EXPECT_EQ(child<QRadioButton>(screen, "Option1_2")->text(), "confirmés");
-    EXPECT_EQ(text(screen, "Label3"), "Chateaux Italiens");
-    EXPECT_EQ(text(screen, "Label2"), "    REF                  nom du chateau                    "
-                                      "                                              Date      "
-                                      "Indicatif            Bande  Mode QSL");
-    EXPECT_EQ(text(screen, "Nb_C"), "3");
-    EXPECT_EQ(child<QPushButton>(screen, "Command1")->text(), "Document pour le diplome DCI");
-    EXPECT_EQ(screen->listLines(), lines(screen, "Liste_QSO_Contacte"));
-
-    press(screen, "Enregistrer");
-    const QString contacted = "F1ABC_Chateaux_Italiens_contactes au 05_12_26.txt";
-    EXPECT_EQ(dialogs.messages, QStringList{"Le log a été enregistré sous le nom : " + contacted});
-    EXPECT_EQ(readBytes(contacted),
-              QByteArray(30, ' ') + "F1ABC Chateaux Italiens contact\xe9s au 05/12/2026\r\n\r\n" +
-                  kDciFileHeader + "\r\n\r\n    1  AL001  " + name60("AL001") +
-                  "  05/12/26  I1ABC         14 Mhz   SSB    \r\n    2  CN001  " + name60("CN001") +
-                  "  05/12/26  I1ABC         14 Mhz   SSB   *\r\n    3  cn002  " + name60("cn002") +
-                  "  05/12/26  IK1ZZZ        14 Mhz   SSB   *\r\n\r\n"
-                  "Liste \xe9tablie par ZELK_DCI\r\n");
-
-    choose(screen, "Option1_2");
-    EXPECT_EQ(screen->windowTitle(), "DCI Confirmés");
-    EXPECT_EQ(text(screen, "Nb_C"), "2");
-    press(screen, "Enregistrer");
-    const QString confirmed = "F1ABC_Chateaux_Italiens_confirmes au 05_12_26.txt";
-    EXPECT_EQ(dialogs.messages.last(), "Le log a été enregistré sous le nom : " + confirmed);
-    EXPECT_EQ(readBytes(confirmed),
-              QByteArray(30, ' ') + "F1ABC Chateaux Italiens confirm\xe9s au 05/12/2026\r\n\r\n" +
-                  kDciFileHeader + "\r\n\r\n    1  CN001  " + name60("CN001") +
-                  "  05/12/26  I1ABC         14 Mhz   SSB   *\r\n    2  cn002  " + name60("cn002") +
-                  "  05/12/26  IK1ZZZ        14 Mhz   SSB   *\r\n\r\n"
-                  "Liste \xe9tablie par ZELK_DCI\r\n");
-
-    // The menu entry again brings the open window forward as it is.
-    EXPECT_EQ(openAffContacte(), screen);
-    EXPECT_EQ(text(screen, "Nb_C"), "2");
-    choose(screen, "Option1_1");
-    EXPECT_EQ(text(screen, "Nb_C"), "3");
-    EXPECT_FALSE(QDir(path("")).exists("Temporaire.txt"));
-}
-
-TEST_F(AwardScreens, FailedSaveSaysSoAndLeavesNoFile) {
-    setStation("F1ABC", {castleQso("AL001")});
-    const QString name = "F1ABC_Chateaux_Italiens_contactes au 05_12_26.txt";
-    // A folder in the way of the file.
-    ASSERT_TRUE(QDir(path("")).mkpath(name + "/x"));
-    press(openAffContacte(), "Enregistrer");
-    EXPECT_EQ(dialogs.messages, QStringList{"Impossible d'enregistrer le fichier " + name});
-    EXPECT_FALSE(QDir(path("")).exists("Temporaire.txt"));
-}
-
-TEST_F(AwardScreens, DcloListSkipsOtherCodesAndSaves) {
-    setStation("F1ABC", {castleQso("MI001", true), castleQso("mi002", true),
-                         castleQso("MB001", true), castleQso("BG001"), castleQso("RM001", true)});
-    openAffContacteDclo();
-    auto* screen = existingScreen<Aff_Contacte_DCLO>();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(screen->windowTitle(), "Chateaux contactés pour le diplome DCLo");
-    EXPECT_EQ(child<QRadioButton>(screen, "Option1_2")->text(), "Confirmés");
-    EXPECT_EQ(text(screen, "Label3"), "Chateaux de Lombardie");
-    EXPECT_EQ(text(screen, "Label2"), "    REF                  nom du chateau                    "
-                                      "                                              Date      "
-                                      "Indicatif         QSL");
-    EXPECT_EQ(screen->findChild<QPushButton*>("Command1"), nullptr);
-    EXPECT_EQ(text(screen, "Nb_C"), "2");
-    EXPECT_EQ(lines(screen, "Liste_QSO_Contacte").size(), 3);
-
-    press(screen, "Enregistrer");
-    const QString contacted = "F1ABC_Chateaux_de _Lombardie_contactes_au 05_12_26.txt";
-    EXPECT_EQ(dialogs.messages, QStringList{"Le log a été enregistré sous le nom : " + contacted});
-    EXPECT_EQ(readBytes(contacted),
-              QByteArray(14, ' ') +
-                  "F1ABC Liste Chateaux de Lombardie contact\xe9s au 05/12/2026\r\n\r\n" +
-                  kDcloFileHeader + "\r\n\r\n    1  BG001  " + name60("BG001") +
-                  "  05/12/26  I1ABC          \r\n    2  MI001  " + name60("MI001") +
-                  "  05/12/26  I1ABC         *\r\n\r\nListe \xe9tablie par ZELK_DCI\r\n");
-
-    choose(screen, "Option1_2");
-    EXPECT_EQ(text(screen, "Nb_C"), "1");
-    press(screen, "Enregistrer");
-    EXPECT_EQ(readBytes("F1ABC_Chateaux_de _Lombardie_confirmes_au 05_12_26.txt"),
-              QByteArray(14, ' ') +
-                  "F1ABC Liste Chateaux de Lombardie confirm\xe9s au 05/12/2026\r\n\r\n" +
-                  kDcloFileHeader + "\r\n\r\n    1  MI001  " + name60("MI001") +
-                  "  05/12/26  I1ABC         *\r\n\r\nListe \xe9tablie par ZELK_DCI\r\n");
-}
-
-TEST_F(AwardScreens, ScoreAndRulesWindowsShowTheirCountsAndTexts) {
-    QStringList log{castleQso("CN001", true), castleQso("XX001"), castleQso("bs001")};
+// Each score, district, locator and rules window shows its counts, its verdict and the texts
+// it takes from the award's data, and its list.
+TEST_F(AwardScreens, ScoreWindowsShowTheirCountsAndTexts) {
+    QStringList log{castleQso("CN001", true), castleQso("XX001"), castleQso("bs001"),
+                    awardQso("I1ABC", "100", "JN45", false, "XX001")};
     for (const char* p : {"CN", "RM", "NA", "PA", "MI"})
         for (int i = 1; i <= 4; ++i)
             log << castleQso(QString("%1%2").arg(p).arg(i, 3, 10, QChar('0')), true);
     setStation("F1ABC", log);
+    const QString notYet = "Vous ne pouvez pas encore obtenir";
     const struct {
         void (*open)();
         const char* screen;
         const char* labels;
         QStringList texts;
         const char* list;
-        QStringList someLines; // from `at`
+        QStringList some; // of its lines, from `at`
         int at, rows;
     } cases[] = {
-        {openScores,
-         "Scores",
-         "Label7 Label8 Label2 Nb_Chx Nb_Conf Nb_Reg Nb_Cuneo Label1 Label10 Label11 Label12 "
-         "Label13 Label14 Label4 Label3 Label9 Label5 Label6",
-         QStringList{"Scores pour le diplome ", "des Chateaux Italiens (DCI)",
-                     "Nb Chateaux        Régions               QSL", "22", "20", "5", "4",
-                     "Chateaux contacté(s)", "Chateaux confirmé(s)", "Régions confirmée(s)",
-                     "Chateau(x) de la province de Cunéo", kCanClaim, kDciVerdictEnd}
-             << kDciRule,
-         "Liste_Regions",
-         {"  5    LB Lombardie               *"},
-         10,
-         21},
-        {openScoresDclo,
-         "Scores_DCLO",
-         "Label7 Label8 Label2 NB_Chateaux NB_Confirme Nb_Provinces Label5 Label10 Label11 Label6 "
-         "Label12 Label1 Label4 Label3 Label9",
-         QStringList{"Scores pour le diplome", "des Chateaux de Lombardie",
-                     "Nb Chateaux           Provinces         QSL", "5", "4", "1",
-                     "Chateaux contacté(s)", "Chateaux confirmé(s)", "Dans",
-                     "Province(s) de Lombardie", "Vous pouvez pas encore obtenir", kDcloVerdictEnd}
-             << kDcloRule,
-         "Liste_Regions",
-         {"  1    BS Province de Brescia     "},
-         2,
-         12},
-        {openScoresDcpc,
-         "Scores_DCPC",
-         "Label7 Label8 Label2 NB_Chateaux NB_Confirme Label1 Label6 Label11 Label4 Label3 Label9",
-         QStringList{"Scores pour le diplome", "de la province de Cunéo",
-                     "      Ref     Indicatif             Date       QSL", "4", "4",
-                     "Vous ne pouvez pas encore obtenir"}
-             << kDcpcVerdictEnd << kDcpcRule,
-         "Liste_Chateaux",
-         {"  CN001  I1ABC         05/12/26    *", "  CN001  I1ABC         05/12/26    *"},
-         0,
-         6},
-        {openReglement,
-         "Reglement",
-         "Label2",
-         {"Règlement du diplome DCI"},
-         "Reglement_DCI",
-         {""},
-         0,
-         111},
-        {openReglementDcpc,
-         "Reglement_DCPC",
-         "Label2",
-         {"Règlement du diplome  DCPC"},
-         "Reglement_DCI",
-         {""},
-         0,
+        {openScores, "Scores",
+         "Label2 Nb_Chx Nb_Conf Nb_Reg Nb_Cuneo Label13 Label14 Label4 Label3 Label9 Label5 Label6",
+         QStringList{kDciScoreHeader, "22", "20", "5", "4", kCanClaim, kDciVerdictEnd} + kDciRule,
+         "Liste_Regions", QStringList{"  5    LB Lombardie               *"}, 10, 21},
+        {openScoresDclo, "Scores_DCLO",
+         "Label2 NB_Chateaux NB_Confirme Nb_Provinces Label12 Label1 Label4 Label3 Label9",
+         QStringList{kDcloScoreHeader, "5", "4", "1", "Vous pouvez pas encore obtenir",
+                     kDcloVerdictEnd} +
+             kDcloRule,
+         "Liste_Regions", QStringList{"  1    BS Province de Brescia     "}, 2, 12},
+        {openScoresDcpc, "Scores_DCPC",
+         "Label2 NB_Chateaux NB_Confirme Label1 Label6 Label11 Label4 Label3 Label9",
+         QStringList{kDcpcHeader, "4", "4", notYet} + kDcpcVerdictEnd + kDcpcRule, "Liste_Chateaux",
+         QStringList(2, "  CN001  I1ABC         05/12/26    *"), 0, 6},
+        {[] { openAffContacte(); }, "Aff_Contacte", "Label2 Nb_C", QStringList{kDciHeader, "24"},
+         "Liste_QSO_Contacte", QStringList(), 0, 24},
+        {openAffContacteDclo, "Aff_Contacte_DCLO", "Label2 Nb_C", QStringList{kDcloHeader, "4"},
+         "Liste_QSO_Contacte", QStringList{""}, 0, 5},
+        {openAffContacteIdca, "Aff_Contacte_IDCA", "D_Cont D_Conf", QStringList{"2", "1"}, "List1",
+         QStringList{"      District 012  Contacté et Confirmé"}, 11, 230},
+        {openScoresIdca, "Scores_IDCA",
+         "NB_Contacte NB_Confirme Label1 Label2 Niveau_1 Niveau_2 Niveau_3 Niveau_4 Niveau_5 "
+         "Niveau_6 Niveau_7 Niveau_8 Niveau_9 Niveau_10",
+         QStringList{"2", "1", notYet, "de dipolmes des districts Italiens"} +
+             districtLevelLabels(),
+         nullptr, QStringList(), 0, 0},
+        {openAffContacteWais, "Aff_Contacte_WAIS", "Label1 Nb_Ref NB_Ref_V",
+         QStringList{kWaisHeading, "2", "1"}, nullptr, QStringList(), 0, 0},
+        {openScoresWais, "Scores_WAIS",
+         "Label5 Label10 NB_Contacte NB_Confirme Label1 Label2 Label13 Label14 Label15 Label16 "
+         "Label17 Label9",
+         QStringList{waisContactedCaption(false), waisConfirmedCaption(false), "2", "1", notYet,
+                     "de diplomes des Locators Italiens"} +
+             waisLevelLabels(),
+         nullptr, QStringList(), 0, 0},
+        {openReglement, "Reglement", "", QStringList(), "Reglement_DCI", dciRules(), 0, 111},
+        {openReglementDcpc, "Reglement_DCPC", "", QStringList(), "Reglement_DCI", dcpcRules(), 0,
          80},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen);
         c.open();
         QWidget* screen = window(c.screen);
-        ASSERT_NE(screen, nullptr) << c.screen;
-        EXPECT_EQ(texts(screen, c.labels), c.texts) << c.screen;
-        const QStringList shown = lines(screen, c.list);
-        EXPECT_EQ(shown.size(), c.rows) << c.screen;
-        EXPECT_EQ(shown.mid(c.at, c.someLines.size()), c.someLines) << c.screen;
+        ASSERT_NE(screen, nullptr);
+        if (*c.labels) {
+            EXPECT_EQ(texts(screen, c.labels), c.texts);
+        }
+        if (!c.list)
+            continue;
+        const QStringList listed = lines(screen, c.list);
+        EXPECT_EQ(listed.size(), c.rows);
+        EXPECT_EQ(listed.mid(c.at, c.some.size()), c.some);
     }
     EXPECT_EQ(lines(window("Scores"), "Region_Coni"),
               QStringList{"  4    CN Province de Cuneo       *"});
-}
-
-TEST_F(AwardScreens, PrintingGoesToTheChosenPrinterAndGivesItsFontBack) {
-    setStation("F1ABC", {castleQso("CN001", true), castleQso("MI001")});
-    printerFont() = {"Arial", 12, false};
-    const QString pdf = dir.filePath("printed.pdf");
-    openAffContacteDclo();
-    for (QWidget* screen : {static_cast<QWidget*>(openAffContacte()),
-                            static_cast<QWidget*>(existingScreen<Aff_Contacte_DCLO>())}) {
-        QFile::remove(pdf);
-        dialogs.printerAnswer = false;
-        dialogs.printerPdf = pdf;
-        press(screen, "Imprimer");
-        EXPECT_FALSE(QFile::exists(pdf));
-        dialogs.printerAnswer = true;
-        press(screen, "Imprimer");
-        QFile printed(pdf);
-        ASSERT_TRUE(printed.open(QIODevice::ReadOnly)) << screen->objectName().toStdString();
-        EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
-        EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
-    }
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(AwardScreens, EveryWindowFitsTheSmallScreen) {
-    setStation("F1ABC", {castleQso("CN001", true)});
-    for (void (*open)() : {openScores, openAffContacteDclo, openScoresDclo, openScoresDcpc,
-                           openReglement, openReglementDcpc, openAffContacteIdca, openScoresIdca,
-                           openAffContacteWais, openScoresWais, openDocumentWais, openDocumentDci})
-        open();
-    openAffContacte();
-    int windows = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible())
-            continue;
-        ++windows;
-        const char* name = w->metaObject()->className();
-        EXPECT_LE(w->frameGeometry().width(), 1366) << name;
-        EXPECT_LE(w->frameGeometry().height(), 740) << name;
-        EXPECT_LE(w->minimumSizeHint().width(), 1366) << name;
-        EXPECT_LE(w->minimumSizeHint().height(), 740) << name;
+// The sibling logbook's log is merged square by square only when it is installed, up to date
+// and readable; its settings are never written. The list leaves its work file empty.
+TEST_F(AwardScreens, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
+    setStation("I1TEST",
+               {awardQso("I1AAA", "12", "JN45", false), awardQso("I1BBB", "12", "JN61", true),
+                awardQso("I1CCC", "12", "JN61", false)});
+    const auto daiSettings = [this] {
+        QFile f(dir.filePath("settings/ZELK/DAI.ini"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("none");
+    };
+    const QString siblingDir = dir.filePath("dai");
+    ASSERT_TRUE(QDir().mkpath(siblingDir));
+    const QString sibling = QDir(siblingDir).filePath("IK2XYZ_DAI.log");
+    writeBytes("dai.log", crlf({daiQso("IK2AAA", "jn45", true), daiQso("IK2BBB", "JN70", false),
+                                daiQso("IK2CCC", "    ", true)}));
+    const auto write = [&] { return QFile::copy(path("dai.log"), sibling); };
+    const auto fifo = [&] { return ::mkfifo(QFile::encodeName(sibling), 0600) == 0; };
+    const auto device = [&] { return QFile::link("/dev/zero", sibling); };
+    const QStringList unreadable(2, "Impossible de lire le fichier " + sibling);
+    const QStringList outdated{kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage,
+                               kProgramMessage, kProgramMessage + "\r\n" + kScoresLogMessage};
+    const QStringList station{shown("JN45", "I1AAA", ' '), shown("JN61", "I1BBB", '*')};
+    const QStringList both{shown("JN45", "IK2AAA", '*', true), shown("JN61", "I1BBB", '*'),
+                           shown("JN70", "IK2BBB", ' ', true)};
+    const struct {
+        const char* what;
+        const char *program, *log; // nullptr: no sibling logbook
+        std::function<bool()> make;
+        QStringList messages; // of the list, then of the scores, in order
+        bool merge;
+        QStringList shown;
+        const char* counts; // contacted and confirmed
+    } cases[] = {
+        {"none", nullptr, nullptr, write, {}, false, station, "2 1"},
+        {"outdated", "Non", "Non", write, outdated, false, station, "2 1"},
+        {"updated in small letters", "non", "NON", write, {}, true, both, "3 2"},
+        {"missing", "Oui", "Oui", [] { return true; }, unreadable, true, station, "2 1"},
+        {"FIFO", "Oui", "Oui", fifo, unreadable, true, station, "2 1"},
+        {"device", "Oui", "Oui", device, unreadable, true, station, "2 1"},
+        {"up to date", "Oui", "Oui", write, {}, true, both, "3 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes("Tempo_Locator.txt", "left over\r\n");
+        QFile::remove(sibling);
+        ASSERT_TRUE(c.make());
+        if (c.program)
+            setDai("IK2XYZ", siblingDir, c.program, c.log);
+        const QByteArray settings = daiSettings();
+        dialogs.messages.clear();
+        openAffContacteWais();
+        auto* list = existingScreen<Aff_Contacte_WAIS>();
+        EXPECT_EQ(lines(list, "Liste_Locators"), c.shown);
+        EXPECT_EQ(files().value("Tempo_Locator.txt", "missing"), QByteArray());
+        openScoresWais();
+        auto* scores = existingScreen<Scores_WAIS>();
+        EXPECT_EQ(dialogs.messages, c.messages);
+        EXPECT_EQ(
+            (texts(list, "Nb_Ref NB_Ref_V") + texts(scores, "NB_Contacte NB_Confirme")).join(' '),
+            c.counts + QString(" ") + c.counts);
+        for (QWidget* screen : {static_cast<QWidget*>(list), static_cast<QWidget*>(scores)})
+            EXPECT_EQ(screen->windowTitle(), waisWindowTitle(c.merge));
+        EXPECT_EQ(texts(scores, "Label5 Label10"),
+                  (QStringList{waisContactedCaption(c.merge), waisConfirmedCaption(c.merge)}));
+        EXPECT_EQ(daiSettings(), settings);
+        delete list;
+        delete scores;
     }
-    EXPECT_EQ(windows, 13);
 }

@@ -1,63 +1,44 @@
 #pragma once
+#include "aff_contacte.h"
+#include "aff_contacte_dclo.h"
+#include "aff_contacte_wais.h"
+#include "awardwindows.h"
 #include "castlecount.h"
 #include "codepage.h"
 #include "dcilist.h"
 #include "districtcount.h"
+#include "document_dci.h"
+#include "document_wais.h"
 #include "locatorcount.h"
 #include "qsorecord.h"
+#include "reglementtext.h"
+#include "requestletters.h"
+#include "scores_wais.h"
+#include "screen.h"
+#include "screenslot.h"
+#include "stationsettings.h"
 #include "testsupport.h"
+#include "textfile.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QListView>
-#include <QPointer>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
-#include <QStringListModel>
+
+#include <functional>
+#include <sys/stat.h>
 
 // Award windows are top-level windows kept between calls; each test ends with none left.
 class AwardScreenTest : public ScreenTest {
 protected:
-    template <class T = QWidget> static T* child(QWidget* screen, const QString& name) {
-        T* found = screen ? screen->findChild<T*>(name) : nullptr;
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    static QString text(QWidget* screen, const QString& labelName) {
-        QLabel* label = child<QLabel>(screen, labelName);
-        return label ? label->text() : QString();
-    }
     // The texts of the labels named, blank-separated.
     static QStringList texts(QWidget* screen, const QString& labelNames) {
         QStringList found;
         for (const QString& name : labelNames.split(u' '))
             found << text(screen, name);
         return found;
-    }
-    static QStringList lines(QWidget* screen, const QString& listName) {
-        auto* list = child<QListView>(screen, listName);
-        return list ? static_cast<QStringListModel*>(list->model())->stringList() : QStringList();
-    }
-    // Gives a button the focus and presses it with Enter.
-    static void press(QWidget* screen, const QString& button) {
-        Keyboard::clickInto(child<QWidget>(screen, button));
-        Keyboard::pressButton();
-    }
-    // Gives an option button the focus and selects it with the space bar.
-    static void choose(QWidget* screen, const QString& option) {
-        Keyboard::clickInto(child<QRadioButton>(screen, option));
-        Keyboard::press(Qt::Key_Space);
-    }
-
-    // The sibling logbook's settings, as that program leaves them.
-    static void setDai(const QString& callsign, const QString& directory, const QString& program,
-                       const QString& log) {
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, "ZELK", "DAI");
-        s.setValue("Setup /Indicatif Station", callsign);
-        s.setValue("Setup /Chemin Repertoire", directory);
-        s.setValue("Setup " + callsign + "/Mise a jour Prog", program);
-        s.setValue("Setup " + callsign + "/Mise a jour Log", log);
     }
 };
 
@@ -80,40 +61,12 @@ inline QString castleQso(const QString& reference, bool qsl = false,
 
 // A sibling log line: callsign 1-12, locator 14-17, reference 35-40, date 42-49, time 51-55,
 // mode 57-59, band 61-67, QSL marker 138.
-inline QString daiQso(const QString& callsign, const QString& locator, bool qsl,
-                      const QString& reference = "RM0012", const QString& date = "03/04/99",
-                      const QString& time = "09:05", const QString& mode = "CW ",
-                      const QString& band = "7.0 Mhz") {
-    QString line = callsign.leftJustified(12) + " " + locator.leftJustified(4) + QString(17, u' ') +
-                   reference.leftJustified(6) + " " + date + " " + time + " " + mode + " " + band;
-    line = line.leftJustified(137);
-    return line + (qsl ? "* " : "  ") + "XX";
+inline QString daiQso(const QString& callsign, const QString& locator, bool qsl) {
+    const QString line = callsign.leftJustified(12) + " " + locator.leftJustified(4) +
+                         QString(17, u' ') + "RM0012 03/04/99 09:05 CW  7.0 Mhz";
+    return line.leftJustified(137) + (qsl ? "* " : "  ") + "XX";
 }
 
 inline QString blanks(int n) {
     return QString(n, u' ');
-}
-
-// What a window reads: the log as file bytes, line by line.
-template <class Counter> Counter counted(const QStringList& log) {
-    Counter counter;
-    for (const QString& line : log)
-        counter.add(encodeCp1252(line));
-    return counter;
-}
-template <class Counter> auto scoreOf(const QStringList& log) {
-    return counted<Counter>(log).score();
-}
-inline awards::ListView listOf(awards::Award award, awards::Shown shown, const QStringList& log) {
-    awards::CastleListBuilder builder(award, shown);
-    for (const QString& line : log)
-        builder.add(encodeCp1252(line));
-    return builder.view();
-}
-// The sorted Loc_Tempo entries of a log.
-inline QStringList locTempo(const QStringList& log, awards::WaisLog from, int keyLength) {
-    awards::LocatorCollector collector(keyLength);
-    for (const QString& line : log)
-        collector.add(encodeCp1252(line), from);
-    return collector.locTempo().sorted();
 }
