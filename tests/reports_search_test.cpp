@@ -35,7 +35,7 @@ protected:
         return existingScreen<Recherche_Indicatif>();
     }
     QStringList results() const {
-        return shownIn(existingScreen<Recherche_Indicatif>(), "QSO_Effectues");
+        return lines(existingScreen<Recherche_Indicatif>(), "QSO_Effectues");
     }
     bool option(int index) const {
         return existingScreen<Recherche_Indicatif>()
@@ -47,14 +47,16 @@ protected:
 } // namespace
 
 TEST(SearchRules, ChecksOnEnterInTheirOrder) {
-    // The refusals the window's story does not meet.
     const std::tuple<SearchBy, const char*, const char*> cases[] = {
         {SearchBy::Callsign, "IZ1/F5ABCD/P", ""},
-        {SearchBy::Date, "", "Attention le format date doit etre JJ/MM/AA"},
+        {SearchBy::Callsign, "IZ1/F5ABCD/PQ", "Attention 12 caracteres maxi pour l'indicatif"},
+        {SearchBy::Callsign, "", "Entrez un indicatif"},
         {SearchBy::Date, "12/0507", "Attention le format date doit etre JJ/MM/AA"},
         {SearchBy::Date, "12/05", "Attention le format date doit etre JJ/MM/AA"},
-        {SearchBy::Reference, "MI0123", "Attention 5 caracteres pour la reference"},
-        {SearchBy::Reference, "", "Attention 5 caracteres pour la reference"}};
+        {SearchBy::Date, "12/05/2007",
+         "Attention 8 caracteres maxi pour la date (format jj/mm/aa)"},
+        {SearchBy::Reference, "MI01", "Attention 5 caracteres pour la reference"},
+        {SearchBy::Reference, "MI0123", "Attention 5 caracteres pour la reference"}};
     for (const auto& [by, text, message] : cases)
         EXPECT_EQ(checkSearchField(by, text), message) << text;
 }
@@ -92,10 +94,7 @@ TEST(SearchRules, ShortAndOddLinesAreComparedAsTheListShowsThem) {
     const QStringList byReference = searchQsos(log, SearchBy::Reference, "rm001").results;
     ASSERT_EQ(byReference.size(), 1);
     EXPECT_TRUE(byReference[0].startsWith(QString::fromUtf8("    3  F5\u20acY")));
-    EXPECT_EQ(unconfirmedRows(log, "5"), (QList<int>{0, 1, 2, 3}));
     EXPECT_EQ(unconfirmedRows(log, QString::fromUtf8("5\u20ac")), (QList<int>{1, 2}));
-    EXPECT_EQ(searchQsos(log, SearchBy::Callsign, "F5ABC").results,
-              QStringList{"    1  F5ABC              "});
 }
 
 TEST_F(Search, OpensOnTheCallsignAndEachFieldSearchesOrRefusesOnEnter) {
@@ -117,18 +116,13 @@ TEST_F(Search, OpensOnTheCallsignAndEachFieldSearchesOrRefusesOnEnter) {
         const char* left; // what the field shows afterwards
     } steps[] = {
         {"Indica", "f5a", f5abc, nullptr, 1, ""},
-        {"Indica", "f5", {f5abc[0], mi012[0], f5abc[1], f5abc[2]}, nullptr, 1, ""},
         {"Indica", "iz1/f5abcd/pq", kept, "Attention 12 caracteres maxi pour l'indicatif", 1,
          "IZ1/F5ABCD/PQ"},
-        {"Indica", "", kept, "Entrez un indicatif", 1, ""},
         {"Indica", "zz9", {}, "Pas de QSO trouvé", 1, ""},
         {"Indica", "\r\nI1", {result(4, "I1XYZ", "12/05/07", "TO001")}, nullptr, 1, ""},
         {"Data", "12-05-07", kept, "Attention le format date doit etre JJ/MM/AA", 2, "12-05-07"},
-        {"Data", "12/05/2007", kept, "Attention 8 caracteres maxi pour la date (format jj/mm/aa)",
-         2, "12/05/2007"},
         {"Data", "12/05/07", mi012 + QStringList{result(4, "I1XYZ", "12/05/07", "TO001")}, nullptr,
          2, ""},
-        {"Data", "12/05/0", {}, "Pas de QSO trouvé", 2, ""},
         {"Option1_3", "mi01", kept, "Attention 5 caracteres pour la reference", 3, "MI01"},
         {"Depa", "mi012", mi012, nullptr, 3, ""},
         // An arrow key chooses the next option, and its field takes the keys.
