@@ -24,19 +24,9 @@ AdifRecord record(const QString& fields) {
 // date, time, mode, band, reports, castle name, QSL marker, locator.
 QString fieldsOf(const QString& line) {
     QStringList out;
-    for (const auto& [start, width] : {std::pair{0, 12},
-                                       {13, 4},
-                                       {18, 15},
-                                       {34, 5},
-                                       {40, 8},
-                                       {49, 5},
-                                       {55, 3},
-                                       {59, 7},
-                                       {67, 3},
-                                       {71, 3},
-                                       {75, 60},
-                                       {136, 1},
-                                       {138, 4}})
+    const int columns[][2] = {{0, 12}, {13, 4}, {18, 15}, {34, 5},  {40, 8},  {49, 5}, {55, 3},
+                              {59, 7}, {67, 3}, {71, 3},  {75, 60}, {136, 1}, {138, 4}};
+    for (const auto& [start, width] : columns)
         out.append(line.mid(start, width).trimmed());
     return out.join('|');
 }
@@ -88,23 +78,16 @@ TEST(AdifMapping, EachRuleAndEachReasonToLeaveARecordOut) {
          K::NotCastle, QString::fromUtf8("référence de château illisible")},
         {"call=I1ABC|qth=ZZ001|qso_date=20070512|time_on=1248|band=20m", K::NotCastle,
          QString::fromUtf8("référence de château illisible")},
-        {"call=I1ABC|qth=AG0012", K::NotCastle,
-         QString::fromUtf8("référence de château illisible")},
         {"sig=Dci|sig_info=XX001|call=I1ABC", K::Refused,
-         QString::fromUtf8("référence de château illisible")},
-        {"sig=DCI|sig_info=AGX01|call=I1ABC", K::Refused,
          QString::fromUtf8("référence de château illisible")},
         {"sig=DCI|sig_info=AG001|qso_date=20070512|time_on=1248|band=20m", K::Refused,
          "sans indicatif"},
         {"sig=DCI|sig_info=AG001|call=IZ1/F5ABCD/QRP|qso_date=20070512|time_on=1248|band=20m",
          K::Refused, QString::fromUtf8("indicatif de plus de 12 caractères")},
         {dci("20070512", "20071332"), K::Refused, "date illisible"},
-        {dci("20070512", "2007051"), K::Refused, "date illisible"},
         {dci("20070512", "20500101"), K::Refused, "date illisible"},
         {dci("124830", "2460"), K::Refused, "heure illisible"},
-        {dci("124830", "12"), K::Refused, "heure illisible"},
         {dci("20M", "60m"), K::Refused, "bande hors des douze bandes du log"},
-        {dci("band=20M", "freq=5.3"), K::Refused, "bande hors des douze bandes du log"},
         {dci("band=20M", ""), K::Refused, "bande hors des douze bandes du log"},
     };
     for (const auto& c : cases) {
@@ -126,7 +109,6 @@ TEST_F(AdifImport, AnExportedLogComesBackWhole) {
     setStation("I1NEW");
     const ImportReport r = importAdifFile(path("F5XYZ_DCI.adi"), "I1NEW");
     EXPECT_EQ(readBytes("I1NEW_DCI.log"), crlf(lines));
-    EXPECT_EQ(r.imported, 4);
     EXPECT_EQ(r.firstImportedRow, 0);
 }
 
@@ -178,38 +160,25 @@ TEST_F(AdifImport, FailuresWriteNothing) {
     setStation("F5XYZ", log);
     const QByteArray good = "<call:5>I1NEW <qth:5>CN001 <qso_date:8>20210101 <time_on:4>1200 "
                             "<band:3>20m <mode:3>SSB <name:4>ANNA <eor>\r\n";
-    ASSERT_TRUE(QDir(path("")).mkdir("dossier.adi"));
     const QString nothing = QString::fromUtf8(" : rien n'a été importé.");
-    const struct {
-        QByteArray data;
-        QString adif; // the file given, when not in.adi
-        std::function<bool(qsizetype, qsizetype)> progress;
-        QString message;
-    } cases[] = {
-        {"", "", {}, "Le fichier in.adi n'est pas un fichier ADIF" + nothing},
-        {"\x7f"
-         "ELF\x02\x01\x01\0\0\0",
-         "",
-         {},
-         "Le fichier in.adi n'est pas un fichier ADIF" + nothing},
-        {good + "<call:5>I2NEW <qth:5>CN001 <qso_date:8>2021",
-         "",
-         {},
+    const std::tuple<QByteArray, bool, QString> cases[] = {
+        {"", true, "Le fichier in.adi n'est pas un fichier ADIF" + nothing},
+        {good + "<call:5>I2NEW <qth:5>CN001 <qso_date:8>2021", true,
          "Le fichier in.adi est incomplet (il s'arrête au milieu d'un enregistrement)" + nothing},
-        {good, "", [](qsizetype, qsizetype) { return false; },
-         QString::fromUtf8("Importation annulée : le log n'a pas été modifié.")},
-        {good, "missing.adi", {}, "Impossible de lire le fichier missing.adi"},
-        {good, "dossier.adi", {}, "Impossible de lire le fichier dossier.adi"},
+        {good, false, QString::fromUtf8("Importation annulée : le log n'a pas été modifié.")},
     };
-    for (const auto& c : cases) {
-        writeBytes("in.adi", c.data);
-        const ImportReport r =
-            importAdifFile(path(c.adif.isEmpty() ? "in.adi" : c.adif), "F5XYZ", c.progress);
-        EXPECT_EQ(importReportText(r), c.message);
-        EXPECT_EQ(readBytes("F5XYZ_DCI.log"), crlf(log));
-        EXPECT_EQ(readBytes("Liste_Prenom.txt"), "");
+    for (const auto& [data, goOn, message] : cases) {
+        writeBytes("in.adi", data);
+        const auto progress = [goOn](qsizetype, qsizetype) { return goOn; };
+        EXPECT_EQ(importReportText(importAdifFile(path("in.adi"), "F5XYZ", progress)), message);
     }
     EXPECT_EQ(importReportText(importAdifFile(path("in.adi"), "F5NONE")),
               "Impossible de lire le fichier F5NONE_DCI.log");
+    QFile::remove(path("in.adi"));
+    ASSERT_TRUE(QDir(path("")).mkdir("in.adi"));
+    EXPECT_EQ(importReportText(importAdifFile(path("in.adi"), "F5XYZ")),
+              "Impossible de lire le fichier in.adi");
+    EXPECT_EQ(readBytes("F5XYZ_DCI.log"), crlf(log));
+    EXPECT_EQ(readBytes("Liste_Prenom.txt"), "");
     EXPECT_FALSE(dirEntries().contains("Temporaire6.txt"));
 }
