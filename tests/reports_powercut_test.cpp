@@ -32,41 +32,27 @@ public:
             QFile file(f.filePath());
             EXPECT_TRUE(file.open(QIODevice::ReadOnly));
             const QByteArray bytes = file.readAll();
-            m_names[f.fileName().toLocal8Bit()] = int(m_files.size());
+            m_kept[f.fileName().toLocal8Bit()] = int(m_files.size());
             m_files.push_back({bytes, bytes});
         }
-        m_kept = m_names;
     }
 
     void apply(const RecordingFileSystem::Call& c) {
         using Op = RecordingFileSystem::Op;
-        switch (c.op) {
-        case Op::Create:
+        if (c.op == Op::Create) {
             m_open[c.fd] = int(m_files.size());
+            m_pending.push_back({nameOf(c.path), {}, int(m_files.size())});
             m_files.push_back({});
-            change({nameOf(c.path), {}, int(m_files.size()) - 1});
-            break;
-        case Op::Write:
+        } else if (c.op == Op::Write) {
             m_files[size_t(m_open.at(c.fd))].now += c.other;
-            break;
-        case Op::Sync: {
+        } else if (c.op == Op::Sync) {
             File& f = m_files[size_t(m_open.at(c.fd))];
             f.kept = f.now;
-            break;
-        }
-        case Op::Close:
-            m_open.erase(c.fd);
-            break;
-        case Op::Rename:
-            change({nameOf(c.path), nameOf(c.other), -1});
-            break;
-        case Op::SyncDirectory:
-            m_kept = m_names;
+        } else if (c.op == Op::Rename || c.op == Op::Remove) {
+            m_pending.push_back({nameOf(c.path), c.op == Op::Rename ? nameOf(c.other) : "", -1});
+        } else if (c.op == Op::SyncDirectory) {
+            m_kept = namesAfter(m_pending.size());
             m_pending.clear();
-            break;
-        case Op::Remove:
-            change({nameOf(c.path), {}, -1});
-            break;
         }
     }
 
@@ -76,9 +62,7 @@ public:
     std::set<Content> afterPowerCut(const QByteArray& name) const {
         std::set<Content> states;
         for (size_t done = 0; done <= m_pending.size(); ++done) {
-            std::map<QByteArray, int> names = m_kept;
-            for (size_t i = 0; i < done; ++i)
-                m_pending[i].applyTo(names);
+            const std::map<QByteArray, int> names = namesAfter(done);
             const auto it = names.find(name);
             if (it == names.end()) {
                 states.insert(std::nullopt);
@@ -87,44 +71,38 @@ public:
             const File& f = m_files[size_t(it->second)];
             const QByteArray lost = f.now.mid(f.kept.size());
             for (const QByteArray& tail :
-                 {QByteArray(), lost.left(512), QByteArray(lost.size(), 0)})
+                 {QByteArray(), lost.left(512), QByteArray(lost.size(), 0), lost})
                 states.insert(f.kept + tail);
-            states.insert(f.now);
         }
         return states;
     }
 
 private:
     struct File {
-        QByteArray now;
-        QByteArray kept;
+        QByteArray now, kept;
     };
     struct NameChange {
-        QByteArray name;
-        QByteArray renamedTo; // empty: the name is made (file >= 0) or removed
-        int file;
-        void applyTo(std::map<QByteArray, int>& names) const {
-            const auto it = names.find(name);
-            if (!renamedTo.isEmpty()) {
-                if (it != names.end()) {
-                    names[renamedTo] = it->second;
-                    names.erase(name);
-                }
-            } else if (file >= 0) {
-                names[name] = file;
+        QByteArray name, renamedTo; // renamed, or removed when renamedTo is empty...
+        int file;                   // ...unless the name is made for this file
+    };
+    std::map<QByteArray, int> namesAfter(size_t done) const {
+        std::map<QByteArray, int> names = m_kept;
+        for (size_t i = 0; i < done; ++i) {
+            const NameChange& c = m_pending[i];
+            const auto it = names.find(c.name);
+            if (c.file >= 0) {
+                names[c.name] = c.file;
             } else if (it != names.end()) {
-                names.erase(it);
+                if (!c.renamedTo.isEmpty())
+                    names[c.renamedTo] = it->second;
+                names.erase(c.name);
             }
         }
-    };
-    void change(const NameChange& c) {
-        c.applyTo(m_names);
-        m_pending.push_back(c);
+        return names;
     }
 
     std::vector<File> m_files;
     std::map<int, int> m_open;
-    std::map<QByteArray, int> m_names;
     std::map<QByteArray, int> m_kept;
     std::vector<NameChange> m_pending;
 };
@@ -176,14 +154,13 @@ TEST_F(PowerCutTest, EveryWriteLeavesTheOldFileOrTheNewWhole) {
         QFile::remove(path(w.file));
         if (w.before)
             writeBytes(w.file, *w.before);
-        const Disk start(ProgramDirectory::path());
+        Disk disk(ProgramDirectory::path());
         RecordingFileSystem fs;
         ASSERT_TRUE(w.act());
         EXPECT_EQ(readBytes(w.file), w.after);
         ASSERT_FALSE(fs.calls.empty());
         const QByteArray name = w.file.toLocal8Bit();
         const std::set<Content> whole{w.before, w.after};
-        Disk disk = start;
         for (size_t done = 0; done <= fs.calls.size(); ++done) {
             for (const Content& state : disk.afterPowerCut(name))
                 EXPECT_TRUE(whole.count(state)) << "after call " << done << ": "
