@@ -42,38 +42,3 @@ TEST(GeoLayout, EveryBoxAndDotLiesOnItsRegion) {
     for (int r = 1; r <= RegionTable::kCount; ++r)
         EXPECT_TRUE(QRect(QPoint(), geo::kMapSize).contains(geo::regionBoxRect(r))) << r;
 }
-
-namespace {
-
-// Where a box's code is drawn: a block a little larger than two capitals in Arial 8.25 pt, so
-// that a wider stand-in font is read safely too, centred in the box.
-QRect codeArea(const QRect& box) {
-    const QSize text(19, 11);
-    return QRect(box.topLeft() +
-                     QPoint((box.width() - text.width()) / 2, (box.height() - text.height()) / 2),
-                 text);
-}
-
-// Share of the code of box `i` that the other boxes cover, whatever their painting order.
-double codeCovered(const std::vector<QRect>& boxes, size_t i) {
-    const QRect area = codeArea(boxes[i]);
-    int covered = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            for (size_t j = 0; j < boxes.size(); ++j)
-                if (j != i && boxes[j].contains(x, y)) {
-                    ++covered;
-                    break;
-                }
-    return double(covered) / (area.width() * area.height());
-}
-
-} // namespace
-
-TEST(GeoLayoutCover, NoBoxHidesMoreThanFifteenPercentOfAnotherCode) {
-    std::vector<QRect> boxes;
-    for (int n = 1; n <= ProvinceTable::kCount; ++n)
-        boxes.push_back(geo::provinceBoxRect(n));
-    for (size_t i = 0; i < boxes.size(); ++i)
-        EXPECT_LE(codeCovered(boxes, i), 0.15) << ProvinceTable::code(int(i) + 1).toStdString();
-}

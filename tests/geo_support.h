@@ -29,15 +29,20 @@ protected:
         press(screen, "Afficher");
     }
 
-    // The texts of the boxes painted as worked, in order; the others have the window's colour.
-    static QStringList worked(QWidget* screen, const QString& prefix, int count) {
+    // The boxes shown as worked, by their text (or name), in order; the other boxes shown have
+    // the window's colour.
+    static QStringList worked(QWidget* screen, const QString& prefix) {
         QStringList names;
-        for (int i = 1; i <= count; ++i) {
-            auto* box = child<QLabel>(screen, prefix + QString::number(i));
-            if (background(box) == Colours::kWorked)
-                names.append(box->text());
-            else
+        for (int i = 1; QWidget* box = screen->findChild<QWidget*>(prefix + QString::number(i));
+             ++i) {
+            if (box->isHidden())
+                continue;
+            if (background(box) != Colours::kWorked)
                 EXPECT_EQ(background(box), windowBackground()) << i;
+            else if (auto* label = qobject_cast<QLabel*>(box))
+                names.append(label->text());
+            else
+                names.append(box->objectName());
         }
         return names;
     }
