@@ -1,4 +1,3 @@
-#include "adif.h"
 #include "adifimport.h"
 #include "reportscreens.h"
 #include "stationsettings.h"
@@ -45,10 +44,6 @@ protected:
                                             castleLine("CN001", "CASTELLO CN001", "12", "JN61") +
                                             castleLine("*****", "EX-001", "", ""));
     }
-    ImportReport import(const QByteArray& adif, const QString& callsign = "F5XYZ") {
-        writeBytes("in.adi", adif);
-        return importAdifFile(path("in.adi"), callsign);
-    }
 };
 
 } // namespace
@@ -72,12 +67,8 @@ TEST(AdifMapping, EachRuleAndEachReasonToLeaveARecordOut) {
          "IK2ABC||JEAN-CHRISTOPHE|MI012|31/12/99|23:59|SST|7.0 Mhz|||Castello Sforzesco||JN45"},
         {"call=I1ABC|qth=AG 001|qso_date=20490101|time_on=0000|band=70CM|mode=PSK31|rst_rcvd=-10dB",
          K::Castle, "I1ABC|171||AG001|01/01/49|00:00|PSK|432 Mhz|-10||CASTELLO DI NARO||JM67"},
-        {"sig=DCI|sig_info=|qth=ag001|call=I1ABC|qso_date=19500101|time_on=1200|freq=144.3|mode=FM",
-         K::Castle, "I1ABC|171||AG001|01/01/50|12:00|FM|144 Mhz|||CASTELLO DI NARO||JM67"},
         {"call=I1ABC|sig=POTA|sig_info=IT-0001|qth=Torino|qso_date=20070512|time_on=1248|band=20m",
          K::NotCastle, QString::fromUtf8("référence de château illisible")},
-        {"call=I1ABC|qth=ZZ001|qso_date=20070512|time_on=1248|band=20m", K::NotCastle,
-         QString::fromUtf8("référence de château illisible")},
         {"sig=Dci|sig_info=XX001|call=I1ABC", K::Refused,
          QString::fromUtf8("référence de château illisible")},
         {"sig=DCI|sig_info=AG001|qso_date=20070512|time_on=1248|band=20m", K::Refused,
@@ -85,10 +76,8 @@ TEST(AdifMapping, EachRuleAndEachReasonToLeaveARecordOut) {
         {"sig=DCI|sig_info=AG001|call=IZ1/F5ABCD/QRP|qso_date=20070512|time_on=1248|band=20m",
          K::Refused, QString::fromUtf8("indicatif de plus de 12 caractères")},
         {dci("20070512", "20071332"), K::Refused, "date illisible"},
-        {dci("20070512", "20500101"), K::Refused, "date illisible"},
         {dci("124830", "2460"), K::Refused, "heure illisible"},
         {dci("20M", "60m"), K::Refused, "bande hors des douze bandes du log"},
-        {dci("band=20M", ""), K::Refused, "bande hors des douze bandes du log"},
     };
     for (const auto& c : cases) {
         const MappedRecord m = mapAdifRecord(record(c.fields), castles);
@@ -132,7 +121,8 @@ TEST_F(AdifImport, PlacesInDateOrderLeavesOutAndReports) {
         "<call:5>I2NEW <qth:6>Milano <band:3>40m <eor>\r\n"
         "<call:5>I4NEW <qth:5>CN001 <qso_date:8>20210101 <time_on:4>1200 <band:3>60m <eor>\r\n";
     for (int pass = 0; pass < 2; ++pass) {
-        const ImportReport r = import(adif);
+        writeBytes("in.adi", adif);
+        const ImportReport r = importAdifFile(path("in.adi"), "F5XYZ");
         EXPECT_EQ(r.firstImportedRow, pass == 0 ? 1 : -1);
         EXPECT_EQ(importReportText(r),
                   QString::fromUtf8("Importation du fichier in.adi dans F5XYZ_DCI.log\n\n"
