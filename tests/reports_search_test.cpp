@@ -6,9 +6,7 @@
 #include "screenslot.h"
 
 #include <QClipboard>
-#include <QLineEdit>
 #include <QListView>
-#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -79,105 +77,79 @@ TEST(SearchRules, ShortAndOddLinesAreComparedAsTheListShowsThem) {
     EXPECT_EQ(unconfirmedRows(log, QString::fromUtf8("5\u20ac")), (QList<int>{1, 2}));
 }
 
-TEST_F(Search, EachFieldSearchesOrRefusesOnEnter) {
-    QWidget* screen = open();
+TEST_F(Search, EachFieldSearchesOrRefusesOnEnterAndAResultChosenSelectsItsQso) {
+    QPointer<QWidget> screen = open();
     EXPECT_EQ(screen->windowTitle(), "Recherche QSO");
-    const QStringList kept{"(a refusal keeps the results shown)"};
-    const struct {
-        const char* reach; // how the hand gets there: a click into a field or on an option
-        QString typed;     // typed into the emptied field, or pasted when it starts a line
-        QStringList results;
-        const char* message;
-        const char* option;
-        const char* left; // what the field shows afterwards
-    } steps[] = {
+    // Where the hand goes, what it types (or pastes, when it starts a line), the results, the
+    // message, and what the field keeps: a refused text for correcting, in capitals.
+    const std::tuple<const char*, QString, QStringList, QStringList, QString> steps[] = {
+        {"Indica",
+         "iz1/f5abcd/pq",
+         {},
+         {"Attention 12 caracteres maxi pour l'indicatif"},
+         "IZ1/F5ABCD/PQ"},
+        {"Indica", "\r\nI1", {result(4, "I1XYZ", "12/05/07", "TO001")}, {}, ""},
+        {"Option1_3",
+         "mi012",
+         {result(2, "IK2F5X", "12/05/07", "MI012"), result(3, "F5ABC", "12/05/07", "MI012", true)},
+         {},
+         ""},
+        {"Data", "12/05/0", {}, {"Pas de QSO trouvé"}, ""},
+        // Tabbed back to, the callsign field searches by the option still selected.
+        {"Backtab", "F5", {}, {"Entrez une date"}, "F5"},
         {"Indica",
          "f5a",
          {result(1, "F5ABC", "05/12/26", "RM001"), result(3, "F5ABC", "12/05/07", "MI012", true),
           result(5, "F5ABC", "05/12/26", "RM001")},
-         nullptr,
-         "Option1_1",
+         {},
          ""},
-        {"Indica", "iz1/f5abcd/pq", kept, "Attention 12 caracteres maxi pour l'indicatif",
-         "Option1_1", "IZ1/F5ABCD/PQ"},
-        {"Indica", "\r\nI1", {result(4, "I1XYZ", "12/05/07", "TO001")}, nullptr, "Option1_1", ""},
-        {"Option1_3",
-         "mi012",
-         {result(2, "IK2F5X", "12/05/07", "MI012"), result(3, "F5ABC", "12/05/07", "MI012", true)},
-         nullptr,
-         "Option1_3",
-         ""},
-        // An arrow key chooses the next option, and its field takes the keys.
-        {"Up",
-         "05/12/26",
-         {result(1, "F5ABC", "05/12/26", "RM001"), result(5, "F5ABC", "05/12/26", "RM001")},
-         nullptr,
-         "Option1_2",
-         ""},
-        {"Data", "12/05/0", {}, "Pas de QSO trouvé", "Option1_2", ""},
-        // Tabbed back to, the callsign field searches by the option still selected.
-        {"Backtab", "F5", {}, "Entrez une date", "Option1_2", "F5"},
     };
-    QStringList messages;
-    for (const auto& step : steps) {
-        const QStringList before = lines(screen, "QSO_Effectues");
-        const QString reach = step.reach;
-        if (reach.startsWith("Option")) {
+    for (const auto& [reach, typed, results, messages, left] : steps) {
+        dialogs.messages.clear();
+        if (reach == std::string("Option1_3")) {
             QTest::mouseClick(child(screen, reach), Qt::LeftButton);
-        } else if (reach == "Up") {
-            Keyboard::clickInto(child(screen, "Option1_3"));
-            Keyboard::press(Qt::Key_Up);
-        } else if (reach == "Backtab") {
+        } else if (reach == std::string("Backtab")) {
             for (int n = 0; n < 8 && Keyboard::focused()->objectName() != "Indica"; ++n)
                 Keyboard::press(Qt::Key_Backtab);
         } else {
             Keyboard::clickInto(child(screen, reach));
         }
-        auto* field = qobject_cast<QLineEdit*>(Keyboard::focused());
-        ASSERT_NE(field, nullptr) << step.reach;
         Keyboard::press(Qt::Key_A, Qt::ControlModifier);
         Keyboard::press(Qt::Key_Delete);
-        QGuiApplication::clipboard()->setText(step.typed);
-        if (step.typed.startsWith("\r\n"))
+        QGuiApplication::clipboard()->setText(typed);
+        if (typed.startsWith("\r\n"))
             Keyboard::press(Qt::Key_V, Qt::ControlModifier);
         else
-            Keyboard::type(step.typed);
+            Keyboard::type(typed);
         Keyboard::enter();
-        if (step.message)
-            messages.append(step.message);
-        const std::string what = step.typed.toStdString();
-        EXPECT_EQ(lines(screen, "QSO_Effectues"), step.results == kept ? before : step.results)
-            << what;
-        EXPECT_EQ(dialogs.messages, messages) << what;
-        EXPECT_TRUE(child<QRadioButton>(screen, step.option)->isChecked()) << what;
-        EXPECT_EQ(field->text(), step.left) << what;
+        EXPECT_EQ(text(screen, Keyboard::focused()->objectName()), left);
+        EXPECT_EQ(lines(screen, "QSO_Effectues"), results) << typed.toStdString();
+        EXPECT_EQ(dialogs.messages, messages) << typed.toStdString();
     }
+    // The third result, chosen with the keys, selects QSO 5 of the list and closes the window.
+    auto* list = child<QListView>(screen, "QSO_Effectues");
+    while (screen && Keyboard::focused() != list)
+        Keyboard::press(Qt::Key_Tab);
+    for (int n = 0; n < 3; ++n)
+        Keyboard::press(Qt::Key_Down);
+    Keyboard::enter();
+    EXPECT_EQ(qsoList.selected, QList<int>{4});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(screen.isNull());
 }
 
-TEST_F(Search, QuitterClosesAndAResultChosenSelectsThatQsoAndCloses) {
+TEST_F(Search, QuitterClosesAndADoubleClickChoosesAResult) {
     QPointer<QWidget> window = open();
     press(window, "Command1");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-    for (const char* how : {"double-click", "Enter"}) {
-        window = open();
-        Keyboard::typeEnter("F5ABC");
-        auto* list = child<QListView>(window, "QSO_Effectues");
-        ASSERT_EQ(list->model()->rowCount(), 3);
-        if (how == std::string("Enter")) {
-            while (window && Keyboard::focused() != list)
-                Keyboard::press(Qt::Key_Tab);
-            for (int n = 0; n < 3; ++n)
-                Keyboard::press(Qt::Key_Down);
-            Keyboard::enter();
-        } else {
-            const QPoint third = list->visualRect(list->model()->index(2, 0)).center();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);
-        }
-        EXPECT_EQ(qsoList.selected, QList<int>{4}) << how;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(window.isNull()) << how;
-        qsoList.selected.clear();
-    }
+    window = open();
+    Keyboard::typeEnter("F5ABC");
+    auto* list = child<QListView>(window, "QSO_Effectues");
+    const QPoint third = list->visualRect(list->model()->index(2, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);
+    EXPECT_EQ(qsoList.selected, QList<int>{4});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }
