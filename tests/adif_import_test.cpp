@@ -67,12 +67,8 @@ TEST(AdifMapping, EachRuleAndEachReasonToLeaveARecordOut) {
          "IK2ABC||JEAN-CHRISTOPHE|MI012|31/12/99|23:59|SST|7.0 Mhz|||Castello Sforzesco||JN45"},
         {"call=I1ABC|qth=AG 001|qso_date=20490101|time_on=0000|band=70CM|mode=PSK31|rst_rcvd=-10dB",
          K::Castle, "I1ABC|171||AG001|01/01/49|00:00|PSK|432 Mhz|-10||CASTELLO DI NARO||JM67"},
-        {"call=I1ABC|sig=POTA|sig_info=IT-0001|qth=Torino|qso_date=20070512|time_on=1248|band=20m",
-         K::NotCastle, QString::fromUtf8("référence de château illisible")},
         {"sig=Dci|sig_info=XX001|call=I1ABC", K::Refused,
          QString::fromUtf8("référence de château illisible")},
-        {"sig=DCI|sig_info=AG001|qso_date=20070512|time_on=1248|band=20m", K::Refused,
-         "sans indicatif"},
         {"sig=DCI|sig_info=AG001|call=IZ1/F5ABCD/QRP|qso_date=20070512|time_on=1248|band=20m",
          K::Refused, QString::fromUtf8("indicatif de plus de 12 caractères")},
         {dci("20070512", "20071332"), K::Refused, "date illisible"},
@@ -86,19 +82,6 @@ TEST(AdifMapping, EachRuleAndEachReasonToLeaveARecordOut) {
             << c.fields.toStdString();
         EXPECT_EQ(m.line.size(), m.kind == K::Castle ? 142 : 0);
     }
-}
-
-TEST_F(AdifImport, AnExportedLogComesBackWhole) {
-    const QStringList lines{logLine("I1ABC", "AG001", "31/12/99", "23:59", "CW", "1.8 Mhz", true),
-                            logLine("I2ABC", "CN001", "05/12/26", "14:30", "SSB", "432 Mhz"),
-                            logLine("I3ABC", "CN001", "05/12/26", "14:30", "FM", "144 Mhz"),
-                            logLine("IZ1/F5ABC/P", "AG001", "06/12/26", "00:00", "SSB", "10 Mhz")};
-    setStation("F5XYZ", lines);
-    exportAdif();
-    setStation("I1NEW");
-    const ImportReport r = importAdifFile(path("F5XYZ_DCI.adi"), "I1NEW");
-    EXPECT_EQ(readBytes("I1NEW_DCI.log"), crlf(lines));
-    EXPECT_EQ(r.firstImportedRow, 0);
 }
 
 TEST_F(AdifImport, PlacesInDateOrderLeavesOutAndReports) {
