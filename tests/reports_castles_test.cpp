@@ -32,17 +32,6 @@ class CastlesReport : public ProgramTest {};
 
 } // namespace
 
-TEST(CastlesReportLines, NumbersAndDamagedLinesKeepTheirColumns) {
-    const std::tuple<int, QString, QString> cases[] = {
-        {9999, kFirst, " 9999 IK2ABC     MARIO      AO012 12/05/07 CASTELLO DI FÉNIS"},
-        {3, "F5ABC", "    3 F5ABC                                "}};
-    for (const auto& [n, line, start] : cases) {
-        const QString printed = printedCastleLine(n, line);
-        EXPECT_EQ(printed.size(), 104) << n;
-        EXPECT_TRUE(printed.startsWith(start)) << printed.toStdString();
-    }
-}
-
 TEST_F(CastlesReport, SavedFileByteForByteAndReplacedTheSameDay) {
     setStation("F5XYZ", {kFirst, kSecond});
     saveContactedCastles();
