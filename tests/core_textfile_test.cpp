@@ -114,30 +114,3 @@ TEST_F(TextFileTest, OnlyRegularFilesAreRead) {
         EXPECT_FALSE(QFileInfo(path("Liste_Prenom.txt")).isFile());
     }
 }
-
-TEST_F(TextFileTest, ScratchAndWorkFilesAreNeverWrittenThroughALink) {
-    QTemporaryDir elsewhere;
-    const QString kept = elsewhere.filePath("kept.txt");
-    writeBytes("kept.txt", "kept\r\n");
-    ASSERT_TRUE(QFile::rename(path("kept.txt"), kept));
-    const QString first = logLine("I1ABC", "AQ001", "01/02/07");
-    const QString added = logLine("I1NEW", "AQ002", "01/01/07");
-    setStation("IK1ABC", {first});
-    const StationLog log("IK1ABC");
-    const std::pair<const char*, std::function<bool()>> writes[] = {
-        {"Temporaire.txt", [&] { return log.appendQso(added); }},
-        {"Temporaire6.txt", [&] { return log.insertQsoByDateTime(added); }},
-        {"Temporaire.txt", [] { return FirstNameList::UpdateFirstNameList("I1NEW", "ANNA"); }},
-        {"Temporaire_Export.txt", [] { return writeProgramFile("IK1ABC_DCI.adi", {"export"}); }},
-    };
-    for (const auto& [link, write] : writes) {
-        ASSERT_TRUE(QFile::link(kept, path(link)));
-        EXPECT_TRUE(write()) << link;
-        EXPECT_FALSE(QFileInfo(path(link)).isSymLink()) << link;
-    }
-    QFile check(kept);
-    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
-    EXPECT_EQ(check.readAll(), "kept\r\n");
-    EXPECT_EQ(readBytes("IK1ABC_DCI.log"), crlf({added, first, added}));
-    EXPECT_EQ(readBytes("Liste_Prenom.txt").right(22), "I1NEW           ANNA\r\n");
-}
