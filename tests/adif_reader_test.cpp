@@ -40,11 +40,9 @@ TEST(AdifReader, ReadsWhatTheFormatAllows) {
         {"<eor><call:0><eor>", S::Ok, "1: call="},
         {"<call:5>I1ABC<eor><call:9>I1A", S::CutShort, "1: call=I1ABC"},
         {"<call:99999999999999999999999>I1ABC<eor>", S::CutShort, ""},
-        {"", S::NotAdif, ""},
         {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR<\xff", 18), S::NotAdif, ""},
         {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ADX><HEADER><ADIF_VER>3.1.0</ADIF_VER>"
          "</HEADER><RECORDS><RECORD><CALL>I1ABC</CALL><Sig>DCI</Sig>"
-         "<APP PROGRAMID=\"X\" FIELDNAME=\"Y\" TYPE=\"S\">z</APP>"
          "<USERDEF FIELDNAME=\"W\">v</USERDEF><NAME>F\xc3\x89NIS &lt;3&gt;</NAME></RECORD>"
          "<RECORD><CALL>I2ABC</CALL></RECORD></RECORDS></ADX>",
          S::Ok, "1: call=I1ABC sig=DCI name=FÉNIS <3>\n2: call=I2ABC"},

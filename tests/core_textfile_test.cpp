@@ -1,16 +1,10 @@
-#include "castlelist.h"
 #include "codepage.h"
-#include "firstnamelist.h"
 #include "linetable.h"
-#include "stationlog.h"
 #include "testsupport.h"
 #include "textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <functional>
-#include <sys/stat.h>
 
 TEST(CodePage, EveryByteRoundTripsAndOtherCharactersBecomeQuestionMarks) {
     QByteArray all;
@@ -90,27 +84,4 @@ TEST_F(TextFileTest, RewritesReplaceTheFileWholeOrNotAtAllKeepingPermissionsAndL
     EXPECT_EQ(QFileInfo(path("l.log")).symLinkTarget(), real);
     EXPECT_EQ(readBytes("l.log"), "newer\r\n");
     EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"real.log"});
-}
-
-TEST_F(TextFileTest, OnlyRegularFilesAreRead) {
-    const std::pair<const char*, std::function<bool(const QString&)>> kinds[] = {
-        {"FIFO", [](const QString& p) { return ::mkfifo(QFile::encodeName(p), 0600) == 0; }},
-        {"device", [](const QString& p) { return QFile::link("/dev/zero", p); }},
-        {"directory", [](const QString& p) { return QDir().mkdir(p); }},
-    };
-    for (const auto& [kind, make] : kinds) {
-        SCOPED_TRACE(kind);
-        for (const QString name : {"IK1ABC_DCI.log", "Liste_Chateau.txt", "Liste_Prenom.txt"}) {
-            QFile::remove(path(name));
-            QDir().rmdir(path(name));
-            ASSERT_TRUE(make(path(name)));
-        }
-        const StationLog log("IK1ABC");
-        EXPECT_FALSE(log.readable());
-        EXPECT_FALSE(log.appendQso(logLine("I1NEW", "AQ001")));
-        EXPECT_EQ(CastleList::FindCastle("AQ001").status, CastleList::Status::NotFound);
-        EXPECT_EQ(FirstNameList::FindFirstName("I1NEW"), std::nullopt);
-        EXPECT_FALSE(FirstNameList::UpdateFirstNameList("I1NEW", "ANNA"));
-        EXPECT_FALSE(QFileInfo(path("Liste_Prenom.txt")).isFile());
-    }
 }
