@@ -1,11 +1,9 @@
 #include "firstnamelist.h"
 #include "multi_qsl.h"
-#include "programdirectory.h"
 #include "stationlog.h"
 #include "testsupport.h"
 #include "textfile.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <functional>
@@ -27,13 +25,11 @@ QByteArray nameOf(const QByteArray& path) {
 // disk, and the changes of names made since the directory was last flushed.
 class Disk {
 public:
-    explicit Disk(const QString& directory) {
-        for (const QFileInfo& f : QDir(directory).entryInfoList(QDir::Files)) {
-            QFile file(f.filePath());
-            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            m_kept[f.fileName().toLocal8Bit()] = int(m_files.size());
-            m_files.push_back({bytes, bytes});
+    // The file as it was before the write, when there was one.
+    Disk(const QByteArray& name, const Content& before) {
+        if (before) {
+            m_kept[name] = 0;
+            m_files.push_back({*before, *before});
         }
     }
 
@@ -154,12 +150,12 @@ TEST_F(PowerCutTest, EveryWriteLeavesTheOldFileOrTheNewWhole) {
         QFile::remove(path(w.file));
         if (w.before)
             writeBytes(w.file, *w.before);
-        Disk disk(ProgramDirectory::path());
+        const QByteArray name = w.file.toLocal8Bit();
+        Disk disk(name, w.before);
         RecordingFileSystem fs;
         ASSERT_TRUE(w.act());
         EXPECT_EQ(readBytes(w.file), w.after);
         ASSERT_FALSE(fs.calls.empty());
-        const QByteArray name = w.file.toLocal8Bit();
         const std::set<Content> whole{w.before, w.after};
         for (size_t done = 0; done <= fs.calls.size(); ++done) {
             for (const Content& state : disk.afterPowerCut(name))
