@@ -17,15 +17,6 @@ const QStringList kLog{logLine("F5ABC", "RM001", "05/12/26"),
 
 class MultiQsl : public ReportScreenTest {
 protected:
-    void SetUp() override {
-        ReportScreenTest::SetUp();
-        useLog(kLog);
-    }
-    Multi_QSL* open(const QString& callsign) {
-        auto* screen = new Multi_QSL(qsoList, callsign);
-        screen->show();
-        return screen;
-    }
     void search(Multi_QSL* screen, const QString& text) {
         Keyboard::clickInto(child(screen, "Indicatif"));
         Keyboard::press(Qt::Key_A, Qt::ControlModifier);
@@ -69,7 +60,9 @@ TEST_F(MultiQsl, MarkingChangesOnlyColumn137AndEndsEveryLineInCrLf) {
 }
 
 TEST_F(MultiQsl, ListsUnconfirmedQsosAndMarksTheTickedOnesOrNothing) {
-    Multi_QSL* screen = open("f5");
+    useLog(kLog);
+    auto* screen = new Multi_QSL(qsoList, "f5");
+    screen->show();
     EXPECT_EQ(screen->windowTitle(), "Enregistrement des QSL multiples");
     EXPECT_EQ(text(screen, "Indicatif"), "f5");
     EXPECT_TRUE(lines(screen, "Liste_QSO").isEmpty());
