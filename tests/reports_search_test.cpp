@@ -79,7 +79,6 @@ TEST(SearchRules, ShortAndOddLinesAreComparedAsTheListShowsThem) {
 
 TEST_F(Search, EachFieldSearchesOrRefusesOnEnterAndAResultChosenSelectsItsQso) {
     QPointer<QWidget> screen = open();
-    EXPECT_EQ(screen->windowTitle(), "Recherche QSO");
     // Where the hand goes, what it types (or pastes, when it starts a line), the results, the
     // message, and what the field keeps: a refused text for correcting, in capitals.
     const std::tuple<const char*, QString, QStringList, QStringList, QString> steps[] = {
