@@ -35,17 +35,26 @@ public:
 
     void apply(const RecordingFileSystem::Call& c) {
         using Op = RecordingFileSystem::Op;
+        const QByteArray name = nameOf(c.path);
         if (c.op == Op::Create) {
-            m_open[c.fd] = int(m_files.size());
-            m_pending.push_back({nameOf(c.path), {}, int(m_files.size())});
+            const int made = int(m_files.size());
+            m_open[c.fd] = made;
             m_files.push_back({});
+            m_pending.push_back([=](Names& names) { names[name] = made; });
         } else if (c.op == Op::Write) {
             m_files[size_t(m_open.at(c.fd))].now += c.other;
         } else if (c.op == Op::Sync) {
             File& f = m_files[size_t(m_open.at(c.fd))];
             f.kept = f.now;
         } else if (c.op == Op::Rename || c.op == Op::Remove) {
-            m_pending.push_back({nameOf(c.path), c.op == Op::Rename ? nameOf(c.other) : "", -1});
+            const QByteArray to = c.op == Op::Rename ? nameOf(c.other) : QByteArray();
+            m_pending.push_back([=](Names& names) {
+                if (const auto it = names.find(name); it != names.end()) {
+                    if (!to.isEmpty())
+                        names[to] = it->second;
+                    names.erase(name);
+                }
+            });
         } else if (c.op == Op::SyncDirectory) {
             m_kept = namesAfter(m_pending.size());
             m_pending.clear();
@@ -58,7 +67,7 @@ public:
     std::set<Content> afterPowerCut(const QByteArray& name) const {
         std::set<Content> states;
         for (size_t done = 0; done <= m_pending.size(); ++done) {
-            const std::map<QByteArray, int> names = namesAfter(done);
+            const Names names = namesAfter(done);
             const auto it = names.find(name);
             if (it == names.end()) {
                 states.insert(std::nullopt);
@@ -77,30 +86,19 @@ private:
     struct File {
         QByteArray now, kept;
     };
-    struct NameChange {
-        QByteArray name, renamedTo; // renamed, or removed when renamedTo is empty...
-        int file;                   // ...unless the name is made for this file
-    };
-    std::map<QByteArray, int> namesAfter(size_t done) const {
-        std::map<QByteArray, int> names = m_kept;
-        for (size_t i = 0; i < done; ++i) {
-            const NameChange& c = m_pending[i];
-            const auto it = names.find(c.name);
-            if (c.file >= 0) {
-                names[c.name] = c.file;
-            } else if (it != names.end()) {
-                if (!c.renamedTo.isEmpty())
-                    names[c.renamedTo] = it->second;
-                names.erase(c.name);
-            }
-        }
+    using Names = std::map<QByteArray, int>;
+    Names namesAfter(size_t done) const {
+        Names names = m_kept;
+        for (size_t i = 0; i < done; ++i)
+            m_pending[i](names);
         return names;
     }
 
     std::vector<File> m_files;
     std::map<int, int> m_open;
-    std::map<QByteArray, int> m_kept;
-    std::vector<NameChange> m_pending;
+    Names m_kept;
+    // The changes of names since the directory was last flushed.
+    std::vector<std::function<void(Names&)>> m_pending;
 };
 
 class PowerCutTest : public ProgramTest {};
