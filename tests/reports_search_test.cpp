@@ -79,52 +79,39 @@ TEST(SearchRules, ShortAndOddLinesAreComparedAsTheListShowsThem) {
 
 TEST_F(Search, EachFieldSearchesOrRefusesOnEnterAndAResultChosenSelectsItsQso) {
     QPointer<QWidget> screen = open();
-    // Where the hand goes, what it types (or pastes, when it starts a line), the results, the
-    // message, and what the field keeps: a refused text for correcting, in capitals.
-    const std::tuple<const char*, QString, QStringList, QStringList, QString> steps[] = {
-        {"Indica",
-         "iz1/f5abcd/pq",
-         {},
-         {"Attention 12 caracteres maxi pour l'indicatif"},
-         "IZ1/F5ABCD/PQ"},
-        {"Indica", "\r\nI1", {result(4, "I1XYZ", "12/05/07", "TO001")}, {}, ""},
-        {"Option1_3",
-         "mi012",
-         {result(2, "IK2F5X", "12/05/07", "MI012"), result(3, "F5ABC", "12/05/07", "MI012", true)},
-         {},
-         ""},
-        {"Data", "12/05/0", {}, {"Pas de QSO trouvé"}, ""},
-        // Tabbed back to, the callsign field searches by the option still selected.
-        {"Backtab", "F5", {}, {"Entrez une date"}, "F5"},
-        {"Indica",
-         "f5a",
-         {result(1, "F5ABC", "05/12/26", "RM001"), result(3, "F5ABC", "12/05/07", "MI012", true),
-          result(5, "F5ABC", "05/12/26", "RM001")},
-         {},
-         ""},
-    };
-    for (const auto& [reach, typed, results, messages, left] : steps) {
-        dialogs.messages.clear();
-        if (reach == std::string("Option1_3")) {
-            QTest::mouseClick(child(screen, reach), Qt::LeftButton);
-        } else if (reach == std::string("Backtab")) {
-            for (int n = 0; n < 8 && Keyboard::focused()->objectName() != "Indica"; ++n)
-                Keyboard::press(Qt::Key_Backtab);
-        } else {
-            Keyboard::clickInto(child(screen, reach));
-        }
-        Keyboard::press(Qt::Key_A, Qt::ControlModifier);
-        Keyboard::press(Qt::Key_Delete);
-        QGuiApplication::clipboard()->setText(typed);
-        if (typed.startsWith("\r\n"))
-            Keyboard::press(Qt::Key_V, Qt::ControlModifier);
-        else
-            Keyboard::type(typed);
-        Keyboard::enter();
-        EXPECT_EQ(text(screen, Keyboard::focused()->objectName()), left);
-        EXPECT_EQ(lines(screen, "QSO_Effectues"), results) << typed.toStdString();
-        EXPECT_EQ(dialogs.messages, messages) << typed.toStdString();
-    }
+    // The callsign field has the keys; a refused text stays for correcting, in capitals.
+    Keyboard::typeEnter("iz1/f5abcd/pq");
+    EXPECT_EQ(text(screen, "Indica"), "IZ1/F5ABCD/PQ");
+    // A line break pasted in front is dropped; a search empties the field.
+    Keyboard::press(Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText("\r\nI1");
+    Keyboard::press(Qt::Key_V, Qt::ControlModifier);
+    Keyboard::enter();
+    EXPECT_EQ(lines(screen, "QSO_Effectues"), QStringList{result(4, "I1XYZ", "12/05/07", "TO001")});
+    EXPECT_EQ(text(screen, "Indica"), "");
+    // An option clicked gives its field the keys.
+    QTest::mouseClick(child(screen, "Option1_3"), Qt::LeftButton);
+    Keyboard::typeEnter("mi012");
+    EXPECT_EQ(lines(screen, "QSO_Effectues"),
+              (QStringList{result(2, "IK2F5X", "12/05/07", "MI012"),
+                           result(3, "F5ABC", "12/05/07", "MI012", true)}));
+    Keyboard::clickInto(child(screen, "Data"));
+    Keyboard::typeEnter("12/05/0");
+    EXPECT_TRUE(lines(screen, "QSO_Effectues").isEmpty());
+    // Tabbed back to, the callsign field searches by the option still selected.
+    for (int n = 0; n < 8 && Keyboard::focused()->objectName() != "Indica"; ++n)
+        Keyboard::press(Qt::Key_Backtab);
+    Keyboard::typeEnter("F5");
+    EXPECT_EQ(dialogs.messages,
+              (QStringList{"Attention 12 caracteres maxi pour l'indicatif",
+                           QString::fromUtf8("Pas de QSO trouvé"), "Entrez une date"}));
+    Keyboard::clickInto(child(screen, "Indica"));
+    Keyboard::press(Qt::Key_A, Qt::ControlModifier);
+    Keyboard::typeEnter("f5a");
+    EXPECT_EQ(lines(screen, "QSO_Effectues"),
+              (QStringList{result(1, "F5ABC", "05/12/26", "RM001"),
+                           result(3, "F5ABC", "12/05/07", "MI012", true),
+                           result(5, "F5ABC", "05/12/26", "RM001")}));
     // The third result, chosen with the keys, selects QSO 5 of the list and closes the window.
     auto* list = child<QListView>(screen, "QSO_Effectues");
     while (screen && Keyboard::focused() != list)
