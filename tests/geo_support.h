@@ -6,11 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QListView>
 #include <QPointer>
-#include <QPushButton>
-#include <QStringListModel>
-#include <QTest>
 
 // Geographic screens are top-level windows kept between calls; each test ends with none left.
 class GeoScreenTest : public ScreenTest {
@@ -24,43 +20,29 @@ protected:
         return logLine("I1ABC", reference, "05/12/26", "14:30", mode, band);
     }
 
-    template <class T = QWidget> static T* child(QWidget* screen, const QString& name) {
-        T* found = screen->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+    // Chooses the text in the combo, or types it when it is none of its items, then displays.
+    static void show(QWidget* screen, const QString& combo, const QString& choice) {
+        auto* box = child<QComboBox>(screen, combo);
+        box->setCurrentIndex(box->findText(choice));
+        if (box->currentIndex() < 0)
+            box->setEditText(choice);
+        press(screen, "Afficher");
     }
 
-    static QStringList lines(QWidget* screen, const QString& listName) {
-        auto* list = child<QListView>(screen, listName);
-        return list ? static_cast<QStringListModel*>(list->model())->stringList() : QStringList();
-    }
-
-    static void choose(QWidget* screen, const QString& comboName, const QString& text) {
-        auto* box = child<QComboBox>(screen, comboName);
-        const int index = box->findText(text);
-        box->setCurrentIndex(index);
-        if (index < 0)
-            box->setEditText(text);
-    }
-
-    static void press(QWidget* screen, const QString& buttonName = "Afficher") {
-        Keyboard::clickInto(child<QPushButton>(screen, buttonName));
-        Keyboard::pressButton();
-    }
-
-    static QString text(QWidget* screen, const QString& labelName) {
-        return child<QLabel>(screen, labelName)->text();
-    }
-
-    // The names of the boxes painted as worked, in order.
-    static QStringList worked(QWidget* screen, const QString& prefix, int count) {
+    // The boxes shown as worked, by their text (or name), in order; the other boxes shown have
+    // the window's colour.
+    static QStringList worked(QWidget* screen, const QString& prefix) {
         QStringList names;
-        for (int i = 1; i <= count; ++i) {
-            const QString name = prefix + QString::number(i);
-            if (background(child<QWidget>(screen, name)) == Colours::kWorked)
-                names.append(child<QLabel>(screen, name)->text());
+        for (int i = 1; QWidget* box = screen->findChild<QWidget*>(prefix + QString::number(i));
+             ++i) {
+            if (box->isHidden())
+                continue;
+            if (background(box) != Colours::kWorked)
+                EXPECT_EQ(background(box), windowBackground()) << i;
+            else if (auto* label = qobject_cast<QLabel*>(box))
+                names.append(label->text());
             else
-                EXPECT_EQ(background(child<QWidget>(screen, name)), windowBackground()) << i;
+                names.append(box->objectName());
         }
         return names;
     }

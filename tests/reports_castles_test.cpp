@@ -32,21 +32,6 @@ class CastlesReport : public ProgramTest {};
 
 } // namespace
 
-TEST(CastlesReportLines, NumbersAndDamagedLinesKeepTheirColumns) {
-    const std::tuple<int, QString, QString> cases[] = {
-        {10, kFirst, "   10 IK2ABC     MARIO      AO012 12/05/07 CASTELLO DI FÉNIS"},
-        {9999, kFirst, " 9999 IK2ABC     MARIO      AO012 12/05/07 CASTELLO DI FÉNIS"},
-        {3, "F5ABC", "    3 F5ABC                                "},
-        {4, "", "    4                                      "}};
-    for (const auto& [n, line, start] : cases) {
-        const QString printed = printedCastleLine(n, line);
-        EXPECT_EQ(printed.size(), 104) << n;
-        EXPECT_TRUE(printed.startsWith(start)) << printed.toStdString();
-    }
-    EXPECT_EQ(printedContactedCastles("F5XYZ", QDate(2026, 12, 5), {}),
-              (kPrinted.mid(0, 4) + QStringList{"", "", "Edité par ZELK_DCI"}));
-}
-
 TEST_F(CastlesReport, SavedFileByteForByteAndReplacedTheSameDay) {
     setStation("F5XYZ", {kFirst, kSecond});
     saveContactedCastles();
@@ -73,16 +58,6 @@ TEST_F(CastlesReport, SavedFileByteForByteAndReplacedTheSameDay) {
     EXPECT_EQ(dialogs.messages, QStringList(2, "Le log a été enregistré sous le nom : "
                                                "Chateaux_Contacte_F5XYZ_05_12_26.txt"));
     EXPECT_FALSE(dirEntries().contains("Temporaire_Export.txt"));
-}
-
-TEST_F(CastlesReport, UnreadableLogSavesAndPrintsNothing) {
-    dialogs.printerPdf = dir.filePath("printed.pdf");
-    StationCallsign() = "F5NONE";
-    saveContactedCastles();
-    EXPECT_TRUE(printContactedCastles().isEmpty());
-    EXPECT_EQ(dialogs.messages, QStringList(2, "Impossible de lire le fichier F5NONE_DCI.log"));
-    EXPECT_FALSE(QFile::exists(path("Chateaux_Contacte_F5NONE_05_12_26.txt")));
-    EXPECT_FALSE(QFile::exists(dialogs.printerPdf));
 }
 
 TEST_F(CastlesReport, PrintsTheReportAndGivesTheFontBack) {

@@ -1,11 +1,9 @@
 #include "firstnamelist.h"
 #include "multi_qsl.h"
-#include "programdirectory.h"
 #include "stationlog.h"
 #include "testsupport.h"
 #include "textfile.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <functional>
@@ -27,46 +25,39 @@ QByteArray nameOf(const QByteArray& path) {
 // disk, and the changes of names made since the directory was last flushed.
 class Disk {
 public:
-    explicit Disk(const QString& directory) {
-        for (const QFileInfo& f : QDir(directory).entryInfoList(QDir::Files)) {
-            QFile file(f.filePath());
-            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            m_names[f.fileName().toLocal8Bit()] = int(m_files.size());
-            m_files.push_back({bytes, bytes});
+    // The file as it was before the write, when there was one.
+    Disk(const QByteArray& name, const Content& before) {
+        if (before) {
+            m_kept[name] = 0;
+            m_files.push_back({*before, *before});
         }
-        m_kept = m_names;
     }
 
     void apply(const RecordingFileSystem::Call& c) {
         using Op = RecordingFileSystem::Op;
-        switch (c.op) {
-        case Op::Create:
-            m_open[c.fd] = int(m_files.size());
+        const QByteArray name = nameOf(c.path);
+        if (c.op == Op::Create) {
+            const int made = int(m_files.size());
+            m_open[c.fd] = made;
             m_files.push_back({});
-            change({nameOf(c.path), {}, int(m_files.size()) - 1});
-            break;
-        case Op::Write:
+            m_pending.push_back([=](Names& names) { names[name] = made; });
+        } else if (c.op == Op::Write) {
             m_files[size_t(m_open.at(c.fd))].now += c.other;
-            break;
-        case Op::Sync: {
+        } else if (c.op == Op::Sync) {
             File& f = m_files[size_t(m_open.at(c.fd))];
             f.kept = f.now;
-            break;
-        }
-        case Op::Close:
-            m_open.erase(c.fd);
-            break;
-        case Op::Rename:
-            change({nameOf(c.path), nameOf(c.other), -1});
-            break;
-        case Op::SyncDirectory:
-            m_kept = m_names;
+        } else if (c.op == Op::Rename || c.op == Op::Remove) {
+            const QByteArray to = c.op == Op::Rename ? nameOf(c.other) : QByteArray();
+            m_pending.push_back([=](Names& names) {
+                if (const auto it = names.find(name); it != names.end()) {
+                    if (!to.isEmpty())
+                        names[to] = it->second;
+                    names.erase(name);
+                }
+            });
+        } else if (c.op == Op::SyncDirectory) {
+            m_kept = namesAfter(m_pending.size());
             m_pending.clear();
-            break;
-        case Op::Remove:
-            change({nameOf(c.path), {}, -1});
-            break;
         }
     }
 
@@ -76,9 +67,7 @@ public:
     std::set<Content> afterPowerCut(const QByteArray& name) const {
         std::set<Content> states;
         for (size_t done = 0; done <= m_pending.size(); ++done) {
-            std::map<QByteArray, int> names = m_kept;
-            for (size_t i = 0; i < done; ++i)
-                m_pending[i].applyTo(names);
+            const Names names = namesAfter(done);
             const auto it = names.find(name);
             if (it == names.end()) {
                 states.insert(std::nullopt);
@@ -87,46 +76,29 @@ public:
             const File& f = m_files[size_t(it->second)];
             const QByteArray lost = f.now.mid(f.kept.size());
             for (const QByteArray& tail :
-                 {QByteArray(), lost.left(512), QByteArray(lost.size(), 0)})
+                 {QByteArray(), lost.left(512), QByteArray(lost.size(), 0), lost})
                 states.insert(f.kept + tail);
-            states.insert(f.now);
         }
         return states;
     }
 
 private:
     struct File {
-        QByteArray now;
-        QByteArray kept;
+        QByteArray now, kept;
     };
-    struct NameChange {
-        QByteArray name;
-        QByteArray renamedTo; // empty: the name is made (file >= 0) or removed
-        int file;
-        void applyTo(std::map<QByteArray, int>& names) const {
-            const auto it = names.find(name);
-            if (!renamedTo.isEmpty()) {
-                if (it != names.end()) {
-                    names[renamedTo] = it->second;
-                    names.erase(name);
-                }
-            } else if (file >= 0) {
-                names[name] = file;
-            } else if (it != names.end()) {
-                names.erase(it);
-            }
-        }
-    };
-    void change(const NameChange& c) {
-        c.applyTo(m_names);
-        m_pending.push_back(c);
+    using Names = std::map<QByteArray, int>;
+    Names namesAfter(size_t done) const {
+        Names names = m_kept;
+        for (size_t i = 0; i < done; ++i)
+            m_pending[i](names);
+        return names;
     }
 
     std::vector<File> m_files;
     std::map<int, int> m_open;
-    std::map<QByteArray, int> m_names;
-    std::map<QByteArray, int> m_kept;
-    std::vector<NameChange> m_pending;
+    Names m_kept;
+    // The changes of names since the directory was last flushed.
+    std::vector<std::function<void(Names&)>> m_pending;
 };
 
 class PowerCutTest : public ProgramTest {};
@@ -176,14 +148,13 @@ TEST_F(PowerCutTest, EveryWriteLeavesTheOldFileOrTheNewWhole) {
         QFile::remove(path(w.file));
         if (w.before)
             writeBytes(w.file, *w.before);
-        const Disk start(ProgramDirectory::path());
+        const QByteArray name = w.file.toLocal8Bit();
+        Disk disk(name, w.before);
         RecordingFileSystem fs;
         ASSERT_TRUE(w.act());
         EXPECT_EQ(readBytes(w.file), w.after);
         ASSERT_FALSE(fs.calls.empty());
-        const QByteArray name = w.file.toLocal8Bit();
         const std::set<Content> whole{w.before, w.after};
-        Disk disk = start;
         for (size_t done = 0; done <= fs.calls.size(); ++done) {
             for (const Content& state : disk.afterPowerCut(name))
                 EXPECT_TRUE(whole.count(state)) << "after call " << done << ": "

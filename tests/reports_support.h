@@ -6,7 +6,6 @@
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QListView>
 #include <QPointer>
 
 // Main's QSO list as the search and the QSL marking see it: the list lines of the station log.
@@ -34,19 +33,6 @@ protected:
         qsoList.reload();
         qsoList.selected.clear();
         qsoList.reloads = 0;
-    }
-    template <class T = QWidget> static T* child(QWidget* screen, const QString& name) {
-        T* found = screen->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    // The lines the list shows.
-    static QStringList shownIn(QWidget* screen, const QString& listName) {
-        const QAbstractItemModel* model = child<QListView>(screen, listName)->model();
-        QStringList lines;
-        for (int row = 0; row < model->rowCount(); ++row)
-            lines.append(model->index(row, 0).data().toString());
-        return lines;
     }
     FakeQsoList qsoList;
 };
