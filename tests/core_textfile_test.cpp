@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 TEST(CodePage, EveryByteRoundTripsAndOtherCharactersBecomeQuestionMarks) {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
@@ -54,6 +56,26 @@ TEST_F(TextFileTest, ReadsLinesWhateverTheirEnd) {
     EXPECT_EQ(seen, 500);
 }
 
+TEST_F(TextFileTest, ReadsOnlyRegularFilesAndLinesAcrossThePiecesReadAtATime) {
+    // A CR LF cut by the end of a piece, then a line longer than two pieces.
+    const QByteArray piece(kScanPiece - 1, 'a'), longLine(2 * kScanPiece + 1, 'b');
+    writeBytes("t.txt", piece + "\r\n" + longLine + "\r\nz");
+    QList<QByteArray> lines;
+    ASSERT_TRUE(scanLines(path("t.txt"), [&lines](QByteArrayView l) {
+        lines.append(l.toByteArray());
+        return false;
+    }));
+    EXPECT_EQ(lines, (QList<QByteArray>{piece, longLine, "z"}));
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(path("")).mkdir("dir"));
+    for (const QString& special : {path("fifo"), QStringLiteral("/dev/null"), path("dir")}) {
+        QStringList read;
+        EXPECT_FALSE(readTextLines(special, read)) << special.toStdString();
+        EXPECT_FALSE(LineTable().read(special)) << special.toStdString();
+    }
+}
+
 TEST_F(TextFileTest, RewritesReplaceTheFileWholeOrNotAtAllKeepingPermissionsAndLinks) {
     writeBytes("t.txt", "old\n");
     ASSERT_TRUE(rewriteTextFile(path("t.txt"), path("Temporaire.txt"),
@@ -84,6 +106,9 @@ TEST_F(TextFileTest, RewritesReplaceTheFileWholeOrNotAtAllKeepingPermissionsAndL
     ASSERT_TRUE(rewriteTextFile(path("l.log"), path("Temporaire.txt"), {"newer"}));
     EXPECT_EQ(QFileInfo(path("l.log")).symLinkTarget(), real);
     EXPECT_EQ(readBytes("l.log"), "newer\r\n");
+    // A link left where the scratch file goes is replaced, not written through.
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("victim.txt"), path("Temporaire.txt")));
+    ASSERT_TRUE(rewriteTextFile(path("t.txt"), path("Temporaire.txt"), {"x"}));
     EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{"real.log"});
 }
 
