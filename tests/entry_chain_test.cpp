@@ -1,22 +1,17 @@
 #include "entry_support.h"
 
-#include "entryrules.h"
 #include "stationsettings.h"
-
-#include <QAction>
 
 class ChainTest : public MainTest {
 protected:
     void SetUp() override {
         MainTest::SetUp();
-        writeBytes("Liste_Chateau.txt",
-                   castleLine("AQ001", "Castello di Celano", "1", "JN62") +
-                       castleLine("RM001", "Castello Odescalchi", "80", "JN61") +
-                       "***** EX-001 06/12/2026\r\n");
+        writeBytes("Liste_Chateau.txt", castleLine("AQ001", "Castello di Celano", "1", "JN62") +
+                                            "***** EX-001 06/12/2026\r\n");
     }
 };
 
-TEST_F(ChainTest, WholeQsoTypedFromTheKeyboard) {
+TEST_F(ChainTest, WholeQsoTypedFromTheKeyboardIsSavedOnlyOnYes) {
     setStation("IK1ABC");
     start();
     ASSERT_EQ(focused(), edit("Ind_A"));
@@ -24,8 +19,6 @@ TEST_F(ChainTest, WholeQsoTypedFromTheKeyboard) {
     typeEnter("ik1xyz");
     EXPECT_EQ(text("Ind_A"), "IK1XYZ");
     EXPECT_EQ(background(edit("Ind_A")), Colours::kPassed);
-    EXPECT_EQ(focused(), edit("Prenom_A"));
-    EXPECT_EQ(background(edit("Prenom_A")), Colours::kCurrent);
     typeEnter("mario");
     typeEnter("aq001");
     // A province never worked opens the mini map, whose button has the focus.
@@ -33,11 +26,8 @@ TEST_F(ChainTest, WholeQsoTypedFromTheKeyboard) {
     EXPECT_EQ(focused()->objectName(), "Suite");
     enter();
     EXPECT_EQ(topLevel("Mini_Carte"), nullptr);
-    EXPECT_EQ(text("Rem_A"), "CASTELLO DI CELANO");
-    EXPECT_EQ(text("Distr_A"), "1");
-    EXPECT_EQ(text("Loc_A"), "JN62");
-    EXPECT_EQ(text("Date_A"), "05/12/26");
-    EXPECT_EQ(text("Heure_A"), "14:30");
+    EXPECT_EQ(text("Rem_A") + text("Distr_A") + text("Loc_A"), "CASTELLO DI CELANO1JN62");
+    EXPECT_EQ(text("Date_A") + text("Heure_A"), "05/12/2614:30");
     EXPECT_FALSE(edit("Date_A")->isEnabled());
     ASSERT_EQ(focused(), w("Mode_A"));
     enter();
@@ -51,37 +41,30 @@ TEST_F(ChainTest, WholeQsoTypedFromTheKeyboard) {
     Keyboard::press(Qt::Key_Space);
     enter();
     ASSERT_EQ(focused(), w("Valide_A"));
-    EXPECT_EQ(background(w("Valide_A")), Colours::kCurrent);
     Keyboard::pressButton();
-
     EXPECT_EQ(dialogs.questions,
               QStringList{QString::fromUtf8("Voulez vous enregistrer ces données ?")});
-    EXPECT_EQ(readBytes("IK1ABC_DCI.log"),
-              "IK1XYZ       1    MARIO           AQ001 05/12/26 14:30 SSB 1.8 Mhz 59  57  "
-              "CASTELLO DI CELANO                                           * JN62\r\n");
+    const QByteArray saved =
+        "IK1XYZ       1    MARIO           AQ001 05/12/26 14:30 SSB 1.8 Mhz 59  57  "
+        "CASTELLO DI CELANO                                           * JN62\r\n";
+    EXPECT_EQ(log(), saved);
     EXPECT_EQ(readBytes("Liste_Prenom.txt"), "IK1XYZ          MARIO\r\n");
     ASSERT_EQ(rows().size(), 1);
-    EXPECT_TRUE(rows()[0].startsWith("    1  IK1XYZ"));
     // Back to the New mode, the last QSO selected for a delete.
     EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
     EXPECT_EQ(text("Ind_A"), "");
-    EXPECT_FALSE(edit("Ref_A")->isEnabled());
     EXPECT_FALSE(w("Valide_A")->isEnabled());
     EXPECT_TRUE(w("Annule_Saisie")->isEnabled());
     EXPECT_EQ(focused(), edit("Ind_A"));
-}
 
-TEST_F(ChainTest, AnsweringNoWritesNothing) {
-    setStation("IK1ABC");
-    start();
+    // No to the question: nothing is written and the entry starts again.
     dialogs.answers = {false};
-    typeNewQso("IK1XYZ", "MARIO", "AQ001");
+    typeNewQso("IK1NO", "LUCA", "AQ001");
     Keyboard::pressButton();
-    EXPECT_EQ(log(), QByteArray());
-    EXPECT_EQ(readBytes("Liste_Prenom.txt"), QByteArray());
-    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(log(), saved);
+    EXPECT_EQ(readBytes("Liste_Prenom.txt"), "IK1XYZ          MARIO\r\n");
     EXPECT_EQ(text("Ind_A"), "");
-    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
+    EXPECT_EQ(focused(), edit("Ind_A"));
 }
 
 TEST_F(ChainTest, FirstNameIsLookedUpAndReplacedOnSave) {
@@ -113,26 +96,22 @@ TEST_F(ChainTest, ReferenceChecks) {
     const struct {
         const char* reference;
         QStringList messages;
-        bool passes;
     } cases[] = {
-        {"", {"Entrez une Reference"}, false},
-        {"AQ01", {"5 caracteres pour la reference"}, false},
-        {"AQ0001", {"5 caracteres pour la reference"}, false},
-        {"MD002", {notItalian}, false},
+        {"", {"Entrez une Reference"}},
+        {"AQ01", {"5 caracteres pour la reference"}},
+        {"AQ0001", {"5 caracteres pour la reference"}},
+        {"MD002", {notItalian}},
         // An old MD QSO: what was contacted is said before the province is refused.
-        {"MD001",
-         {QString::fromUtf8("MD001 Chateau deja contacté le 05/12/26"), notItalian},
-         false},
-        {"AQ001", {QString::fromUtf8("AQ001 Chateau deja contacté le 03/04/07")}, true},
+        {"MD001", {QString::fromUtf8("MD001 Chateau deja contacté le 05/12/26"), notItalian}},
+        {"AQ001", {QString::fromUtf8("AQ001 Chateau deja contacté le 03/04/07")}},
     };
     for (const auto& c : cases) {
         dialogs.messages.clear();
         retype(QString::fromLatin1(c.reference));
         enter();
         EXPECT_EQ(dialogs.messages, c.messages) << c.reference;
-        EXPECT_EQ(focused() == edit("Ref_A"), !c.passes) << c.reference;
     }
-    // The province was worked: no mini map.
+    // The last passed, and its province was worked: no mini map.
     EXPECT_EQ(topLevel("Mini_Carte"), nullptr);
     EXPECT_EQ(focused(), w("Mode_A"));
 
@@ -217,16 +196,10 @@ TEST_F(ChainTest, RefusalsKeepTheChainWhereItWas) {
             EXPECT_EQ(background(w(c.next)), Colours::kCurrent) << c.next;
         }
     }
-}
-
-TEST_F(ChainTest, KeysAreUpperCasedAndForeignCharactersRefused) {
-    setStation("IK1ABC", {logLine("I1OLD", "AQ001")});
-    start();
-    doubleClickRow(0);
+    // Characters outside the code page are refused as typed.
     for (const char* field : {"Ind_A", "Mode_A", "Bande_A"}) {
         focusOn(field);
-        retype("");
-        type(QString::fromUtf8("ik1ł€é-z"));
+        retype(QString::fromUtf8("ik1ł€é-z"));
         EXPECT_EQ(text(field), QString::fromUtf8("IK1€é-Z")) << field;
     }
 }
@@ -235,9 +208,7 @@ TEST_F(ChainTest, ModeAndBandAreRememberedAsTheyChangeButNotThoseOfASelectedQso)
     setStation("IK1ABC", {logLine("I1OLD", "RM001")});
     start();
     typeNewQso("IK1XYZ", "", "AQ001");
-    focusOn("Mode_A");
-    retype("cw");
-    enter();
+    fill("Mode_A", "cw");
     retype("QRG1");
     enter();
     EXPECT_EQ(StationSettings::modeIndex("IK1ABC"), 1);
@@ -256,7 +227,6 @@ TEST_F(ChainTest, ModeAndBandAreRememberedAsTheyChangeButNotThoseOfASelectedQso)
     for (const char* field : {"Mode_A", "Bande_A"}) {
         doubleClickRow(0);
         fill(field, "am");
-        EXPECT_EQ(text(field), "AM");
     }
     EXPECT_EQ(StationSettings::modeIndex("IK1ABC"), 1);
     EXPECT_EQ(StationSettings::bandIndex("IK1ABC"), 6);

@@ -114,26 +114,3 @@ TEST_F(ReportsFromMain, QslButtonMarksTheSelectedStationsQsos) {
     EXPECT_EQ(rows()[0].mid(151, 1), " ");
     EXPECT_EQ(main->selectedListLine(), rows()[2]);
 }
-
-TEST_F(ReportsFromMain, SearchLeftOpenAfterMainClosesFindsNothingAndSurvivesClicks) {
-    click("Recherche");
-    QWidget* search = topLevel("Recherche_Indicatif");
-    ASSERT_NE(search, nullptr);
-    Keyboard::typeEnter("F5");
-    auto* results = search->findChild<QListView*>("QSO_Effectues");
-    ASSERT_EQ(results->model()->rowCount(), 1);
-    const QPoint firstLine = results->visualRect(results->model()->index(0, 0)).center();
-    // Main closed by its close box, as a person leaves it, and gone.
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    main = nullptr;
-    ASSERT_EQ(topLevel("Main"), nullptr);
-    EXPECT_EQ(results->model()->rowCount(), 0);
-    EXPECT_FALSE(results->isEnabled());
-    Keyboard::clickInto(search->findChild<QLineEdit*>("Indica"));
-    Keyboard::typeEnter("F5");
-    EXPECT_EQ(results->model()->rowCount(), 0);
-    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, firstLine);
-    EXPECT_EQ(topLevel("Recherche_Indicatif"), search);
-}
