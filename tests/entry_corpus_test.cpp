@@ -12,8 +12,6 @@
 #include <QDir>
 #include <QSettings>
 
-#include <functional>
-
 namespace {
 
 struct Damaged {
@@ -82,30 +80,15 @@ TEST_P(DamagedFile, EveryScreenOpensInAFittingWindow) {
     ASSERT_EQ(rows, role == "log" ? lines.size() : 2);
     for (int row = 0; row < rows && role == "log"; ++row)
         EXPECT_EQ(encodeCp1252(main->qsoLines().line(row)), lines[row]) << row;
-    const std::vector<std::function<void()>> screens = {
-        openProvinceContacte,
-        openRegionsContacte,
-        openCarteItalie,
-        openCarteActiDci,
-        openSituation,
-        [] { openMiniCarte("CN001"); },
-        [] { openAffContacte(); },
-        openScores,
-        openAffContacteDclo,
-        openScoresDclo,
-        openScoresDcpc,
-        openReglement,
-        openReglementDcpc,
-        openAffContacteIdca,
-        openScoresIdca,
-        openAffContacteWais,
-        openScoresWais,
-        openDocumentWais,
-        openDocumentDci,
-        [this] { openRechercheIndicatif(*main); },
-    };
-    for (const auto& open : screens)
+    for (void (*open)() :
+         {openProvinceContacte, openRegionsContacte, openCarteItalie, openCarteActiDci,
+          openSituation, openScores, openAffContacteDclo, openScoresDclo, openScoresDcpc,
+          openReglement, openReglementDcpc, openAffContacteIdca, openScoresIdca,
+          openAffContacteWais, openScoresWais, openDocumentWais, openDocumentDci})
         open();
+    openAffContacte();
+    openMiniCarte("CN001");
+    openRechercheIndicatif(*main);
     QApplication::processEvents();
     int shown = 0;
     for (QWidget* t : QApplication::topLevelWidgets()) {
