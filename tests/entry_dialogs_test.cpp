@@ -1,8 +1,10 @@
 #include "entry_support.h"
+#include "listheading.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QDesktopServices>
+#include <QMenu>
 #include <QPointer>
 #include <QUrl>
 #include <QWindow>
@@ -109,6 +111,115 @@ TEST_F(DialogsTest, ModeDEmploiOpensTheGuideInTheBrowser) {
     ASSERT_EQ(browser.opened.size(), 1);
     EXPECT_EQ(browser.opened[0].toLocalFile(), ZELK_SOURCE_DIR "/docs/guide/index.html");
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(DialogsTest, EachHeadingWordStandsOverItsColumn) {
+    setStation("F1ABC", {logLine("I1ABC", "MI012", "05/12/26", "14:30", "SSB", "14 Mhz", true)});
+    start();
+    const struct {
+        const char* opener; // a menu entry, or a button of Main followed by a search
+        const char* screen;
+        QStringList headings;
+        const char* list;
+        // In a line of the list, what each heading word stands over ("" for the line's start,
+        // "+" for after the previous word and a blank).
+        QStringList under;
+    } cases[] = {
+        {"Mnu_Liste_DCI",
+         "Aff_Contacte",
+         {"Label2"},
+         "Liste_QSO_Contacte",
+         {"MI012", "CASTELLO", "+", "+", "05/12/26", "I1ABC", "14 Mhz", "SSB", "*"}},
+        {"Mnu_Locators_WAIS",
+         "Aff_Contacte_WAIS",
+         {"Label1"},
+         "Liste_Locators",
+         {"", "I1ABC", "05/12/2026", "1430", "20m", "PHONE", "MI ", "MI012", "*"}},
+        {"Recherche",
+         "Recherche_Indicatif",
+         {"Label13", "Label10"},
+         "QSO_Effectues",
+         {"", "I1ABC", "05/12/26", "MI012", "+", "CASTELLO", "+", "+", "*"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen);
+        if (auto* action = main->findChild<QAction*>(c.opener)) {
+            action->trigger();
+        } else {
+            click(c.opener);
+            Keyboard::typeEnter("I1ABC");
+        }
+        QWidget* screen = topLevel(c.screen);
+        ASSERT_NE(screen, nullptr);
+        QString line;
+        for (const QString& shown : lines(screen, c.list))
+            line = line.isEmpty() && !shown.trimmed().isEmpty() ? shown : line;
+        QList<ListHeading::Word> words;
+        for (const QString& name : c.headings)
+            words += child<ListHeading>(screen, name)->words();
+        ASSERT_EQ(words.size(), c.under.size());
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const ListHeading::Word* before = i ? &words[i - 1] : nullptr;
+            const qsizetype column = c.under[i] == "+" && before
+                                         ? before->column + before->text.size() + 1
+                                         : line.indexOf(c.under[i]);
+            EXPECT_EQ(words[i].column, column) << words[i].text.toStdString();
+        }
+        closeTopLevels();
+    }
+}
+
+// Keys go to the open menu, as the window system sends them while a menu has the grab.
+static void toMenu(Qt::Key key) {
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QTest::keyClick(popup, key);
+    QApplication::processEvents();
+}
+
+TEST_F(DialogsTest, AltLetterOrF10OpensEachMenuFromAnyFieldAndTypesNothing) {
+    setStation("F1ABC", {logLine("I1ABC", "CN001")});
+    start();
+    // A QSO being modified: every field of the entry can take the focus.
+    doubleClickRow(0);
+    const struct {
+        Qt::Key key;
+        const char* menu;
+        const char* field;
+    } cases[] = {
+        {Qt::Key_F, "Mnu_Fichier", "Ind_A"},    {Qt::Key_S, "Mnu_Station", "Mode_A"},
+        {Qt::Key_M, "Mnu_Imprimer", "Bande_A"}, {Qt::Key_E, "Mnu_Enregistre", "Prenom_A"},
+        {Qt::Key_H, "Mnu_Affichage", "Rem_A"},  {Qt::Key_C, "Mnu_Carte", "Ind_A"},
+        {Qt::Key_T, "Mnu_Provinces", "Mode_A"}, {Qt::Key_D, "Mnu_D_DCI", "Bande_A"},
+        {Qt::Key_L, "Mnu_D_DCLO", "Ref_A"},     {Qt::Key_P, "Mnu_DCPC", "Ind_A"},
+        {Qt::Key_I, "Mnu_IDCA", "Loc_A"},       {Qt::Key_W, "Mnu_WAIS", "Mode_A"},
+        {Qt::Key_A, "Mnu_aide", "Date_A"},      {Qt::Key_F10, "Mnu_Fichier", "Heure_A"},
+    };
+    for (const auto& c : cases) {
+        focusOn(c.field);
+        const QString before = text(c.field);
+        Keyboard::press(c.key, c.key == Qt::Key_F10 ? Qt::NoModifier : Qt::AltModifier);
+        EXPECT_EQ(QApplication::activePopupWidget(), main->findChild<QMenu*>(c.menu)) << c.menu;
+        // Out of the menu, then out of the menu bar: back in the field.
+        toMenu(Qt::Key_Escape);
+        Keyboard::press(Qt::Key_Escape);
+        EXPECT_EQ(focused(), w(c.field)) << c.field;
+        EXPECT_EQ(text(c.field), before) << c.field;
+    }
+    // The menu bar's own entry, after a letter of no menu.
+    Keyboard::press(Qt::Key_B, Qt::AltModifier);
+    Keyboard::press(Qt::Key_U, Qt::AltModifier);
+    EXPECT_NE(topLevel("Situation"), nullptr);
+    closeTopLevels();
+    focusOn("Rem_A");
+    // Arrows and Enter choose an entry: Historique, Mode d'emploi, A propos.
+    Keyboard::press(Qt::Key_A, Qt::AltModifier);
+    toMenu(Qt::Key_Down);
+    toMenu(Qt::Key_Down);
+    toMenu(Qt::Key_Return);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("ZELK_DCI Revision  1.2.2\n\n"));
+    EXPECT_TRUE(dialogs.messages[0].contains(QString::fromUtf8("GNU GPL version 3 ou ultérieure")));
 }
 
 #include "entry_dialogs_test.moc"
