@@ -69,6 +69,14 @@ TEST_F(DialogsTest, EachEntryOpensItsDialogOfMainAndEscapeClosesThoseThatOnlySho
     QApplication::processEvents();
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
     EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // The guide opens in the web browser.
+    Browser browser;
+    QDesktopServices::setUrlHandler("file", &browser, "open");
+    trigger("Mnu_Mode_Emploi");
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened[0].toLocalFile(), ZELK_SOURCE_DIR "/docs/guide/index.html");
 }
 
 TEST_F(DialogsTest, DialogsLeftOpenAfterMainClosesStayAndTheSearchFindsNothing) {
@@ -99,18 +107,6 @@ TEST_F(DialogsTest, DialogsLeftOpenAfterMainClosesStayAndTheSearchFindsNothing) 
     EXPECT_EQ(results->model()->rowCount(), 0);
     QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, firstLine);
     EXPECT_EQ(topLevel("Recherche_Indicatif"), search);
-}
-
-TEST_F(DialogsTest, ModeDEmploiOpensTheGuideInTheBrowser) {
-    setStation("F1ABC");
-    start();
-    Browser browser;
-    QDesktopServices::setUrlHandler("file", &browser, "open");
-    trigger("Mnu_Mode_Emploi");
-    QDesktopServices::unsetUrlHandler("file");
-    ASSERT_EQ(browser.opened.size(), 1);
-    EXPECT_EQ(browser.opened[0].toLocalFile(), ZELK_SOURCE_DIR "/docs/guide/index.html");
-    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(DialogsTest, EachHeadingWordStandsOverItsColumn) {

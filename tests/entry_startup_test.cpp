@@ -140,11 +140,13 @@ TEST_F(StartupTest, StoredCallsignWithoutItsLogMeansNoStationAndNoFileIsMade) {
     EXPECT_FALSE(QFile::exists(dir.filePath("x_DCI.log")));
 }
 
-TEST_F(StartupTest, TheListShowsAFieldPerColumnAndEveryFileLine) {
+TEST_F(StartupTest, MainListsEveryLineTicksThroughMidnightAndNamesItsFields) {
     setStation("F_AB123");
     writeBytes("F_AB123_DCI.log", "I1ABC        12   MARIO           CN001 05/12/26 14:30 SSB 14 "
                                   "Mhz  59  57  CASTELLO DI TEST" +
                                       QByteArray(44, ' ') + " * JN61\r\nDAMAGED\r\n");
+    clock.utc = QDateTime(QDate(2026, 12, 5), QTime(23, 59, 59), Qt::UTC);
+    clock.local = QDateTime(QDate(2026, 12, 6), QTime(0, 59, 59));
     start();
     QAbstractItemModel* model = w<QTableView>("Liste_QSO")->model();
     QStringList cells;
@@ -155,26 +157,16 @@ TEST_F(StartupTest, TheListShowsAFieldPerColumnAndEveryFileLine) {
     EXPECT_EQ(main->qsoLines().line(1), "DAMAGED");
     // The last line is selected, the entry left for a new QSO.
     EXPECT_EQ(w<QTableView>("Liste_QSO")->currentIndex().row(), 1);
-    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
-    EXPECT_FALSE(w("Annule_Saisie")->isEnabled());
-}
+    EXPECT_EQ(mode(), "Saisie QSO +----");
 
-TEST_F(StartupTest, ClockTicksThroughMidnight) {
-    setStation("F_AB123");
-    clock.utc = QDateTime(QDate(2026, 12, 5), QTime(23, 59, 59), Qt::UTC);
-    clock.local = QDateTime(QDate(2026, 12, 6), QTime(0, 59, 59));
-    start();
     for (const char* shown : {"23:59 Utc00:59 Loc05/12/26", "00:00 Utc01:00 Loc06/12/26"}) {
         main->tick();
         EXPECT_EQ(text("Heure_Utc") + text("Heure_Loc") + text("Date_Utc"), shown);
         clock.utc = clock.utc.addSecs(1);
         clock.local = clock.local.addSecs(1);
     }
-}
 
-TEST_F(StartupTest, ScreenReadersHearEachFieldByItsCaption) {
-    setStation("F_AB123");
-    start();
+    // Screen readers hear the program by its name and each field by its caption.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(qApp)->text(QAccessible::Name), "ZELK_DCI");
     int named = 0;
     for (QLabel* caption : main->findChildren<QLabel*>()) {
