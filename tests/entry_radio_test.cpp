@@ -32,23 +32,22 @@ TEST_F(RadioEntryTest, FieldsFollowTheRadioButATypedBandIsKeptUntilSaved) {
     start();
     EXPECT_TRUE(shows("Etat_Poste", "Poste : 14,200000 MHz  USB"));
     EXPECT_EQ(text("Bande_A") + text("Mode_A"), "14 MhzSSB");
+    // The radio's frequency and mode, then the band and mode shown and their list indexes as
+    // remembered for the station (-1: not in the list).
     const struct {
-        const char* hz;
-        const char* mode;
-        const char* band;
-        const char* logMode;
-        int bandIndex;
-        int modeIndex;
+        const char *hz, *mode, *shown;
+        int bandIndex, modeIndex;
     } steps[] = {
-        {"7100000", "CW", "7.0 Mhz", "CW", 2, 1},
-        {"145500000", "FM", "144 Mhz", "FM", 10, 2},
-        {"5000000", "AM", "144 Mhz", "AM", 10, -1},
-        {"3700000", "PKTUSB", "3.5 Mhz", "AM", 1, -1},
+        {"7100000", "CW", "7.0 Mhz CW", 2, 1},
+        {"145500000", "FM", "144 Mhz FM", 10, 2},
+        {"5000000", "AM", "144 Mhz AM", 10, -1},
+        {"3700000", "PKTUSB", "3.5 Mhz AM", 1, -1},
     };
     for (const auto& s : steps) {
         tune(s.hz, s.mode);
-        EXPECT_TRUE(shows("Bande_A", s.band)) << s.hz;
-        EXPECT_TRUE(shows("Mode_A", s.logMode)) << s.mode;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return text("Bande_A") + " " + text("Mode_A") == s.shown; }, 1000))
+            << s.hz << " " << s.mode;
         EXPECT_EQ(StationSettings::bandIndex("IK1ABC"), s.bandIndex) << s.hz;
         EXPECT_EQ(StationSettings::modeIndex("IK1ABC"), s.modeIndex) << s.mode;
     }
