@@ -1,9 +1,10 @@
 #include "entry_support.h"
-#include "geoscreens.h"
+#include "listheading.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QDesktopServices>
+#include <QMenu>
 #include <QPointer>
 #include <QUrl>
 #include <QWindow>
@@ -18,62 +19,46 @@ public:
     QList<QUrl> opened;
 };
 
-class DialogsTest : public MainTest {};
+using DialogsTest = MainTest;
 
 TEST_F(DialogsTest, EachEntryOpensItsDialogOfMainAndEscapeClosesThoseThatOnlyShow) {
     setStation("F1ABC", {logLine("I1ABC", "CN001", "05/12/26", "14:30", "SSB", "14 Mhz", true)});
     start();
     dialogs.messages.clear();
-    const struct {
-        const char* opener; // a menu entry, or a button of Main
-        const char* screen;
-        const char* title;
-        bool escapeCloses = true;
-    } cases[] = {
-        {"Mnu_C_Contacte", "Aff_Contacte", "DCI Contactés"},
-        {"Mnu_Liste_DCI", "Aff_Contacte", "DCI Contactés"},
-        {"Mnu_Scores", "Scores", "Scores DCI"},
-        {"Mnu_Reglement", "Reglement", "Règlement du Diplome des Chateaux Italiens"},
-        {"Mnu_Provinces_DCLO", "Aff_Contacte_DCLO", "Chateaux contactés pour le diplome DCLo"},
-        {"Mnu_Scores_DCLO", "Scores_DCLO", "Scores DCLo"},
-        {"Mnu_Scores_DCPC", "Scores_DCPC", "Scores DCPC"},
-        {"Mnu_Reglement_DCPC", "Reglement_DCPC",
-         "Règlement du Diplome des Chateaux de la Province de Cueno"},
-        {"Mnu_Districts_IDCA", "Aff_Contacte_IDCA", "Districts contactés"},
-        {"Mnu_Scores_IDCA", "Scores_IDCA", "Scores IDCA"},
-        {"Mnu_Locators_WAIS", "Aff_Contacte_WAIS", "Locators DCI contactés"},
-        {"Mnu_Scores_WAIS", "Scores_WAIS", "Locators DCI contactés"},
-        {"Mnu_Situer_P", "Situation", "Situation d'une Province"},
-        {"Mnu_Carte_HB", "Carte_Acti_DCI", "Carte des régions contactées"},
-        {"Mnu_Carte_Pro", "Carte_Italie", "Carte des provinces contactées"},
-        {"Mnu_Region_Contact", "Regions_Contacte", "Regions contactées"},
-        {"Mnu_Provinces_Contactes", "Province_Contacte", "Provinces contactées"},
-        {"Recherche", "Recherche_Indicatif", "Recherche QSO"},
-        {"Mnu_New_Indicatif", "Station", "Selection Indicaif", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.opener);
-        if (auto* action = main->findChild<QAction*>(c.opener)) {
-            EXPECT_TRUE(action->isEnabled());
+    // Each opener, a menu entry or a button of Main, with the screen it opens; only the
+    // Station screen, which asks a question, stays open on Escape.
+    const QStringList cases =
+        QString("Mnu_C_Contacte>Aff_Contacte Mnu_Liste_DCI>Aff_Contacte Mnu_Scores>Scores "
+                "Mnu_Reglement>Reglement Mnu_Provinces_DCLO>Aff_Contacte_DCLO "
+                "Mnu_Scores_DCLO>Scores_DCLO Mnu_Scores_DCPC>Scores_DCPC "
+                "Mnu_Reglement_DCPC>Reglement_DCPC Mnu_Districts_IDCA>Aff_Contacte_IDCA "
+                "Mnu_Scores_IDCA>Scores_IDCA Mnu_Locators_WAIS>Aff_Contacte_WAIS "
+                "Mnu_Scores_WAIS>Scores_WAIS Mnu_Situer_P>Situation Mnu_Carte_HB>Carte_Acti_DCI "
+                "Mnu_Carte_Pro>Carte_Italie Mnu_Region_Contact>Regions_Contacte "
+                "Mnu_Provinces_Contactes>Province_Contacte Recherche>Recherche_Indicatif "
+                "Mnu_New_Indicatif>Station")
+            .split(u' ');
+    for (const QString& pair : cases) {
+        SCOPED_TRACE(pair.toStdString());
+        const QString name = pair.section(u'>', 1);
+        if (auto* action = main->findChild<QAction*>(pair.section(u'>', 0, 0))) {
             action->trigger();
         } else {
-            focusOn(c.opener);
+            Keyboard::clickInto(w(pair.section(u'>', 0, 0).toLatin1()));
             Keyboard::pressButton();
         }
         QApplication::processEvents();
-        QWidget* screen = topLevel(c.screen);
+        QWidget* screen = topLevel(name.toLatin1());
         ASSERT_NE(screen, nullptr);
-        EXPECT_EQ(screen->windowTitle(), QString::fromUtf8(c.title));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(screen)->role(), QAccessible::Dialog);
         ASSERT_NE(screen->windowHandle(), nullptr);
         EXPECT_EQ(screen->windowHandle()->transientParent(), main->windowHandle());
-
         screen->activateWindow();
         QApplication::setActiveWindow(screen);
         // A window closed by Escape may be deleted at once.
         const QPointer<QWidget> shown = screen;
         Keyboard::press(Qt::Key_Escape);
-        EXPECT_EQ(shown && shown->isVisible(), !c.escapeCloses);
+        EXPECT_EQ(shown && shown->isVisible(), name == "Station");
         closeTopLevels();
     }
     // The entries not built open nothing and say nothing.
@@ -84,46 +69,142 @@ TEST_F(DialogsTest, EachEntryOpensItsDialogOfMainAndEscapeClosesThoseThatOnlySho
     QApplication::processEvents();
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
     EXPECT_TRUE(dialogs.messages.isEmpty());
-}
 
-TEST_F(DialogsTest, ADialogStaysOpenWhenMainAloneIsClosed) {
-    setStation("F1ABC");
-    start();
-    w<QAction>("Mnu_Scores")->trigger();
-    QWidget* scores = topLevel("Scores");
-    ASSERT_NE(scores, nullptr);
-    delete main;
-    main = nullptr;
-    QApplication::processEvents();
-    EXPECT_TRUE(scores->isVisible());
-    EXPECT_EQ(scores->windowHandle()->transientParent(), nullptr);
-}
-
-TEST_F(DialogsTest, TheProgramCombosAndTheMiniMapAreNamedByTheirCaptions) {
-    setStation("F1ABC");
-    start();
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(qApp)->text(QAccessible::Name), "ZELK_DCI");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(w("Mode_A"))->text(QAccessible::Name), "Mode");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(w("Bande_A"))->text(QAccessible::Name), "QRG");
-
-    QWidget* miniMap = openMiniCarte("CN001");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(miniMap)->role(), QAccessible::Dialog);
-    auto* picture = miniMap->findChild<QWidget*>("Picture1");
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name),
-              QString::fromUtf8("Nouvelle Province : Coni"));
-}
-
-TEST_F(DialogsTest, ModeDEmploiOpensTheGuideInTheBrowser) {
-    setStation("F1ABC");
-    start();
+    // The guide opens in the web browser.
     Browser browser;
     QDesktopServices::setUrlHandler("file", &browser, "open");
-    w<QAction>("Mnu_Mode_Emploi")->trigger();
+    trigger("Mnu_Mode_Emploi");
     QDesktopServices::unsetUrlHandler("file");
     ASSERT_EQ(browser.opened.size(), 1);
     EXPECT_EQ(browser.opened[0].toLocalFile(), ZELK_SOURCE_DIR "/docs/guide/index.html");
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(DialogsTest, DialogsLeftOpenAfterMainClosesStayAndTheSearchFindsNothing) {
+    setStation("F1ABC", {logLine("F5ABC", "RM001")});
+    start();
+    trigger("Mnu_Scores");
+    QWidget* scores = topLevel("Scores");
+    ASSERT_NE(scores, nullptr);
+    click("Recherche");
+    QWidget* search = topLevel("Recherche_Indicatif");
+    ASSERT_NE(search, nullptr);
+    Keyboard::typeEnter("F5");
+    auto* results = search->findChild<QListView*>("QSO_Effectues");
+    ASSERT_EQ(results->model()->rowCount(), 1);
+    const QPoint firstLine = results->visualRect(results->model()->index(0, 0)).center();
+    // Main closed by its close box, as a person leaves it, and gone.
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    main = nullptr;
+    ASSERT_EQ(topLevel("Main"), nullptr);
+    EXPECT_TRUE(scores->isVisible());
+    EXPECT_EQ(scores->windowHandle()->transientParent(), nullptr);
+    EXPECT_EQ(results->model()->rowCount(), 0);
+    EXPECT_FALSE(results->isEnabled());
+    Keyboard::clickInto(search->findChild<QLineEdit*>("Indica"));
+    Keyboard::typeEnter("F5");
+    EXPECT_EQ(results->model()->rowCount(), 0);
+    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, firstLine);
+    EXPECT_EQ(topLevel("Recherche_Indicatif"), search);
+}
+
+TEST_F(DialogsTest, EachHeadingWordStandsOverItsColumn) {
+    setStation("F1ABC", {logLine("I1ABC", "MI012", "05/12/26", "14:30", "SSB", "14 Mhz", true)});
+    start();
+    // The opener is a menu entry, or a button of Main followed by a search. `under` is, in a
+    // line of the list, what each heading word stands over ("" for the line's start, "+" for
+    // after the previous word and a blank).
+    const struct {
+        const char *opener, *screen, *headings, *list, *under;
+    } cases[] = {
+        {"Mnu_Liste_DCI", "Aff_Contacte", "Label2", "Liste_QSO_Contacte",
+         "MI012|CASTELLO|+|+|05/12/26|I1ABC|14 Mhz|SSB|*"},
+        {"Mnu_Locators_WAIS", "Aff_Contacte_WAIS", "Label1", "Liste_Locators",
+         "|I1ABC|05/12/2026|1430|20m|PHONE|MI |MI012|*"},
+        {"Recherche", "Recherche_Indicatif", "Label13 Label10", "QSO_Effectues",
+         "|I1ABC|05/12/26|MI012|+|CASTELLO|+|+|*"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.screen);
+        if (auto* action = main->findChild<QAction*>(c.opener)) {
+            action->trigger();
+        } else {
+            click(c.opener);
+            Keyboard::typeEnter("I1ABC");
+        }
+        QWidget* screen = topLevel(c.screen);
+        ASSERT_NE(screen, nullptr);
+        QString line;
+        for (const QString& shown : lines(screen, c.list))
+            line = line.isEmpty() && !shown.trimmed().isEmpty() ? shown : line;
+        QList<ListHeading::Word> words;
+        for (const QString& name : QString(c.headings).split(u' '))
+            words += child<ListHeading>(screen, name)->words();
+        const QStringList under = QString(c.under).split(u'|');
+        ASSERT_EQ(words.size(), under.size());
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const ListHeading::Word* before = i ? &words[i - 1] : nullptr;
+            const qsizetype column = under[i] == "+" && before
+                                         ? before->column + before->text.size() + 1
+                                         : line.indexOf(under[i]);
+            EXPECT_EQ(words[i].column, column) << words[i].text.toStdString();
+        }
+        closeTopLevels();
+    }
+}
+
+// Keys go to the open menu, as the window system sends them while a menu has the grab.
+static void toMenu(Qt::Key key) {
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QTest::keyClick(popup, key);
+    QApplication::processEvents();
+}
+
+TEST_F(DialogsTest, AltLetterOrF10OpensEachMenuFromAnyFieldAndTypesNothing) {
+    setStation("F1ABC", {logLine("I1ABC", "CN001")});
+    start();
+    // A QSO being modified: every field of the entry can take the focus.
+    doubleClickRow(0);
+    const struct {
+        Qt::Key key;
+        const char* menu;
+        const char* field;
+    } cases[] = {
+        {Qt::Key_F, "Mnu_Fichier", "Ind_A"},    {Qt::Key_S, "Mnu_Station", "Mode_A"},
+        {Qt::Key_M, "Mnu_Imprimer", "Bande_A"}, {Qt::Key_E, "Mnu_Enregistre", "Prenom_A"},
+        {Qt::Key_H, "Mnu_Affichage", "Rem_A"},  {Qt::Key_C, "Mnu_Carte", "Ind_A"},
+        {Qt::Key_T, "Mnu_Provinces", "Mode_A"}, {Qt::Key_D, "Mnu_D_DCI", "Bande_A"},
+        {Qt::Key_L, "Mnu_D_DCLO", "Ref_A"},     {Qt::Key_P, "Mnu_DCPC", "Ind_A"},
+        {Qt::Key_I, "Mnu_IDCA", "Loc_A"},       {Qt::Key_W, "Mnu_WAIS", "Mode_A"},
+        {Qt::Key_A, "Mnu_aide", "Date_A"},      {Qt::Key_F10, "Mnu_Fichier", "Heure_A"},
+    };
+    for (const auto& c : cases) {
+        focusOn(c.field);
+        const QString before = text(c.field);
+        Keyboard::press(c.key, c.key == Qt::Key_F10 ? Qt::NoModifier : Qt::AltModifier);
+        EXPECT_EQ(QApplication::activePopupWidget(), main->findChild<QMenu*>(c.menu)) << c.menu;
+        // Out of the menu, then out of the menu bar: back in the field.
+        toMenu(Qt::Key_Escape);
+        Keyboard::press(Qt::Key_Escape);
+        EXPECT_EQ(focused(), w(c.field)) << c.field;
+        EXPECT_EQ(text(c.field), before) << c.field;
+    }
+    // The menu bar's own entry, after a letter of no menu.
+    Keyboard::press(Qt::Key_B, Qt::AltModifier);
+    Keyboard::press(Qt::Key_U, Qt::AltModifier);
+    EXPECT_NE(topLevel("Situation"), nullptr);
+    closeTopLevels();
+    focusOn("Rem_A");
+    // Arrows and Enter choose an entry: Historique, Mode d'emploi, A propos.
+    Keyboard::press(Qt::Key_A, Qt::AltModifier);
+    toMenu(Qt::Key_Down);
+    toMenu(Qt::Key_Down);
+    toMenu(Qt::Key_Return);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("ZELK_DCI Revision  1.2.2\n\n"));
+    EXPECT_TRUE(dialogs.messages[0].contains(QString::fromUtf8("GNU GPL version 3 ou ultérieure")));
 }
 
 #include "entry_dialogs_test.moc"

@@ -1,5 +1,11 @@
 #include "entry_support.h"
 
+#include "programdirectory.h"
+
+#include <QDir>
+
+#include <functional>
+
 namespace {
 
 // A castle name of the full 60 columns.
@@ -12,70 +18,48 @@ const QString kApr = "I1APR        12                   TO001 01/04/07 10:00 SSB
 
 } // namespace
 
-class ModesTest : public MainTest {
-protected:
-    // In the Insertion mode the reference leads to the district, and date and time are typed.
-    void typeInsertedQso(const QString& callsign, const QString& date,
-                         const QString& time = "08:00") {
-        typeEnter(callsign);
-        enter();
-        typeEnter("AQ002");
-        EXPECT_EQ(focused(), edit("Distr_A"));
-        // The reset left two blanks in the district and locator.
-        retype("5");
-        enter();
-        retype("JN62");
-        enter();
-        typeEnter(date);
-        typeEnter(time);
-        enterThroughTo();
-    }
-};
+using ModesTest = MainTest;
 
-TEST_F(ModesTest, ClickShowsTheQsoReadOnly) {
-    setStation("IK1ABC", {kFeb, kMar, kApr});
+TEST_F(ModesTest, ClickShowsDoubleClickModifiesAndEffaceClears) {
+    setStation("IK1ABC", {kFeb, kMar, kApr, kFeb});
+    writeBytes("Liste_Prenom.txt", "I1FEB           ANNA\r\n");
     start();
     clickRow(1);
-    EXPECT_EQ(text("Mode_Aff"), "Affichage QSO");
-    EXPECT_EQ(text("Ind_A"), "I1MAR");
-    EXPECT_EQ(text("Ref_A"), "RM001");
-    EXPECT_EQ(text("Date_A"), "01/03/07");
-    EXPECT_EQ(text("Mode_A"), "CW");
-    EXPECT_EQ(text("Bande_A"), "7.0 Mhz");
-    EXPECT_EQ(text("Rem_A"), "CASTELLO RM001");
+    EXPECT_EQ(mode(), "Affichage QSO ----+");
+    EXPECT_EQ(text("Ind_A") + text("Ref_A") + text("Date_A") + text("Mode_A") + text("Bande_A") +
+                  text("Rem_A"),
+              "I1MARRM00101/03/07CW7.0 MhzCASTELLO RM001");
     EXPECT_TRUE(w<QCheckBox>("QSL_A")->isChecked());
-    EXPECT_FALSE(edit("Ind_A")->isEnabled());
-    EXPECT_FALSE(edit("Ref_A")->isEnabled());
-    EXPECT_EQ(background(edit("Ind_A")), Colours::kPassed);
-    EXPECT_TRUE(w("Annule_Saisie")->isEnabled());
-    EXPECT_FALSE(w("Valide_A")->isEnabled());
-}
 
-TEST_F(ModesTest, ModifiedQsoKeepsItsPlaceItsTwinAndItsWholeCastleName) {
-    setStation("IK1ABC", {kFeb, kMar, kApr, kFeb});
-    start();
     doubleClickRow(1);
-    EXPECT_EQ(text("Mode_Aff"), "Modification QSO");
+    EXPECT_EQ(mode(), "Modification QSO +++++");
     EXPECT_EQ(focused(), edit("Ind_A"));
-    EXPECT_EQ(background(edit("Ind_A")), Colours::kCurrent);
-    EXPECT_TRUE(edit("Date_A")->isEnabled());
-    EXPECT_TRUE(w("Valide_A")->isEnabled());
+    // Saved without a look-up, the first name still goes to the list.
+    focusOn("Prenom_A");
+    retype("Carla");
     focusOn("Rem_A");
     retype("nouveau nom");
     click("Valide_A");
-    // The second of two identical lines is the one modified.
+    EXPECT_EQ(readBytes("Liste_Prenom.txt"), "I1FEB           ANNA\r\nI1MAR           CARLA\r\n");
+    // The second of two identical lines is the one modified, its whole castle name kept.
     doubleClickRow(3);
     focusOn("RST_A");
     retype("44");
     click("Valide_A");
     EXPECT_EQ(log(),
               crlf({kFeb,
-                    "I1MAR        12                   RM001 01/03/07 10:00 CW  7.0 Mhz 59  59  "
+                    "I1MAR        12   CARLA           RM001 01/03/07 10:00 CW  7.0 Mhz 59  59  "
                     "NOUVEAU NOM                                                  * JN61",
                     kApr,
                     "I1FEB        12                   AQ001 01/02/07 10:00 SSB 14 Mhz  44  59  "
                     "CASTELLO DI ROCCA CALASCIO SUL GRAN SASSO D'ITALIA AQUILA 60   JN61"}));
     EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
+
+    doubleClickRow(0);
+    click("Efface_A");
+    EXPECT_EQ(mode(), "Saisie QSO +----");
+    EXPECT_EQ(text("Ind_A") + "|" + text("Distr_A") + "|" + text("RSTE_A"), "|  |59");
+    EXPECT_EQ(background(edit("Ind_A")), Colours::kCurrent);
 }
 
 TEST_F(ModesTest, DamagedLineCanBeEditedAndDeleted) {
@@ -91,51 +75,44 @@ TEST_F(ModesTest, DamagedLineCanBeEditedAndDeleted) {
     EXPECT_EQ(log(), crlf({kFeb}));
 }
 
-TEST_F(ModesTest, InsertionByDate) {
+TEST_F(ModesTest, InsertionRefusesADateItCannotReadThenGoesByDate) {
     setStation("IK1ABC", {kFeb, kMar});
+    writeBytes("Liste_Prenom.txt", "I1FEB           ANNA\r\n");
     start();
-    click("Ajout_QSO");
-    EXPECT_EQ(text("Mode_Aff"), "Insertion QSO");
-    // At the very minute of a QSO in the log: before it.
-    typeInsertedQso("I1JAN", "01/02/07", "10:00");
-    Keyboard::pressButton();
-    // Mode and band as the start-up display of the last QSO left them; castle from the list.
-    const QString jan =
-        "I1JAN        5                    AQ002 01/02/07 10:00 CW  7.0 Mhz 59  59  "
-        "ROCCA CALASCIO                                                 JN62";
-    EXPECT_EQ(log(), crlf({jan, kFeb, kMar}));
-    EXPECT_TRUE(rows()[0].startsWith("    1  I1JAN"));
-
-    // From the Display mode the insertion leaves the shown QSO alone.
+    // From the Display mode the insertion starts from empty fields.
     clickRow(0);
-    ASSERT_EQ(text("Mode_Aff"), "Affichage QSO");
     click("Ajout_QSO");
     EXPECT_EQ(text("Mode_Aff"), "Insertion QSO");
     EXPECT_EQ(text("Ind_A"), "");
-    typeInsertedQso("I1MAY", "01/05/07");
-    Keyboard::pressButton();
-    const QByteArray bytes = log();
-    EXPECT_TRUE(bytes.startsWith(crlf({jan, kFeb, kMar})));
-    EXPECT_TRUE(bytes.mid(3 * 144).startsWith("I1MAY"));
-}
-
-TEST_F(ModesTest, InsertionRefusesADateItCannotRead) {
-    setStation("IK1ABC", {kFeb});
-    writeBytes("Liste_Prenom.txt", "I1FEB           ANNA\r\n");
-    start();
-    click("Ajout_QSO");
-    typeInsertedQso("I1JAN", "15/01/07");
+    typeEnter("I1JAN");
+    enter();
+    // The reference leads to the district, and date and time are typed.
+    typeEnter("AQ002");
+    EXPECT_EQ(focused(), edit("Distr_A"));
+    for (const char* typed : {"5", "JN62", "15/01/07", "10:00"}) {
+        retype(typed);
+        enter();
+    }
+    enterThroughTo();
     // The date is changed without Enter, then the QSO is saved.
     focusOn("Date_A");
     retype("99/99/99");
     click("Valide_A");
     EXPECT_EQ(dialogs.messages, QStringList{"Le format de la date doit etre JJ/MM/AA"});
     EXPECT_TRUE(dialogs.questions.isEmpty());
-    EXPECT_EQ(log(), crlf({kFeb}));
+    EXPECT_EQ(log(), crlf({kFeb, kMar}));
     EXPECT_EQ(readBytes("Liste_Prenom.txt"), "I1FEB           ANNA\r\n");
     EXPECT_EQ(text("Mode_Aff"), "Insertion QSO");
-    EXPECT_EQ(text("Ind_A"), "I1JAN");
-    EXPECT_EQ(text("Date_A"), "99/99/99");
+    // At the very minute of a QSO in the log: before it. Mode and band as the QSO shown last
+    // left them; castle from the list.
+    fill("Date_A", "01/02/07");
+    enterThroughTo();
+    Keyboard::pressButton();
+    EXPECT_EQ(log(),
+              crlf({"I1JAN        5                    AQ002 01/02/07 10:00 SSB 14 Mhz  59  "
+                    "59  ROCCA CALASCIO                                                 JN62",
+                    kFeb, kMar}));
+    EXPECT_TRUE(rows()[0].startsWith("    1  I1JAN"));
 }
 
 TEST_F(ModesTest, DeletingTheSelectedQsoShowsTheNextOrStartsANewOne) {
@@ -144,13 +121,12 @@ TEST_F(ModesTest, DeletingTheSelectedQsoShowsTheNextOrStartsANewOne) {
         int row;
         bool modifying;
         QStringList after;
-        const char* mode;
         const char* shown;
     } cases[] = {
         // One of two identical lines goes.
-        {{kFeb, kFeb}, 1, false, {kFeb}, "Affichage QSO", "I1FEB"},
-        {{kFeb, kMar, kApr}, 0, true, {kMar, kApr}, "Affichage QSO", "I1APR"},
-        {{kFeb}, 0, false, {}, "Saisie QSO", ""},
+        {{kFeb, kFeb}, 1, false, {kFeb}, "I1FEB"},
+        {{kFeb, kMar, kApr}, 0, true, {kMar, kApr}, "I1APR"},
+        {{kFeb}, 0, false, {}, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
@@ -166,58 +142,58 @@ TEST_F(ModesTest, DeletingTheSelectedQsoShowsTheNextOrStartsANewOne) {
         }
         EXPECT_EQ(dialogs.questions,
                   QStringList(c.modifying ? 1 : 2, "Voulez vous Supprimer ce QSO ?"));
-        EXPECT_EQ(text("Mode_Aff"), c.mode);
+        EXPECT_EQ(mode(), c.after.isEmpty() ? "Saisie QSO +----" : "Affichage QSO -----");
         EXPECT_EQ(text("Ind_A"), c.shown);
-        EXPECT_FALSE(w("Annule_Saisie")->isEnabled());
-        EXPECT_FALSE(w("Valide_A")->isEnabled());
-        EXPECT_FALSE(edit("Ref_A")->isEnabled());
-        EXPECT_TRUE(dialogs.messages.isEmpty());
         dialogs.questions.clear();
     }
     EXPECT_EQ(focused(), edit("Ind_A"));
+    // A double click on the list with no line.
+    QTest::mouseDClick(w<QTableView>("Liste_QSO")->viewport(), Qt::LeftButton, {}, {10, 10});
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs.messages, QStringList{"Cliquez sur une ligne pour l'editer"});
+    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
+    focusOn("Ind_A");
     typeNewQso("I1NEW", "", "AQ001");
     Keyboard::pressButton();
     // The clock gives the date and time, not the deleted QSO.
     EXPECT_EQ(log().mid(34, 21), "AQ001 05/12/26 14:30 ");
 }
 
-TEST_F(ModesTest, DoubleClickOnAnEmptyList) {
-    setStation("IK1ABC");
-    start();
-    auto* list = w<QTableView>("Liste_QSO");
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-    QApplication::processEvents();
-    EXPECT_EQ(dialogs.messages, QStringList{"Cliquez sur une ligne pour l'editer"});
-    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
-}
-
-TEST_F(ModesTest, EffaceReturnsToTheNewMode) {
-    setStation("IK1ABC", {kFeb});
-    start();
-    doubleClickRow(0);
-    click("Efface_A");
-    EXPECT_EQ(text("Mode_Aff"), "Saisie QSO");
-    EXPECT_EQ(text("Ind_A"), "");
-    EXPECT_EQ(text("Distr_A"), "  ");
-    EXPECT_EQ(text("Loc_A"), "  ");
-    EXPECT_EQ(text("RSTE_A"), "59");
-    EXPECT_FALSE(edit("Ref_A")->isEnabled());
-    EXPECT_FALSE(w("Valide_A")->isEnabled());
-    EXPECT_FALSE(w("Annule_Saisie")->isEnabled());
-    EXPECT_EQ(background(edit("Ref_A")), Colours::kPassed);
-    EXPECT_EQ(background(edit("Ind_A")), Colours::kCurrent);
-    EXPECT_EQ(log(), crlf({kFeb}));
-}
-
-TEST_F(ModesTest, SavingWithoutALookUpAddsTheFirstNameOnce) {
-    setStation("IK1ABC", {kFeb, kMar});
-    writeBytes("Liste_Prenom.txt", "I1FEB           ANNA\r\n");
-    start();
-    for (int i = 0; i < 2; ++i) {
-        doubleClickRow(1);
-        focusOn("Prenom_A");
-        retype("Carla");
-        click("Valide_A");
+TEST_F(ModesTest, EveryWriteOnAFullDiskShowsWhyAndChangesNoFile) {
+    const QString log = "IK1ABC_DCI.log";
+    const struct {
+        const char* write;
+        QString file; // the file written, whose present size the room adds to
+        int room;     // bytes that fit past that size
+        std::function<void()> act;
+    } writes[] = {
+        {"append", log, 50, [&] { typeNewQso("I1NEW", "", "AQ002"), Keyboard::pressButton(); }},
+        {"replace", log, -50,
+         [&] { doubleClickRow(1), fill("Rem_A", "nouveau nom"), click("Valide_A"); }},
+        // The QSO rewritten as it was: only the new first name needs room.
+        {"first-name list", "Liste_Prenom.txt", 5, [&] { doubleClickRow(0), click("Valide_A"); }},
+        {"contacted-castles report", "Chateaux_Contacte_IK1ABC_05_12_26.txt", 100,
+         [&] { trigger("Mnu_Enr_Contacte"); }},
+    };
+    for (const auto& w : writes) {
+        SCOPED_TRACE(w.write);
+        delete main;
+        QDir(ProgramDirectory::path()).removeRecursively();
+        ASSERT_TRUE(ProgramDirectory::prepare());
+        // Longer than the log, so that the log's rewrite fits where the list's does not.
+        writeBytes("Liste_Prenom.txt", QByteArray("I2ABC           ANNA\r\n").repeated(40));
+        setStation("IK1ABC", {kFeb, kMar, kApr});
+        start();
+        const QMap<QString, QByteArray> before = files();
+        dialogs.messages.clear();
+        {
+            RecordingFileSystem full;
+            full.room = before.value(w.file).size() + w.room;
+            w.act();
+        }
+        const QString logTail = QString::fromUtf8(", il n'a pas été modifié.");
+        EXPECT_EQ(dialogs.messages, QStringList{"Impossible d'enregistrer le fichier " + w.file +
+                                                (w.file == log ? logTail : QString())});
+        EXPECT_TRUE(files() == before);
     }
-    EXPECT_EQ(readBytes("Liste_Prenom.txt"), "I1FEB           ANNA\r\nI1MAR           CARLA\r\n");
 }

@@ -1,25 +1,20 @@
 #include "entry_support.h"
 
-#include "qsorecord.h"
-
 #include <QFile>
 #include <QMenu>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
-
-const QStringList kLog{logLine("I1FEB", "AQ001", "01/02/07", "10:00"),
-                       logLine("F5ABC", "RM001", "01/03/07", "10:00"),
-                       logLine("I1FEB", "TO001", "01/04/07", "10:00")};
 
 class ReportsFromMain : public MainTest {
 protected:
     void SetUp() override {
         MainTest::SetUp();
-        setStation("IK1ABC", kLog);
+        setStation("IK1ABC", {logLine("I1FEB", "AQ001", "01/02/07", "10:00"),
+                              logLine("F5ABC", "RM001", "01/03/07", "10:00"),
+                              logLine("I1FEB", "TO001", "01/04/07", "10:00")});
         start();
     }
 };
@@ -43,13 +38,11 @@ TEST_F(ReportsFromMain, MenuEntriesExportSaveAndPrint) {
 
 TEST_F(ReportsFromMain, ImportBelowTheExportShowsTheFirstNewQso) {
     const QList<QAction*> file = main->findChild<QMenu*>("Mnu_Fichier")->actions();
-    const auto exportAt =
-        std::find(file.begin(), file.end(), main->findChild<QAction*>("Mnu_ADIF"));
-    ASSERT_NE(exportAt + 1, file.end());
-    EXPECT_EQ((*(exportAt + 1))->text(), "Importer un fichier ADIF");
-
+    const qsizetype exportAt = file.indexOf(w<QAction>("Mnu_ADIF"));
+    EXPECT_EQ(file.value(exportAt + 1)->text(), "Importer un fichier ADIF");
     writeBytes("in.adi", "<call:5>I2NEW <qth:5>AQ001 <qso_date:8>20070315 <time_on:4>0900 "
                          "<band:3>20m <mode:3>SSB <eor>\r\n");
+    // Cancelled, then chosen.
     trigger("Mnu_Import_ADIF");
     dialogs.chosenFile = path("in.adi");
     trigger("Mnu_Import_ADIF");
@@ -61,49 +54,37 @@ TEST_F(ReportsFromMain, ImportBelowTheExportShowsTheFirstNewQso) {
     EXPECT_EQ(text("Ind_A"), "I2NEW");
 }
 
-TEST_F(ReportsFromMain, SearchButtonFindsAndSelectsInTheList) {
+TEST_F(ReportsFromMain, SearchAndQslButtonsWorkOnTheSelectedQsos) {
     click("Recherche");
-    QWidget* search = topLevel("Recherche_Indicatif");
-    ASSERT_NE(search, nullptr);
     Keyboard::typeEnter("i1feb");
-    auto* results = search->findChild<QListView*>("QSO_Effectues");
+    auto* results = child<QListView>(topLevel("Recherche_Indicatif"), "QSO_Effectues");
     ASSERT_EQ(results->model()->rowCount(), 2);
     const QRect first = results->visualRect(results->model()->index(0, 0));
     QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(main->selectedListLine(), rows()[0]);
     EXPECT_EQ(text("Ind_A"), "I1FEB");
     EXPECT_EQ(topLevel("Recherche_Indicatif"), nullptr);
-}
 
-TEST_F(ReportsFromMain, QslButtonMarksTheSelectedStationsQsos) {
     clickRow(2);
     bool shown = false;
     int waits = 0;
-    // Hands on the dialog once it is open.
+    // Hands on the modal dialog once it is open.
     std::function<void()> work = [&] {
         QWidget* screen = QApplication::activeModalWidget();
-        if (!screen) {
-            if (++waits < 100)
-                QTimer::singleShot(0, main, work);
-            return;
-        }
+        if (!screen && ++waits < 100)
+            return QTimer::singleShot(0, main, work);
+        ASSERT_NE(screen, nullptr);
         shown = true;
-        const auto press = [screen](const char* button) {
-            Keyboard::clickInto(screen->findChild<QPushButton*>(button));
-            Keyboard::pressButton();
-        };
-        EXPECT_EQ(screen->findChild<QLineEdit*>("Indicatif")->text(), "I1FEB");
-        press("Recherche");
-        auto* list = screen->findChild<QListView*>("Liste_QSO");
+        EXPECT_EQ(ProgramTest::text(screen, "Indicatif"), "I1FEB");
+        press(screen, "Recherche");
+        auto* list = child<QListView>(screen, "Liste_QSO");
         EXPECT_EQ(list->model()->rowCount(), 2);
         Keyboard::clickInto(list);
         list->setCurrentIndex(list->model()->index(0, 0));
         Keyboard::press(Qt::Key_Down);
         Keyboard::press(Qt::Key_Space);
-        press("Enregistre");
-        press("Quitter");
-        if (QApplication::activeModalWidget() == screen)
-            screen->close();
+        press(screen, "Enregistre");
+        press(screen, "Quitter");
     };
     Keyboard::clickInto(w("QSL"));
     QTimer::singleShot(0, main, work);
@@ -113,27 +94,4 @@ TEST_F(ReportsFromMain, QslButtonMarksTheSelectedStationsQsos) {
     EXPECT_EQ(rows()[2].mid(151, 1), "*");
     EXPECT_EQ(rows()[0].mid(151, 1), " ");
     EXPECT_EQ(main->selectedListLine(), rows()[2]);
-}
-
-TEST_F(ReportsFromMain, SearchLeftOpenAfterMainClosesFindsNothingAndSurvivesClicks) {
-    click("Recherche");
-    QWidget* search = topLevel("Recherche_Indicatif");
-    ASSERT_NE(search, nullptr);
-    Keyboard::typeEnter("F5");
-    auto* results = search->findChild<QListView*>("QSO_Effectues");
-    ASSERT_EQ(results->model()->rowCount(), 1);
-    const QPoint firstLine = results->visualRect(results->model()->index(0, 0)).center();
-    // Main closed by its close box, as a person leaves it, and gone.
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    main = nullptr;
-    ASSERT_EQ(topLevel("Main"), nullptr);
-    EXPECT_EQ(results->model()->rowCount(), 0);
-    EXPECT_FALSE(results->isEnabled());
-    Keyboard::clickInto(search->findChild<QLineEdit*>("Indica"));
-    Keyboard::typeEnter("F5");
-    EXPECT_EQ(results->model()->rowCount(), 0);
-    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, firstLine);
-    EXPECT_EQ(topLevel("Recherche_Indicatif"), search);
 }

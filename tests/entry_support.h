@@ -30,7 +30,6 @@ protected:
 
     // A click into the field.
     void focusOn(const char* name) { Keyboard::clickInto(w(name)); }
-    static void type(const QString& text) { Keyboard::type(text); }
     static void enter() { Keyboard::enter(); }
     static void typeEnter(const QString& text) { Keyboard::typeEnter(text); }
     // Selects the focused field's text and types over it.
@@ -42,8 +41,8 @@ protected:
         enter();
     }
     void click(const char* name) { QTest::mouseClick(w<QPushButton>(name), Qt::LeftButton); }
-    void clickRow(int row);
-    void doubleClickRow(int row);
+    void clickRow(int row, bool twice = false);
+    void doubleClickRow(int row) { clickRow(row, true); }
     QWidget* focused() const { return QApplication::focusWidget(); }
     QWidget* topLevel(const char* name) const;
     void closeTopLevels();
@@ -53,8 +52,11 @@ protected:
     void typeNewQso(const QString& callsign, const QString& firstName, const QString& reference);
     // Enter on each field from the focused one to the QSL box, which gives the save button the
     // focus.
-    void enterThroughTo(const char* last = "QSL_A");
+    void enterThroughTo();
 
+    // The mode shown, then whether Ind_A, Ref_A, Date_A, Valide_A and Annule_Saisie take input:
+    // "Saisie QSO +--" + "-+" for a new QSO with the last one selected for a delete.
+    QString mode() const;
     QStringList rows() const { return main->listLines(); }
     QByteArray log() const { return readBytes("IK1ABC_DCI.log"); }
 
