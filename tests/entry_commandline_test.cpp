@@ -11,7 +11,6 @@ TEST(CommandLineTest, AnswersWithoutADisplay) {
         const char* out;
         const char* err;
     } cases[] = {
-        {{"--version"}, 0, "ZELK_DCI 1.2.2\n", ""},
         {{"-v"}, 0, "ZELK_DCI 1.2.2\n", ""},
         {{"--help"},
          0,

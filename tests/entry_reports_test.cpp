@@ -1,6 +1,5 @@
 #include "entry_support.h"
 
-#include <QFile>
 #include <QMenu>
 #include <QTimer>
 
@@ -20,21 +19,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(ReportsFromMain, MenuEntriesExportSaveAndPrint) {
-    dialogs.printerPdf = dir.filePath("printed.pdf");
-    trigger("Mnu_ADIF");
-    trigger("Mnu_Enr_Contacte");
-    trigger("Mnu_Imp_Contacte");
-    EXPECT_EQ(dialogs.messages,
-              (QStringList{"Le fichier a été enregistré sous le nom : IK1ABC_DCI.adi",
-                           "Le log a été enregistré sous le nom : "
-                           "Chateaux_Contacte_IK1ABC_05_12_26.txt"}));
-    EXPECT_TRUE(readBytes("IK1ABC_DCI.adi").endsWith("<QSL_RCVD:1>N <eor>\r\n"));
-    EXPECT_TRUE(readBytes("Chateaux_Contacte_IK1ABC_05_12_26.txt")
-                    .startsWith(QByteArray(20, ' ') + "IK1ABC"));
-    EXPECT_TRUE(QFile::exists(dialogs.printerPdf));
-}
 
 TEST_F(ReportsFromMain, ImportBelowTheExportShowsTheFirstNewQso) {
     const QList<QAction*> file = main->findChild<QMenu*>("Mnu_Fichier")->actions();
