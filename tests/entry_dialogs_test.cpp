@@ -19,7 +19,30 @@ public:
     QList<QUrl> opened;
 };
 
-using DialogsTest = MainTest;
+class DialogsTest : public MainTest {
+protected:
+    // Each heading word of the window's list stands over its column: `under` is, in the list's
+    // first line, what each word stands over ("" for the line's start, "+" for after the previous
+    // word and a blank).
+    static void expectHeadingsOver(QWidget* screen, const QStringList& headings,
+                                   const QString& list, const QString& under) {
+        QString line;
+        for (const QString& shown : lines(screen, list))
+            line = line.isEmpty() && !shown.trimmed().isEmpty() ? shown : line;
+        QList<ListHeading::Word> words;
+        for (const QString& name : headings)
+            words += child<ListHeading>(screen, name)->words();
+        const QStringList at = under.split(u'|');
+        ASSERT_EQ(words.size(), at.size());
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const ListHeading::Word* before = i ? &words[i - 1] : nullptr;
+            const qsizetype column = at[i] == "+" && before
+                                         ? before->column + before->text.size() + 1
+                                         : line.indexOf(at[i]);
+            EXPECT_EQ(words[i].column, column) << words[i].text.toStdString();
+        }
+    }
+};
 
 TEST_F(DialogsTest, EachEntryOpensItsDialogOfMainAndEscapeClosesThoseThatOnlyShow) {
     setStation("F1ABC", {logLine("I1ABC", "CN001", "05/12/26", "14:30", "SSB", "14 Mhz", true)});
@@ -53,6 +76,17 @@ TEST_F(DialogsTest, EachEntryOpensItsDialogOfMainAndEscapeClosesThoseThatOnlySho
         EXPECT_EQ(QAccessible::queryAccessibleInterface(screen)->role(), QAccessible::Dialog);
         ASSERT_NE(screen->windowHandle(), nullptr);
         EXPECT_EQ(screen->windowHandle()->transientParent(), main->windowHandle());
+        if (name == "Aff_Contacte")
+            expectHeadingsOver(screen, {"Label2"}, "Liste_QSO_Contacte",
+                               "CN001|CASTELLO|+|+|05/12/26|I1ABC|14 Mhz|SSB|*");
+        if (name == "Aff_Contacte_WAIS")
+            expectHeadingsOver(screen, {"Label1"}, "Liste_Locators",
+                               "|I1ABC|05/12/2026|1430|20m|PHONE|CN |CN001|*");
+        if (name == "Recherche_Indicatif") {
+            Keyboard::typeEnter("I1ABC");
+            expectHeadingsOver(screen, {"Label13", "Label10"}, "QSO_Effectues",
+                               "|I1ABC|05/12/26|CN001|+|CASTELLO|+|+|*");
+        }
         screen->activateWindow();
         QApplication::setActiveWindow(screen);
         // A window closed by Escape may be deleted at once.
@@ -107,51 +141,6 @@ TEST_F(DialogsTest, DialogsLeftOpenAfterMainClosesStayAndTheSearchFindsNothing) 
     EXPECT_EQ(results->model()->rowCount(), 0);
     QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, firstLine);
     EXPECT_EQ(topLevel("Recherche_Indicatif"), search);
-}
-
-TEST_F(DialogsTest, EachHeadingWordStandsOverItsColumn) {
-    setStation("F1ABC", {logLine("I1ABC", "MI012", "05/12/26", "14:30", "SSB", "14 Mhz", true)});
-    start();
-    // The opener is a menu entry, or a button of Main followed by a search. `under` is, in a
-    // line of the list, what each heading word stands over ("" for the line's start, "+" for
-    // after the previous word and a blank).
-    const struct {
-        const char *opener, *screen, *headings, *list, *under;
-    } cases[] = {
-        {"Mnu_Liste_DCI", "Aff_Contacte", "Label2", "Liste_QSO_Contacte",
-         "MI012|CASTELLO|+|+|05/12/26|I1ABC|14 Mhz|SSB|*"},
-        {"Mnu_Locators_WAIS", "Aff_Contacte_WAIS", "Label1", "Liste_Locators",
-         "|I1ABC|05/12/2026|1430|20m|PHONE|MI |MI012|*"},
-        {"Recherche", "Recherche_Indicatif", "Label13 Label10", "QSO_Effectues",
-         "|I1ABC|05/12/26|MI012|+|CASTELLO|+|+|*"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.screen);
-        if (auto* action = main->findChild<QAction*>(c.opener)) {
-            action->trigger();
-        } else {
-            click(c.opener);
-            Keyboard::typeEnter("I1ABC");
-        }
-        QWidget* screen = topLevel(c.screen);
-        ASSERT_NE(screen, nullptr);
-        QString line;
-        for (const QString& shown : lines(screen, c.list))
-            line = line.isEmpty() && !shown.trimmed().isEmpty() ? shown : line;
-        QList<ListHeading::Word> words;
-        for (const QString& name : QString(c.headings).split(u' '))
-            words += child<ListHeading>(screen, name)->words();
-        const QStringList under = QString(c.under).split(u'|');
-        ASSERT_EQ(words.size(), under.size());
-        for (qsizetype i = 0; i < words.size(); ++i) {
-            const ListHeading::Word* before = i ? &words[i - 1] : nullptr;
-            const qsizetype column = under[i] == "+" && before
-                                         ? before->column + before->text.size() + 1
-                                         : line.indexOf(under[i]);
-            EXPECT_EQ(words[i].column, column) << words[i].text.toStdString();
-        }
-        closeTopLevels();
-    }
 }
 
 // Keys go to the open menu, as the window system sends them while a menu has the grab.

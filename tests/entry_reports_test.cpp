@@ -38,17 +38,7 @@ TEST_F(ReportsFromMain, ImportBelowTheExportShowsTheFirstNewQso) {
     EXPECT_EQ(text("Ind_A"), "I2NEW");
 }
 
-TEST_F(ReportsFromMain, SearchAndQslButtonsWorkOnTheSelectedQsos) {
-    click("Recherche");
-    Keyboard::typeEnter("i1feb");
-    auto* results = child<QListView>(topLevel("Recherche_Indicatif"), "QSO_Effectues");
-    ASSERT_EQ(results->model()->rowCount(), 2);
-    const QRect first = results->visualRect(results->model()->index(0, 0));
-    QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, first.center());
-    EXPECT_EQ(main->selectedListLine(), rows()[0]);
-    EXPECT_EQ(text("Ind_A"), "I1FEB");
-    EXPECT_EQ(topLevel("Recherche_Indicatif"), nullptr);
-
+TEST_F(ReportsFromMain, QslButtonWorksOnTheSelectedQsos) {
     clickRow(2);
     bool shown = false;
     int waits = 0;

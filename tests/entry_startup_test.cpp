@@ -61,15 +61,6 @@ TEST_F(StartupTest, FirstStartAsksForAStationWhoseLogIsThenMadeAndLoaded) {
               QStringList{QString::fromUtf8("Nom du Fichier       : Liste_Chateau.txt\nRevision "
                                             "du fichier : EX-001\nDate de révision    : "
                                             "06/12/2026")});
-
-    // Starting again loads that log, without the first-installation message.
-    delete main;
-    dialogs.messages.clear();
-    writeBytes("F_AB123_DCI.log", crlf({logLine("IK1ABC", "AQ001")}));
-    start();
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(text("I_Station"), "F_AB123");
-    ASSERT_EQ(rows().size(), 1);
 }
 
 TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStationATwelveCharacterOneIsTaken) {
