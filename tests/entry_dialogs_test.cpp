@@ -49,7 +49,8 @@ TEST_F(DialogsTest, EachEntryOpensItsDialogOfMainAndEscapeClosesThoseThatOnlySho
     start();
     dialogs.messages.clear();
     // Each opener, a menu entry or a button of Main, with the screen it opens; only the
-    // Station screen, which asks a question, stays open on Escape.
+    // Station screen, which asks a question, stays open on Escape. The list windows' headings
+    // are checked as they open.
     const QStringList cases =
         QString("Mnu_C_Contacte>Aff_Contacte Mnu_Liste_DCI>Aff_Contacte Mnu_Scores>Scores "
                 "Mnu_Reglement>Reglement Mnu_Provinces_DCLO>Aff_Contacte_DCLO "

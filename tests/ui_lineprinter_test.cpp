@@ -40,7 +40,6 @@ TEST_F(LinePrinter, LongListGoesOverSeveralFullPagesInTheListFont) {
     QFile pdf(dialogs.printerPdf);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QString bytes = QString::fromLatin1(pdf.readAll());
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
     // Page objects, not the /Pages tree.
     EXPECT_EQ(bytes.count(QRegularExpression("/Type\\s*/Page(?![a-zA-Z])")), pages.size());
     // A larger font fits fewer lines on a page.
