@@ -5,7 +5,6 @@
 #include "testsupport.h"
 
 #include <QSet>
-#include <QSettings>
 
 TEST(ProvinceTable, ProvincesInRegionOrderFoundByExactCode) {
     QSet<QString> codes;
@@ -62,21 +61,7 @@ TEST_F(SideFilesTest, CastlesAndFirstNamesFoundAndReplacedOrAppended) {
     }
 }
 
-TEST_F(SideFilesTest, SettingsKeysAndTheStationCallsignRule) {
-    StationSettings::setStationCallsign("F_AB123");
-    StationSettings::setProgramDirectory("/tmp/x");
-    StationSettings::setBandIndex("F_AB123", -1);
-    StationSettings::setModeIndex("F_AB123", 2);
-    StationSettings::setRevision("F_AB123");
-    EXPECT_EQ(StationSettings::bandIndex("F_AB123") * 10 + StationSettings::modeIndex("F_AB123"),
-              -8);
-    QSettings raw(QSettings::IniFormat, QSettings::UserScope, "ZELK", "DCI");
-    EXPECT_EQ(QStringList({raw.value("Setup /Indicatif Station").toString(),
-                           raw.value("Setup /Chemin Repertoire").toString(),
-                           raw.value("Setup F_AB123/bande Utilisee").toString(),
-                           raw.value("Setup F_AB123/Mode Utilise").toString(),
-                           raw.value("Setup F_AB123/Revision").toString()}),
-              QStringList({"F_AB123", "/tmp/x", "-1", "2", " 1.2.2"}));
+TEST(StationSettings, CallsignRule) {
     const std::pair<const char*, const char*> callsigns[] = {
         {"IZ1_F5ABC_P2", ""},
         {"IZ1_F5ABC_P23", "12 caracteres maximum pour l'indicatif"},
