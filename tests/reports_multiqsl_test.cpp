@@ -64,7 +64,6 @@ TEST_F(MultiQsl, ListsUnconfirmedQsosAndMarksTheTickedOnesOrNothing) {
     auto* screen = new Multi_QSL(qsoList, "f5");
     screen->show();
     EXPECT_EQ(screen->windowTitle(), "Enregistrement des QSL multiples");
-    EXPECT_EQ(text(screen, "Indicatif"), "f5");
     EXPECT_TRUE(lines(screen, "Liste_QSO").isEmpty());
     EXPECT_FALSE(child(screen, "Enregistre")->isEnabled());
     search(screen, "ZZ");
