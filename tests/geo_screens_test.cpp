@@ -7,8 +7,6 @@
 #include "screenslot.h"
 #include "situation.h"
 
-#include <QLineEdit>
-
 namespace {
 
 template <class T, void (*entry)()> T* opened() {

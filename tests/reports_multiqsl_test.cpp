@@ -3,7 +3,6 @@
 #include "reports_support.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QListView>
 
 namespace {
