@@ -8,12 +8,6 @@
 
 namespace {
 
-// A castle record of the log's own kind, with one field changed.
-QString dci(const QString& from = {}, const QString& to = {}) {
-    QString r("sig=dci|sig_info=ag-001|call=i1abc|qso_date=20070512|time_on=124830|band=20M");
-    return from.isEmpty() ? r : r.replace(from, to);
-}
-
 class AdifImport : public ProgramTest {};
 
 } // namespace
@@ -29,7 +23,8 @@ TEST(AdifMapping, EachRuleAndEachReasonToLeaveARecordOut) {
     } cases[] = {
         // The record's "name=value" fields and the log line's fields: callsign, district, first
         // name, reference, date, time, mode, band, reports, castle name, QSL marker, locator.
-        {dci() + "|name=Mario|mode=rtty|rst_rcvd=599|rst_sent=5nn|qsl_rcvd=V|gridsquare=JN45",
+        {"sig=dci|sig_info=ag-001|call=i1abc|qso_date=20070512|time_on=124830|band=20M|name=Mario|"
+         "mode=rtty|rst_rcvd=599|rst_sent=5nn|qsl_rcvd=V|gridsquare=JN45",
          K::Castle,
          "I1ABC|171|MARIO|AG001|12/05/07|12:48|RTT|14 Mhz|599|5nn|CASTELLO DI NARO|*|JM67"},
         // This program's own export: the reference in QTH, the castle's name in COMMENT.
@@ -43,7 +38,8 @@ TEST(AdifMapping, EachRuleAndEachReasonToLeaveARecordOut) {
          QString::fromUtf8("référence de château illisible")},
         {"sig=DCI|sig_info=AG001|call=IZ1/F5ABCD/QRP|qso_date=20070512|time_on=1248|band=20m",
          K::Refused, QString::fromUtf8("indicatif de plus de 12 caractères")},
-        {dci("20070512", "20071332"), K::Refused, "date illisible"},
+        {"sig=DCI|sig_info=AG001|call=I1ABC|qso_date=20071332|time_on=1248|band=20m", K::Refused,
+         "date illisible"},
     };
     for (const auto& c : cases) {
         AdifRecord r;

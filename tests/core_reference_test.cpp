@@ -44,16 +44,12 @@ TEST_F(SideFilesTest, CastlesAndFirstNamesFoundAndReplacedOrAppended) {
     EXPECT_EQ(FirstNameList::FindFirstName("IK1ABC"), QString("LUIGI"));
     EXPECT_EQ(FirstNameList::FindFirstName("I2ZZ"), QString(""));
     EXPECT_EQ(FirstNameList::FindFirstName("I3AA"), std::nullopt);
-    const std::tuple<QByteArray, const char*, const char*, QByteArray> updates[] = {
-        {"F1AA            JO\r\nIK1ABC          MARIO\r\nIK1ABC          X\r\n", "IK1ABC", "",
-         "F1AA            JO\r\nIK1ABC          \r\nIK1ABC          \r\n"},
-        {"F1AA            JO\r\n", "IK1ABCDEFGHI", "ANNA",
-         "F1AA            JO\r\nIK1ABCDEFGHI    ANNA\r\n"}};
-    for (const auto& [before, callsign, firstName, after] : updates) {
-        writeBytes("Liste_Prenom.txt", before);
-        ASSERT_TRUE(FirstNameList::UpdateFirstNameList(callsign, firstName));
-        EXPECT_EQ(readBytes("Liste_Prenom.txt"), after);
-    }
+    // Every entry of a known callsign takes the new first name.
+    writeBytes("Liste_Prenom.txt",
+               "F1AA            JO\r\nIK1ABC          MARIO\r\nIK1ABC          X\r\n");
+    ASSERT_TRUE(FirstNameList::UpdateFirstNameList("IK1ABC", ""));
+    EXPECT_EQ(readBytes("Liste_Prenom.txt"),
+              "F1AA            JO\r\nIK1ABC          \r\nIK1ABC          \r\n");
 }
 
 TEST(StationSettings, CallsignRule) {

@@ -49,7 +49,7 @@ TEST_F(GeoScreens, RegionListFillsItselfAndAHiddenMapThatGoesWithIt) {
     EXPECT_FALSE(map->isVisible());
     EXPECT_EQ(worked(map, "Dep_"), (QStringList{" Latium", " Lombardie", "Marches"}));
     screen->close();
-    discardClosed();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(map.isNull());
 }
 
@@ -75,7 +75,7 @@ TEST_F(GeoScreens, MapsOpenOnTheSavedChoicesAndPaintWhatTheyCount) {
         EXPECT_EQ(text(acti, "NbReg"), QString::number(regions.size()));
         italie->close();
         acti->close();
-        discardClosed();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // An empty band is no error on the map of provinces: it matches the QSOs without a band.
     auto* italie = opened<Carte_Italie, openCarteItalie>();
@@ -124,7 +124,7 @@ TEST_F(GeoScreens, MiniMapShowsTheNewProvinceUntilContinue) {
         EXPECT_EQ(worked(screen, "Shape1_"), dots) << reference.toStdString();
         EXPECT_EQ(Keyboard::focused(), child(screen, "Suite"));
         Keyboard::pressButton();
-        discardClosed();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(screen.isNull());
     }
 }

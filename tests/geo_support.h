@@ -16,10 +16,6 @@ inline QString qso(const QString& reference, const QString& band = "14 Mhz",
 // Geographic screens are top-level windows kept between calls; each test ends with none left.
 class GeoScreenTest : public ScreenTest {
 protected:
-    static void discardClosed() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     // Chooses the text in the combo, or types it when it is none of its items, then displays.
     static void show(QWidget* screen, const QString& combo, const QString& choice) {
         auto* box = child<QComboBox>(screen, combo);

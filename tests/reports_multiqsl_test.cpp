@@ -55,7 +55,6 @@ TEST_F(MultiQsl, MarkingChangesOnlyColumn137AndEndsEveryLineInCrLf) {
     EXPECT_EQ(readBytes("F5XYZ_DCI.log"), before + "* AB12\r\n" + full + "\r\n" + before +
                                               "* AB12\r\n" + "F5ABC*\r\n" + "\xe9t\x80\r\n" +
                                               before + "*\r\n");
-    EXPECT_FALSE(QFile::exists(path("Temporaire4.txt")));
 }
 
 TEST_F(MultiQsl, ListsUnconfirmedQsosAndMarksTheTickedOnesOrNothing) {
