@@ -26,7 +26,7 @@ TEST(ProvinceTable, ProvincesInRegionOrderFoundByExactCode) {
 
 class SideFilesTest : public ProgramTest {};
 
-TEST_F(SideFilesTest, CastlesAndFirstNamesFoundAndReplacedOrAppended) {
+TEST_F(SideFilesTest, CastlesAndFirstNamesFoundAndReplaced) {
     writeBytes("Liste_Chateau.txt", castleLine(" AQ1 ", "Castello di Celano", "12", "JN62") +
                                         castleLine("AQ002", " CASTELLO PICCOLOMINI", " 7", "JN63") +
                                         castleLine("AQ002", "SECOND", "8", "JN64"));
