@@ -26,13 +26,6 @@ QByteArray recordOf(const QByteArray& line) {
 
 } // namespace
 
-TEST(Adif, BandsOfTheLabelsOfTheBandListOnly) {
-    const std::pair<const char*, const char*> bands[] = {
-        {"1.8 Mhz", "160m"}, {"14 Mhz", "20m"}, {"432 Mhz", "70cm"}, {"14 MHz", ""}, {"", ""}};
-    for (const auto& [label, band] : bands)
-        EXPECT_EQ(adifBand(label), band) << label;
-}
-
 TEST(Adif, RecordsKeepTheBytesOfTheLog) {
     // Columns (0-based) replaced in the log line, and fields replaced in its record.
     const struct {
@@ -40,7 +33,6 @@ TEST(Adif, RecordsKeepTheBytesOfTheLog) {
         std::vector<std::pair<QByteArray, QByteArray>> fields;
     } cases[] = {
         {{}, {}},
-        {{{136, "*"}}, {{"<QSL_RCVD:1>N", "<QSL_RCVD:1>Y"}}},
         // Tabs and no-break spaces are trimmed like blanks; blanks inside are kept.
         {{{0, "\tIK2ABC\xa0\xa0\xa0\xa0\xa0"},
           {59, "\xa0"
@@ -80,8 +72,6 @@ TEST_F(AdifExport, EachExportReplacesTheLastAndLeavesTheLogAlone) {
     EXPECT_EQ(readBytes("F5XYZ_DCI.adi"),
               kHeader + kRecord + "\r\n" + QByteArray(kRecord).replace(":1>N", ":1>Y") + "\r\n");
     EXPECT_EQ(readBytes("F5XYZ_DCI.log"), log);
-    EXPECT_EQ(dialogs.messages,
-              QStringList{"Le fichier a été enregistré sous le nom : F5XYZ_DCI.adi"});
     EXPECT_EQ(dirEntries(), (QStringList{"F5XYZ_DCI.adi", "F5XYZ_DCI.log", "FXXXX.txt",
                                          "Liste_Chateau.txt", "Liste_Prenom.txt"}));
 }

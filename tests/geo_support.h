@@ -8,18 +8,14 @@
 #include <QLabel>
 #include <QPointer>
 
+inline QString qso(const QString& reference, const QString& band = "14 Mhz",
+                   const QString& mode = "SSB") {
+    return logLine("I1ABC", reference, "05/12/26", "14:30", mode, band);
+}
+
 // Geographic screens are top-level windows kept between calls; each test ends with none left.
 class GeoScreenTest : public ScreenTest {
 protected:
-    static void discardClosed() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    static QString qso(const QString& reference, const QString& band = "14 Mhz",
-                       const QString& mode = "SSB") {
-        return logLine("I1ABC", reference, "05/12/26", "14:30", mode, band);
-    }
-
     // Chooses the text in the combo, or types it when it is none of its items, then displays.
     static void show(QWidget* screen, const QString& combo, const QString& choice) {
         auto* box = child<QComboBox>(screen, combo);

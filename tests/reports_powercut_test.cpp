@@ -1,4 +1,3 @@
-#include "firstnamelist.h"
 #include "multi_qsl.h"
 #include "stationlog.h"
 #include "testsupport.h"
@@ -116,7 +115,6 @@ TEST_F(PowerCutTest, EveryWriteLeavesTheOldFileOrTheNewWhole) {
         log << qso(n);
     const QString fresh = qso(4);
     const StationLog station("IK1ABC");
-    const QByteArray names = "I2ABC           LUCA\r\n";
     const struct {
         const char* write;
         QString file;
@@ -128,17 +126,11 @@ TEST_F(PowerCutTest, EveryWriteLeavesTheOldFileOrTheNewWhole) {
          crlf(QStringList(log) << fresh)},
         {"append after a line without end", station.fileName(), crlf(log).chopped(2),
          [&] { return station.appendQso(fresh); }, crlf(QStringList(log) << fresh)},
-        {"insert", station.fileName(), crlf(log),
-         [&] { return station.insertQsoByDateTime(fresh); },
-         crlf({log[0], log[1], fresh, log[2], log[3], log[4]})},
         {"QSL marking", station.fileName(), crlf(log),
          [] {
              return Modif_Fichier_Log({2, 4}, "IK1ABC");
          },
          crlf({log[0], qso(3, true), log[2], qso(7, true), log[4]})},
-        {"first-name list", "Liste_Prenom.txt", names,
-         [] { return FirstNameList::UpdateFirstNameList("I1NEW", "ANNA"); },
-         names + "I1NEW           ANNA\r\n"},
         {"new program file", "IK1ABC_DCI.adi", std::nullopt,
          [] { return writeProgramFile("IK1ABC_DCI.adi", {"nouveau"}); }, "nouveau\r\n"},
     };
