@@ -1,6 +1,5 @@
 #pragma once
 #include "aff_contacte.h"
-#include "aff_contacte_dclo.h"
 #include "aff_contacte_wais.h"
 #include "awardwindows.h"
 #include "castlecount.h"
@@ -10,24 +9,18 @@
 #include "document_dci.h"
 #include "document_wais.h"
 #include "locatorcount.h"
-#include "qsorecord.h"
 #include "reglementtext.h"
 #include "requestletters.h"
 #include "scores_wais.h"
-#include "screen.h"
 #include "screenslot.h"
 #include "stationsettings.h"
 #include "testsupport.h"
-#include "textfile.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 
-#include <functional>
 #include <sys/stat.h>
 
 // Award windows are top-level windows kept between calls; each test ends with none left.
