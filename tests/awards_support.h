@@ -23,7 +23,6 @@
 
 #include <sys/stat.h>
 
-// Award windows are top-level windows kept between calls; each test ends with none left.
 class AwardScreenTest : public ScreenTest {
 protected:
     // The texts of the labels named, blank-separated.
