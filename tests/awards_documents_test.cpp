@@ -183,7 +183,7 @@ TEST_F(DocumentScreens, EachFieldCheckedInTurnThenTheFileWritten) {
     press(list, "Imprimer");
     EXPECT_TRUE(readBytes(dialogs.printerPdf).startsWith("%PDF"));
     EXPECT_EQ(openAffContacte(), list);
-    EXPECT_EQ(text(list, "Nb_C"), "1");
+    EXPECT_EQ(texts(list, "Label2 Nb_C"), (QStringList{kDciHeader, "1"}));
     press(list, "Command1");
     QPointer<Document_DCI> screen = existingScreen<Document_DCI>();
     ASSERT_FALSE(screen.isNull());

@@ -63,8 +63,6 @@ TEST_F(AwardScreenTest, ScoreWindowsShowTheirCountsAndTexts) {
          "Label2 NB_Chateaux NB_Confirme Label1 Label6 Label11 Label4 Label3 Label9",
          QStringList{kDcpcHeader, "4", "4", notYet} + kDcpcVerdictEnd + kDcpcRule, "Liste_Chateaux",
          QStringList(2, "  CN001  I1ABC         05/12/26    *"), 0, 6},
-        {[] { openAffContacte(); }, "Aff_Contacte", "Label2 Nb_C", QStringList{kDciHeader, "24"},
-         "Liste_QSO_Contacte", QStringList(), 0, 24},
         {openAffContacteDclo, "Aff_Contacte_DCLO", "Label2 Nb_C", QStringList{kDcloHeader, "4"},
          "Liste_QSO_Contacte", QStringList{""}, 0, 5},
         {openAffContacteIdca, "Aff_Contacte_IDCA", "D_Cont D_Conf", QStringList{"2", "1"}, "List1",
@@ -75,15 +73,10 @@ TEST_F(AwardScreenTest, ScoreWindowsShowTheirCountsAndTexts) {
          QStringList{"2", "1", notYet, "de dipolmes des districts Italiens"} +
              districtLevelLabels(),
          nullptr, QStringList(), 0, 0},
-        {openAffContacteWais, "Aff_Contacte_WAIS", "Label1 Nb_Ref NB_Ref_V",
-         QStringList{kWaisHeading, "2", "1"}, nullptr, QStringList(), 0, 0},
         {openScoresWais, "Scores_WAIS",
-         "Label5 Label10 NB_Contacte NB_Confirme Label1 Label2 Label13 Label14 Label15 Label16 "
-         "Label17 Label9",
-         QStringList{waisContactedCaption(false), waisConfirmedCaption(false), "2", "1", notYet,
-                     "de diplomes des Locators Italiens"} +
-             waisLevelLabels(),
-         nullptr, QStringList(), 0, 0},
+         "Label1 Label2 Label13 Label14 Label15 Label16 Label17 Label9",
+         QStringList{notYet, "de diplomes des Locators Italiens"} + waisLevelLabels(), nullptr,
+         QStringList(), 0, 0},
         {openReglement, "Reglement", "", QStringList(), "Reglement_DCI", dciRules(), 0, 111},
         {openReglementDcpc, "Reglement_DCPC", "", QStringList(), "Reglement_DCI", dcpcRules(), 0,
          80},
@@ -168,9 +161,9 @@ TEST_F(AwardScreenTest, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
         openScoresWais();
         auto* scores = existingScreen<Scores_WAIS>();
         EXPECT_EQ(dialogs.messages, c.messages);
-        EXPECT_EQ(
-            (texts(list, "Nb_Ref NB_Ref_V") + texts(scores, "NB_Contacte NB_Confirme")).join(' '),
-            c.counts + QString(" ") + c.counts);
+        EXPECT_EQ((texts(list, "Label1 Nb_Ref NB_Ref_V") + texts(scores, "NB_Contacte NB_Confirme"))
+                      .join(' '),
+                  kWaisHeading + " " + c.counts + " " + c.counts);
         for (QWidget* screen : {static_cast<QWidget*>(list), static_cast<QWidget*>(scores)})
             EXPECT_EQ(screen->windowTitle(), waisWindowTitle(c.merge));
         EXPECT_EQ(texts(scores, "Label5 Label10"),
