@@ -15,13 +15,6 @@ template <class T, class... Args> T counted(const QStringList& log, Args... args
 ListView list(const QStringList& log, Award award = Award::Dci, Shown shown = Shown::Contacted) {
     return counted<CastleListBuilder>(log, award, shown).view();
 }
-// The sorted Loc_Tempo entries of a log.
-QStringList locTempo(const QStringList& log, WaisLog from, int keyLength) {
-    LocatorCollector collector(keyLength);
-    for (const QString& line : log)
-        collector.add(encodeCp1252(line), from);
-    return collector.locTempo().sorted();
-}
 
 // `count` castles of one province, numbered from `first`.
 QStringList castles(const QString& province, int count, bool qsl, int first = 1) {
@@ -245,10 +238,15 @@ TEST(WaisEntries, OneLineInItsColumns) {
          "   JN460 IK2XYZ" + blanks(16) + "20" + blanks(9) + "??m ?????    DAI-" + blanks(21) + "0",
          "JN460"},
     };
+    const auto locTempo = [](const QString& line, WaisLog from, int keyLength) {
+        LocatorCollector collector(keyLength);
+        collector.add(encodeCp1252(line), from);
+        return collector.locTempo().sorted();
+    };
     for (const auto& c : cases) {
         const QStringList entry = c.list.isEmpty() ? QStringList() : QStringList{c.list};
-        EXPECT_EQ(locTempo({c.line}, c.log, kListKeyLength), entry) << c.what;
-        EXPECT_EQ(locTempo({c.line}, c.log, kScoreKeyLength),
+        EXPECT_EQ(locTempo(c.line, c.log, kListKeyLength), entry) << c.what;
+        EXPECT_EQ(locTempo(c.line, c.log, kScoreKeyLength),
                   entry.isEmpty() ? entry : QStringList{c.score});
     }
 }
