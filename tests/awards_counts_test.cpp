@@ -131,8 +131,6 @@ TEST(CastleScores, DcloProvincesAndDcpcLines) {
 
 // The whole line decides, case ignored; lines equal but for case keep the log's order.
 TEST(CastleLists, SortOrderAndColumns) {
-    const QStringList references{castleQso("CN100"), castleQso("BG001"), castleQso("cn010")};
-    EXPECT_EQ(column(list(references).lines, 1, 5), (QStringList{"BG001", "cn010", "CN100"}));
     // "é" sorts after "z", "š" after "é".
     QStringList names;
     for (const char* name : {"Šibenik", "église", "ZAMEK", "ÉGLISE", "zamek"})
