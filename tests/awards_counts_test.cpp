@@ -107,16 +107,14 @@ TEST(CastleScores, Thresholds) {
 }
 
 TEST(CastleScores, DcloProvincesAndDcpcLines) {
-    EXPECT_EQ(counted<DcloCounter>(castles("MI", 7, false) + castles("VA", 1, true)
-                                   << castleQso("mi001", true))
-                  .score()
-                  .provinceLines.join(u'|'),
-              "|  0    BG Province de Bergame     |  0    BS Province de Brescia     "
-              "|  0    CO Province de Come        |  0    CR Province de Cremone     "
-              "|  0    LC Province de Lecco       |  0    LO Province de Lodi        "
-              "|  7    MI Province de Milan       *|  0    MN Province de Mantoue     "
-              "|  0    PV Province de Pavie       |  0    SO Province de Sondrio     "
-              "|  1    VA Province de Varese      *");
+    // An empty line, then the eleven Lombard provinces by code.
+    const QStringList dclo = counted<DcloCounter>(castles("MI", 7, false) + castles("VA", 1, true)
+                                                  << castleQso("mi001", true))
+                                 .score()
+                                 .provinceLines;
+    EXPECT_EQ(QStringList({dclo[0], dclo[7], dclo.last()}) << QString::number(dclo.size()),
+              (QStringList{"", "  7    MI Province de Milan       *",
+                           "  1    VA Province de Varese      *", "12"}));
     // Reference and callsign in capitals, the province as written; "ß" widens its column.
     const DcpcScore dcpc =
         counted<DcpcCounter>({castleQso("CN002", true), castleQso("RM001"),

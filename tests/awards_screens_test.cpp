@@ -110,9 +110,7 @@ TEST_F(AwardScreenTest, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
         QFile f(dir.filePath("settings/ZELK/DAI.ini"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("none");
     };
-    const QString siblingDir = dir.filePath("dai");
-    ASSERT_TRUE(QDir().mkpath(siblingDir));
-    const QString sibling = QDir(siblingDir).filePath("IK2XYZ_DAI.log");
+    const QString sibling = dir.filePath("IK2XYZ_DAI.log");
     writeBytes("dai.log", crlf({daiQso("IK2AAA", "jn45", true), daiQso("IK2BBB", "JN70", false),
                                 daiQso("IK2CCC", "    ", true)}));
     const auto write = [&] { return QFile::copy(path("dai.log"), sibling); };
@@ -148,7 +146,7 @@ TEST_F(AwardScreenTest, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
         if (c.program) { // as the sibling logbook leaves them
             QSettings s(QSettings::IniFormat, QSettings::UserScope, "ZELK", "DAI");
             s.setValue("Setup /Indicatif Station", "IK2XYZ");
-            s.setValue("Setup /Chemin Repertoire", siblingDir);
+            s.setValue("Setup /Chemin Repertoire", dir.path());
             s.setValue("Setup IK2XYZ/Mise a jour Prog", c.program);
             s.setValue("Setup IK2XYZ/Mise a jour Log", c.log);
         }
