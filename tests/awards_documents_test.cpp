@@ -86,13 +86,15 @@ TEST(WaisLetter, PagesAndTotals) {
                   squares(50, 51) + totals("1234", "51", "1285"));
 }
 
-class DocumentScreens : public AwardScreenTest {
-protected:
+// The details typed in one request window are saved for the station, and the other opens with
+// them.
+TEST_F(AwardScreenTest, EachRequestFieldCheckedInTurnThenTheFileWritten) {
     // From the window as it opens (details saved for the station, the first field open, in
     // `first`), goes through the fields: an empty and a too long text refused, then the text typed
     // ('|'-separated), the field passed light yellow, the next open, light green; the button last.
-    void fillIn(QWidget* screen, const QList<RequestField>& fields, const QColor& first,
-                const QString& openingTexts, const QString& typedTexts, const QString& shownTexts) {
+    const auto fillIn = [this](QWidget* screen, const QList<RequestField>& fields,
+                               const QColor& first, const QString& openingTexts,
+                               const QString& typedTexts, const QString& shownTexts) {
         const QStringList opening = openingTexts.split(u'|'), typed = typedTexts.split(u'|'),
                           shown = shownTexts.split(u'|');
         EXPECT_EQ(text(screen, "L_Call"), "I1TEST");
@@ -130,12 +132,7 @@ protected:
             EXPECT_EQ(background(field), Colours::kPassed);
         }
         EXPECT_EQ(Keyboard::focused(), create);
-    }
-};
-
-// The details typed in one request window are saved for the station, and the other opens with
-// them.
-TEST_F(DocumentScreens, EachFieldCheckedInTurnThenTheFileWritten) {
+    };
     // Bands and years the DCI file writes its own way; no reference, no file line.
     setStation(
         "I1TEST",
