@@ -16,14 +16,6 @@ ListView list(const QStringList& log, Award award = Award::Dci, Shown shown = Sh
     return counted<CastleListBuilder>(log, award, shown).view();
 }
 
-// `count` castles of one province, numbered from `first`.
-QStringList castles(const QString& province, int count, bool qsl, int first = 1) {
-    QStringList lines;
-    for (int i = first; i < first + count; ++i)
-        lines << castleQso(province + QString::number(i).rightJustified(3, u'0'), qsl);
-    return lines;
-}
-
 QStringList column(const QStringList& lines, int at, int width) {
     QStringList found;
     for (const QString& l : lines)

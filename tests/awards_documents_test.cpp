@@ -9,10 +9,8 @@ namespace {
 QStringList squares(int from, int to, bool shown = false) {
     QStringList lines;
     for (int n = from; n < to; ++n)
-        lines << (QStringLiteral("   JN%1 I1ABC").arg(n, 2, 10, QChar('0')) +
-                  "           12/05/2007 1430  20m PHONE CN DCI-CN001")
-                         .leftJustified(79) +
-                     (shown ? "*" : "");
+        lines << waisLine(QString("JN%1").arg(n, 2, 10, QChar('0')), "I1ABC", '*')
+                     .left(shown ? 80 : 79);
     return shown ? lines << "   KN00 I1XYZ" + blanks(67) : lines;
 }
 

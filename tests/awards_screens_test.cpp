@@ -20,14 +20,6 @@ const QString kListLogMessage =
     "Pour importer les locators du log de 'ZELK_DAI' celui*ci doit etre mis a jour avec le "
     "programme 'Ajout_Locator_a_ZELK_DAI.exe'";
 
-// A line of the WAIS list for a QSO of the station log, or of the sibling log.
-QString shown(const QString& square, const QString& callsign, char qsl, bool sibling = false) {
-    return "   " + square + " " + callsign.leftJustified(12) +
-           (sibling ? "    03/04/1999 0905  40m CW    RM DAI-RM0012" + blanks(15)
-                    : "    12/05/2007 1430  20m PHONE CN DCI-CN001" + blanks(16)) +
-           qsl;
-}
-
 } // namespace
 
 // Each score, district, locator and rules window shows its counts, its verdict and the texts
@@ -36,8 +28,7 @@ TEST_F(AwardScreenTest, ScoreWindowsShowTheirCountsAndTexts) {
     QStringList log{castleQso("CN001", true), castleQso("XX001"), castleQso("bs001"),
                     awardQso("I1ABC", "100", "JN45", false, "XX001")};
     for (const char* p : {"CN", "RM", "NA", "PA", "MI"})
-        for (int i = 1; i <= 4; ++i)
-            log << castleQso(QString("%1%2").arg(p).arg(i, 3, 10, QChar('0')), true);
+        log << castles(p, 4, true);
     setStation("F1ABC", log);
     const QString notYet = "Vous ne pouvez pas encore obtenir";
     const struct {
@@ -119,9 +110,9 @@ TEST_F(AwardScreenTest, TheSiblingLogIsMergedOnlyWhenUpToDateAndReadable) {
     const QStringList unreadable(2, "Impossible de lire le fichier " + sibling);
     const QStringList outdated{kProgramMessage, kProgramMessage + "\r\n" + kListLogMessage,
                                kProgramMessage, kProgramMessage + "\r\n" + kScoresLogMessage};
-    const QStringList station{shown("JN45", "I1AAA", ' '), shown("JN61", "I1BBB", '*')};
-    const QStringList both{shown("JN45", "IK2AAA", '*', true), shown("JN61", "I1BBB", '*'),
-                           shown("JN70", "IK2BBB", ' ', true)};
+    const QStringList station{waisLine("JN45", "I1AAA", ' '), waisLine("JN61", "I1BBB", '*')};
+    const QStringList both{waisLine("JN45", "IK2AAA", '*', true), waisLine("JN61", "I1BBB", '*'),
+                           waisLine("JN70", "IK2BBB", ' ', true)};
     const struct {
         const char* what;
         const char *program, *log; // nullptr: no sibling logbook
