@@ -12,9 +12,8 @@ protected:
 };
 
 TEST_F(ChainTest, WholeQsoTypedFromTheKeyboardIsSavedOnlyOnYes) {
-    setStation("IK1ABC");
     writeBytes("Liste_Prenom.txt", "IK1XYZ          MARIO\r\n");
-    start();
+    start({});
     ASSERT_EQ(focused(), edit("Ind_A"));
     typeEnter("ik1xyz");
     EXPECT_EQ(background(edit("Ind_A")), Colours::kPassed);
@@ -66,9 +65,7 @@ TEST_F(ChainTest, WholeQsoTypedFromTheKeyboardIsSavedOnlyOnYes) {
 }
 
 TEST_F(ChainTest, ReferenceChecks) {
-    setStation("IK1ABC",
-               {logLine("I1OLD", "AQ001", "03/04/07", "10:00"), logLine("I1OLD", "MD001")});
-    start();
+    start({logLine("I1OLD", "AQ001", "03/04/07", "10:00"), logLine("I1OLD", "MD001")});
     typeEnter("IK1XYZ");
     enter();
     const QString notItalian =
@@ -102,8 +99,7 @@ TEST_F(ChainTest, ReferenceChecks) {
 }
 
 TEST_F(ChainTest, RefusalsKeepTheChainWhereItWas) {
-    setStation("IK1ABC", {logLine("I1OLD", "AQ001")});
-    start();
+    start({logLine("I1OLD", "AQ001")});
     doubleClickRow(0);
     ASSERT_EQ(text("Mode_Aff"), "Modification QSO");
     const char* rst = "R (de RST)doit etre compris entre 0 et 5";
@@ -172,8 +168,7 @@ TEST_F(ChainTest, RefusalsKeepTheChainWhereItWas) {
 }
 
 TEST_F(ChainTest, ModeAndBandAreRememberedAsTheyChangeButNotThoseOfASelectedQso) {
-    setStation("IK1ABC", {logLine("I1OLD", "RM001")});
-    start();
+    start({logLine("I1OLD", "RM001")});
     typeNewQso("IK1XYZ", "", "AQ001");
     fill("Mode_A", "cw");
     retype("QRG1");

@@ -45,8 +45,7 @@ protected:
 };
 
 TEST_F(DialogsTest, EachEntryOpensItsDialogOfMainAndEscapeClosesThoseThatOnlyShow) {
-    setStation("F1ABC", {logLine("I1ABC", "CN001", "05/12/26", "14:30", "SSB", "14 Mhz", true)});
-    start();
+    start({logLine("I1ABC", "CN001", "05/12/26", "14:30", "SSB", "14 Mhz", true)});
     dialogs.messages.clear();
     // Each opener, a menu entry or a button of Main, with the screen it opens; only the
     // Station screen, which asks a question, stays open on Escape. The list windows' headings
@@ -115,8 +114,7 @@ TEST_F(DialogsTest, EachEntryOpensItsDialogOfMainAndEscapeClosesThoseThatOnlySho
 }
 
 TEST_F(DialogsTest, DialogsLeftOpenAfterMainClosesStayAndTheSearchFindsNothing) {
-    setStation("F1ABC", {logLine("F5ABC", "RM001")});
-    start();
+    start({logLine("F5ABC", "RM001")});
     trigger("Mnu_Scores");
     QWidget* scores = topLevel("Scores");
     ASSERT_NE(scores, nullptr);
@@ -153,8 +151,7 @@ static void toMenu(Qt::Key key) {
 }
 
 TEST_F(DialogsTest, AltLetterOrF10OpensEachMenuFromAnyFieldAndTypesNothing) {
-    setStation("F1ABC", {logLine("I1ABC", "CN001")});
-    start();
+    start({logLine("I1ABC", "CN001")});
     // A QSO being modified: every field of the entry can take the focus.
     doubleClickRow(0);
     const struct {

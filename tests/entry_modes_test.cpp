@@ -21,9 +21,8 @@ const QString kApr = "I1APR        12                   TO001 01/04/07 10:00 SSB
 using ModesTest = MainTest;
 
 TEST_F(ModesTest, ClickShowsDoubleClickModifiesAndEffaceClears) {
-    setStation("IK1ABC", {kFeb, kMar, kApr, kFeb});
     writeBytes("Liste_Prenom.txt", "I1FEB           ANNA\r\n");
-    start();
+    start({kFeb, kMar, kApr, kFeb});
     clickRow(1);
     EXPECT_EQ(mode(), "Affichage QSO ----+");
     EXPECT_EQ(text("Ind_A") + text("Ref_A") + text("Date_A") + text("Mode_A") + text("Bande_A") +
@@ -62,8 +61,7 @@ TEST_F(ModesTest, ClickShowsDoubleClickModifiesAndEffaceClears) {
 }
 
 TEST_F(ModesTest, DamagedLineCanBeEdited) {
-    setStation("IK1ABC", {kFeb, "I1SHORT      1"});
-    start();
+    start({kFeb, "I1SHORT      1"});
     doubleClickRow(1);
     enter();
     click("Valide_A");
@@ -72,8 +70,7 @@ TEST_F(ModesTest, DamagedLineCanBeEdited) {
 }
 
 TEST_F(ModesTest, InsertionRefusesADateItCannotReadThenGoesByDate) {
-    setStation("IK1ABC", {kFeb, kMar});
-    start();
+    start({kFeb, kMar});
     // From the Display mode the insertion starts from empty fields.
     clickRow(0);
     click("Ajout_QSO");
@@ -125,8 +122,7 @@ TEST_F(ModesTest, DeletingTheSelectedQsoShowsTheNextOrStartsANewOne) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         delete main;
-        setStation("IK1ABC", c.log);
-        start();
+        start(c.log);
         // A displayed QSO is refused first, then chosen again and accepted.
         dialogs.answers = {c.modifying};
         for (int attempt = c.modifying; attempt < 2; ++attempt) {
@@ -176,8 +172,7 @@ TEST_F(ModesTest, EveryWriteOnAFullDiskShowsWhyAndChangesNoFile) {
         ASSERT_TRUE(ProgramDirectory::prepare());
         // Longer than the log, so that the log's rewrite fits where the list's does not.
         writeBytes("Liste_Prenom.txt", QByteArray("I2ABC           ANNA\r\n").repeated(40));
-        setStation("IK1ABC", {kFeb, kMar, kApr});
-        start();
+        start({kFeb, kMar, kApr});
         const QMap<QString, QByteArray> before = files();
         dialogs.messages.clear();
         {

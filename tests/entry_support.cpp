@@ -2,12 +2,6 @@
 
 #include "qsolistmodel.h"
 
-void MainTest::TearDown() {
-    closeTopLevels();
-    delete main;
-    ProgramTest::TearDown();
-}
-
 Main* MainTest::start() {
     main = new Main;
     main->setAttribute(Qt::WA_DeleteOnClose, false);

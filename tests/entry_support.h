@@ -15,11 +15,14 @@
 #include <QTest>
 
 // Drives Main offscreen as a person does: keys go where the focus is, a click gives the focus.
-class MainTest : public ProgramTest {
+class MainTest : public ScreenTest {
 protected:
-    void TearDown() override;
-
     Main* start();
+    // Main on station IK1ABC, whose log has these lines.
+    Main* start(const QStringList& logLines) {
+        setStation("IK1ABC", logLines);
+        return start();
+    }
     template <typename T = QWidget> T* w(const char* name) const {
         return child<T>(main, QString::fromLatin1(name));
     }
