@@ -157,17 +157,3 @@ void typeEnter(const QString& text);
 // Enter on the focused widget, which must be a button.
 void pressButton();
 } // namespace Keyboard
-
-// While it lives, the calling thread reads and writes files by their permissions even as root,
-// so that a test can make a file unreadable.
-class PermissionsEnforced {
-public:
-    PermissionsEnforced();
-    ~PermissionsEnforced();
-    PermissionsEnforced(const PermissionsEnforced&) = delete;
-    PermissionsEnforced& operator=(const PermissionsEnforced&) = delete;
-
-private:
-    unsigned int m_saved[6] = {};
-    bool m_changed = false;
-};
