@@ -28,8 +28,6 @@ TEST_F(ChainTest, WholeQsoTypedFromTheKeyboardIsSavedOnlyOnYes) {
     EXPECT_EQ(focused()->objectName(), "Suite");
     enter();
     EXPECT_EQ(topLevel("Mini_Carte"), nullptr);
-    EXPECT_EQ(text("Rem_A") + text("Distr_A") + text("Loc_A"), "CASTELLO DI CELANO1JN62");
-    EXPECT_EQ(text("Date_A") + text("Heure_A"), "05/12/2614:30");
     ASSERT_EQ(focused(), w("Mode_A"));
     enter();
     enter();

@@ -65,11 +65,6 @@ bool RecordingFileSystem::sync(int fd) {
     return FileSystem::sync(fd);
 }
 
-bool RecordingFileSystem::close(int fd) {
-    calls.push_back({Op::Close, fd, {}, {}});
-    return FileSystem::close(fd);
-}
-
 bool RecordingFileSystem::rename(const QByteArray& from, const QByteArray& to) {
     const bool ok = FileSystem::rename(from, to);
     if (ok)

@@ -50,7 +50,7 @@ public:
 // bytes written included; with `room` set, the disk is full once a file would grow past that.
 class RecordingFileSystem : public FileSystem {
 public:
-    enum class Op { Create, Write, Sync, Close, Rename, SyncDirectory, Remove };
+    enum class Op { Create, Write, Sync, Rename, SyncDirectory, Remove };
     struct Call {
         Op op;
         int fd = -1;
@@ -66,7 +66,6 @@ public:
     bool write(int fd, QByteArrayView bytes) override;
     bool copyFrom(const QByteArray& source, int fd) override;
     bool sync(int fd) override;
-    bool close(int fd) override;
     bool rename(const QByteArray& from, const QByteArray& to) override;
     bool syncDirectory(const QByteArray& path) override;
     void remove(const QByteArray& path) override;
