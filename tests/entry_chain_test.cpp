@@ -6,17 +6,16 @@ class ChainTest : public MainTest {
 protected:
     void SetUp() override {
         MainTest::SetUp();
-        writeBytes("Liste_Chateau.txt", castleLine("AQ001", "Castello di Celano", "1", "JN62") +
-                                            "***** EX-001 06/12/2026\r\n");
+        writeBytes("Liste_Chateau.txt", castleLine("AQ001", "Castello di Celano", "1", "JN62"));
     }
 };
 
 TEST_F(ChainTest, WholeQsoTypedFromTheKeyboardIsSavedOnlyOnYes) {
     writeBytes("Liste_Prenom.txt", "IK1XYZ          MARIO\r\n");
     start({});
-    ASSERT_EQ(focused(), edit("Ind_A"));
+    ASSERT_EQ(focused(), w("Ind_A"));
     typeEnter("ik1xyz");
-    EXPECT_EQ(background(edit("Ind_A")), Colours::kPassed);
+    EXPECT_EQ(background(w("Ind_A")), Colours::kPassed);
     EXPECT_EQ(text("Prenom_A"), "MARIO");
     // Only a-z are turned into capitals as typed; the save puts the rest in capitals where the
     // code page has them, so "ß" keeps its one column.
@@ -51,7 +50,7 @@ TEST_F(ChainTest, WholeQsoTypedFromTheKeyboardIsSavedOnlyOnYes) {
     // Back to the New mode, the last QSO selected for a delete.
     EXPECT_EQ(mode(), "Saisie QSO +---+");
     EXPECT_EQ(text("Ind_A"), "");
-    EXPECT_EQ(focused(), edit("Ind_A"));
+    EXPECT_EQ(focused(), w("Ind_A"));
 
     // No to the question: nothing is written and the entry starts again.
     dialogs.answers = {false};
@@ -59,7 +58,7 @@ TEST_F(ChainTest, WholeQsoTypedFromTheKeyboardIsSavedOnlyOnYes) {
     Keyboard::pressButton();
     EXPECT_EQ(log(), saved);
     EXPECT_EQ(readBytes("Liste_Prenom.txt"), "IK1XYZ          LUI\xDF\xC9\r\n");
-    EXPECT_EQ(focused(), edit("Ind_A"));
+    EXPECT_EQ(focused(), w("Ind_A"));
 }
 
 TEST_F(ChainTest, ReferenceChecks) {
@@ -88,7 +87,7 @@ TEST_F(ChainTest, ReferenceChecks) {
         EXPECT_EQ(dialogs.messages, c.messages) << c.reference;
         if (QLatin1String(c.reference) == "AQ777") {
             EXPECT_EQ(text("Rem_A"), "");
-            EXPECT_TRUE(edit("Rem_A")->isEnabled());
+            EXPECT_TRUE(w("Rem_A")->isEnabled());
         }
     }
     // The last passed, and its province was worked: no mini map.

@@ -32,7 +32,7 @@ TEST_F(ModesTest, ClickShowsDoubleClickModifiesAndEffaceClears) {
 
     doubleClickRow(1);
     EXPECT_EQ(mode(), "Modification QSO +++++");
-    EXPECT_EQ(focused(), edit("Ind_A"));
+    EXPECT_EQ(focused(), w("Ind_A"));
     // Saved without a look-up, the first name still goes to the list.
     focusOn("Prenom_A");
     retype("Carla");
@@ -80,7 +80,7 @@ TEST_F(ModesTest, InsertionRefusesADateItCannotReadThenGoesByDate) {
     enter();
     // The reference leads to the district, and date and time are typed.
     typeEnter("AQ002");
-    EXPECT_EQ(focused(), edit("Distr_A"));
+    EXPECT_EQ(focused(), w("Distr_A"));
     for (const char* typed : {"5", "JN62", "15/01/07", "10:00"}) {
         retype(typed);
         enter();
@@ -136,7 +136,7 @@ TEST_F(ModesTest, DeletingTheSelectedQsoShowsTheNextOrStartsANewOne) {
         EXPECT_EQ(text("Ind_A"), c.shown);
         dialogs.questions.clear();
     }
-    EXPECT_EQ(focused(), edit("Ind_A"));
+    EXPECT_EQ(focused(), w("Ind_A"));
     // A double click on the list with no line.
     QTest::mouseDClick(w<QTableView>("Liste_QSO")->viewport(), Qt::LeftButton, {}, {10, 10});
     QApplication::processEvents();

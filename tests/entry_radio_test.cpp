@@ -9,8 +9,7 @@ class RadioEntryTest : public MainTest {
 protected:
     void SetUp() override {
         MainTest::SetUp();
-        writeBytes("Liste_Chateau.txt", castleLine("RM001", "Castello Odescalchi", "80", "JN61") +
-                                            "***** EX-001 06/12/2026\r\n");
+        writeBytes("Liste_Chateau.txt", castleLine("RM001", "Castello Odescalchi", "80", "JN61"));
         setStation("IK1ABC", {logLine("I0AAA", "RM002")});
         RadioSettings{true, RadioSettings::kNetworkModel, rigctld.address(), 0}.save();
         ASSERT_TRUE(rigctld.start());

@@ -102,7 +102,7 @@ TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStationATwelveCharacterOneIs
     EXPECT_EQ(rows().size(), 2);
     EXPECT_EQ(text("Bande_A") + text("Mode_A"), "14 MhzCW");
     // The keyboard is back on the entry.
-    EXPECT_EQ(focused(), edit("Ind_A"));
+    EXPECT_EQ(focused(), w("Ind_A"));
 }
 
 TEST_F(StartupTest, StoredCallsignWithoutItsLogMeansNoStationAndNoFileIsMade) {

@@ -26,7 +26,6 @@ protected:
     template <typename T = QWidget> T* w(const char* name) const {
         return child<T>(main, QString::fromLatin1(name));
     }
-    QLineEdit* edit(const char* name) const { return w<QLineEdit>(name); }
     QString text(const char* name) const { return ProgramTest::text(main, name); }
     // Triggers the named entry of Main's menus.
     void trigger(const char* action) const { w<QAction>(action)->trigger(); }
