@@ -2,7 +2,6 @@
 #include "listheading.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QPointer>

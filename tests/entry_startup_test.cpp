@@ -3,7 +3,6 @@
 #include "stationsettings.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>

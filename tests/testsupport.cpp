@@ -2,7 +2,6 @@
 
 #include "codepage.h"
 #include "programdirectory.h"
-#include "qsorecord.h"
 #include "stationsettings.h"
 
 #include <QAbstractButton>
@@ -17,7 +16,6 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 
 bool FakeDialogs::question(const QString& text) {
