@@ -2,6 +2,12 @@
 
 #include "qsolistmodel.h"
 
+void MainTest::TearDown() {
+    closeTopLevels();
+    delete main;
+    ProgramTest::TearDown();
+}
+
 Main* MainTest::start() {
     main = new Main;
     main->setAttribute(Qt::WA_DeleteOnClose, false);

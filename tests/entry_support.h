@@ -14,8 +14,10 @@
 #include <QTest>
 
 // Drives Main offscreen as a person does: keys go where the focus is, a click gives the focus.
-class MainTest : public ScreenTest {
+class MainTest : public ProgramTest {
 protected:
+    void TearDown() override;
+
     Main* start();
     // Main on station IK1ABC, whose log has these lines.
     Main* start(const QStringList& logLines) {
