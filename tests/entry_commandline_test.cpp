@@ -11,7 +11,6 @@ TEST(CommandLineTest, AnswersWithoutADisplay) {
         const char* out;
         const char* err;
     } cases[] = {
-        {{"-v"}, 0, "ZELK_DCI 1.2.2\n", ""},
         {{"--help"},
          0,
          "Utilisation : zelk_dci [options]\n"

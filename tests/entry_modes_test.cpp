@@ -21,9 +21,8 @@ const QString kApr = "I1APR        12                   TO001 01/04/07 10:00 SSB
 using ModesTest = MainTest;
 
 TEST_F(ModesTest, ClickShowsDoubleClickModifiesAndEffaceClears) {
-    setStation("IK1ABC", {kFeb, kMar, kApr, kFeb});
     writeBytes("Liste_Prenom.txt", "I1FEB           ANNA\r\n");
-    start();
+    start({kFeb, kMar, kApr, kFeb});
     clickRow(1);
     EXPECT_EQ(mode(), "Affichage QSO ----+");
     EXPECT_EQ(text("Ind_A") + text("Ref_A") + text("Date_A") + text("Mode_A") + text("Bande_A") +
@@ -33,7 +32,7 @@ TEST_F(ModesTest, ClickShowsDoubleClickModifiesAndEffaceClears) {
 
     doubleClickRow(1);
     EXPECT_EQ(mode(), "Modification QSO +++++");
-    EXPECT_EQ(focused(), edit("Ind_A"));
+    EXPECT_EQ(focused(), w("Ind_A"));
     // Saved without a look-up, the first name still goes to the list.
     focusOn("Prenom_A");
     retype("Carla");
@@ -62,8 +61,7 @@ TEST_F(ModesTest, ClickShowsDoubleClickModifiesAndEffaceClears) {
 }
 
 TEST_F(ModesTest, DamagedLineCanBeEdited) {
-    setStation("IK1ABC", {kFeb, "I1SHORT      1"});
-    start();
+    start({kFeb, "I1SHORT      1"});
     doubleClickRow(1);
     enter();
     click("Valide_A");
@@ -72,8 +70,7 @@ TEST_F(ModesTest, DamagedLineCanBeEdited) {
 }
 
 TEST_F(ModesTest, InsertionRefusesADateItCannotReadThenGoesByDate) {
-    setStation("IK1ABC", {kFeb, kMar});
-    start();
+    start({kFeb, kMar});
     // From the Display mode the insertion starts from empty fields.
     clickRow(0);
     click("Ajout_QSO");
@@ -83,7 +80,7 @@ TEST_F(ModesTest, InsertionRefusesADateItCannotReadThenGoesByDate) {
     enter();
     // The reference leads to the district, and date and time are typed.
     typeEnter("AQ002");
-    EXPECT_EQ(focused(), edit("Distr_A"));
+    EXPECT_EQ(focused(), w("Distr_A"));
     for (const char* typed : {"5", "JN62", "15/01/07", "10:00"}) {
         retype(typed);
         enter();
@@ -105,7 +102,6 @@ TEST_F(ModesTest, InsertionRefusesADateItCannotReadThenGoesByDate) {
               crlf({"I1JAN        5                    AQ002 01/02/07 10:00 SSB 14 Mhz  59  "
                     "59  ROCCA CALASCIO                                                 JN62",
                     kFeb, kMar}));
-    EXPECT_TRUE(rows()[0].startsWith("    1  I1JAN"));
 }
 
 TEST_F(ModesTest, DeletingTheSelectedQsoShowsTheNextOrStartsANewOne) {
@@ -125,8 +121,7 @@ TEST_F(ModesTest, DeletingTheSelectedQsoShowsTheNextOrStartsANewOne) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         delete main;
-        setStation("IK1ABC", c.log);
-        start();
+        start(c.log);
         // A displayed QSO is refused first, then chosen again and accepted.
         dialogs.answers = {c.modifying};
         for (int attempt = c.modifying; attempt < 2; ++attempt) {
@@ -140,7 +135,7 @@ TEST_F(ModesTest, DeletingTheSelectedQsoShowsTheNextOrStartsANewOne) {
         EXPECT_EQ(text("Ind_A"), c.shown);
         dialogs.questions.clear();
     }
-    EXPECT_EQ(focused(), edit("Ind_A"));
+    EXPECT_EQ(focused(), w("Ind_A"));
     // A double click on the list with no line.
     QTest::mouseDClick(w<QTableView>("Liste_QSO")->viewport(), Qt::LeftButton, {}, {10, 10});
     QApplication::processEvents();
@@ -176,8 +171,7 @@ TEST_F(ModesTest, EveryWriteOnAFullDiskShowsWhyAndChangesNoFile) {
         ASSERT_TRUE(ProgramDirectory::prepare());
         // Longer than the log, so that the log's rewrite fits where the list's does not.
         writeBytes("Liste_Prenom.txt", QByteArray("I2ABC           ANNA\r\n").repeated(40));
-        setStation("IK1ABC", {kFeb, kMar, kApr});
-        start();
+        start({kFeb, kMar, kApr});
         const QMap<QString, QByteArray> before = files();
         dialogs.messages.clear();
         {

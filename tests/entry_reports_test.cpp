@@ -11,10 +11,9 @@ class ReportsFromMain : public MainTest {
 protected:
     void SetUp() override {
         MainTest::SetUp();
-        setStation("IK1ABC", {logLine("I1FEB", "AQ001", "01/02/07", "10:00"),
-                              logLine("F5ABC", "RM001", "01/03/07", "10:00"),
-                              logLine("I1FEB", "TO001", "01/04/07", "10:00")});
-        start();
+        start({logLine("I1FEB", "AQ001", "01/02/07", "10:00"),
+               logLine("F5ABC", "RM001", "01/03/07", "10:00"),
+               logLine("I1FEB", "TO001", "01/04/07", "10:00")});
     }
 };
 

@@ -3,9 +3,11 @@
 #include "stationsettings.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -62,7 +64,7 @@ TEST_F(StartupTest, FirstStartAsksForAStationWhoseLogIsThenMadeAndLoaded) {
 
 TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStationATwelveCharacterOneIsTaken) {
     setStation("F_OLD", {logLine("IK1ABC", "AQ001")});
-    writeBytes("F_LOCK_DCI.log", "kept\r\n");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("F_LOCK_DCI.log")).constData(), 0600), 0);
     writeBytes("ABCDEFGHIJKL_DCI.log", crlf({logLine("IK1ABC", "AQ001"), logLine("I1X", "AQ002")}));
     StationSettings::setBandIndex("ABCDEFGHIJKL", 4);
     StationSettings::setModeIndex("ABCDEFGHIJKL", 1);
@@ -81,29 +83,25 @@ TEST_F(StartupTest, RefusedCallsignsLeaveThePreviousStationATwelveCharacterOneIs
         {"F1AA", "Impossible de créer le fichier F1AA_DCI.log à partir du modèle FXXXX.txt",
          "F1AA"},
     };
-    QFile::setPermissions(path("F_LOCK_DCI.log"), {});
-    const PermissionsEnforced enforced;
     for (const auto& c : cases) {
         dialogs.messages.clear();
         typeStation(QString::fromUtf8(c.typed));
         EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf8(c.message)}) << c.typed;
-        QWidget* station = topLevel("Station");
-        ASSERT_NE(station, nullptr) << c.typed;
-        EXPECT_EQ(station->findChild<QLineEdit*>("New_Indicatif")->text(),
+        EXPECT_EQ(ProgramTest::text(topLevel("Station"), "New_Indicatif"),
                   QString::fromUtf8(c.fieldAfter));
         EXPECT_EQ(text("I_Station"), "F_OLD");
     }
     EXPECT_EQ(setting("Setup /Indicatif Station"), "F_OLD");
     EXPECT_FALSE(QFile::exists(path("F1AA_DCI.log")));
-    QFile::setPermissions(path("F_LOCK_DCI.log"), QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(readBytes("F_LOCK_DCI.log"), "kept\r\n");
+    EXPECT_TRUE(QFileInfo(path("F_LOCK_DCI.log")).exists());
+    EXPECT_FALSE(QFileInfo(path("F_LOCK_DCI.log")).isFile());
 
     typeStation("ABCDEFGHIJKL");
     EXPECT_EQ(StationCallsign(), "ABCDEFGHIJKL");
     EXPECT_EQ(rows().size(), 2);
     EXPECT_EQ(text("Bande_A") + text("Mode_A"), "14 MhzCW");
     // The keyboard is back on the entry.
-    EXPECT_EQ(focused(), edit("Ind_A"));
+    EXPECT_EQ(focused(), w("Ind_A"));
 }
 
 TEST_F(StartupTest, StoredCallsignWithoutItsLogMeansNoStationAndNoFileIsMade) {

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -20,10 +19,14 @@ protected:
     void TearDown() override;
 
     Main* start();
+    // Main on station IK1ABC, whose log has these lines.
+    Main* start(const QStringList& logLines) {
+        setStation("IK1ABC", logLines);
+        return start();
+    }
     template <typename T = QWidget> T* w(const char* name) const {
         return child<T>(main, QString::fromLatin1(name));
     }
-    QLineEdit* edit(const char* name) const { return w<QLineEdit>(name); }
     QString text(const char* name) const { return ProgramTest::text(main, name); }
     // Triggers the named entry of Main's menus.
     void trigger(const char* action) const { w<QAction>(action)->trigger(); }

@@ -4,7 +4,6 @@
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QListView>
 #include <QPointer>
 #include <QTest>
@@ -26,7 +25,7 @@ protected:
         Keyboard::pressButton();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->testing(); }, 5000));
         QApplication::processEvents();
-        return dialog->findChild<QLabel*>("Resultat_Test")->text();
+        return text(dialog, "Resultat_Test");
     }
 
     QPointer<RadioLinkDialog> dialog;

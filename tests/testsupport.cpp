@@ -2,7 +2,6 @@
 
 #include "codepage.h"
 #include "programdirectory.h"
-#include "qsorecord.h"
 #include "stationsettings.h"
 
 #include <QAbstractButton>
@@ -17,14 +16,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
-
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
-#include <algorithm>
 
 bool FakeDialogs::question(const QString& text) {
     questions.append(text);
@@ -69,11 +61,6 @@ bool RecordingFileSystem::copyFrom(const QByteArray& source, int fd) {
 bool RecordingFileSystem::sync(int fd) {
     calls.push_back({Op::Sync, fd, {}, {}});
     return FileSystem::sync(fd);
-}
-
-bool RecordingFileSystem::close(int fd) {
-    calls.push_back({Op::Close, fd, {}, {}});
-    return FileSystem::close(fd);
 }
 
 bool RecordingFileSystem::rename(const QByteArray& from, const QByteArray& to) {
@@ -277,27 +264,3 @@ void pressButton() {
 }
 
 } // namespace Keyboard
-
-namespace {
-
-bool capabilities(unsigned int data[6], bool set) {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    return ::syscall(set ? SYS_capset : SYS_capget, &header, data) == 0;
-}
-
-} // namespace
-
-PermissionsEnforced::PermissionsEnforced() {
-    if (::geteuid() != 0 || !capabilities(m_saved, false))
-        return;
-    unsigned int reduced[6];
-    std::copy(m_saved, m_saved + 6, reduced);
-    // The effective set of the first 32 capabilities is the first word.
-    reduced[0] &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-    m_changed = capabilities(reduced, true);
-}
-
-PermissionsEnforced::~PermissionsEnforced() {
-    if (m_changed)
-        capabilities(m_saved, true);
-}

@@ -50,7 +50,7 @@ public:
 // bytes written included; with `room` set, the disk is full once a file would grow past that.
 class RecordingFileSystem : public FileSystem {
 public:
-    enum class Op { Create, Write, Sync, Close, Rename, SyncDirectory, Remove };
+    enum class Op { Create, Write, Sync, Rename, SyncDirectory, Remove };
     struct Call {
         Op op;
         int fd = -1;
@@ -66,7 +66,6 @@ public:
     bool write(int fd, QByteArrayView bytes) override;
     bool copyFrom(const QByteArray& source, int fd) override;
     bool sync(int fd) override;
-    bool close(int fd) override;
     bool rename(const QByteArray& from, const QByteArray& to) override;
     bool syncDirectory(const QByteArray& path) override;
     void remove(const QByteArray& path) override;
@@ -157,17 +156,3 @@ void typeEnter(const QString& text);
 // Enter on the focused widget, which must be a button.
 void pressButton();
 } // namespace Keyboard
-
-// While it lives, the calling thread reads and writes files by their permissions even as root,
-// so that a test can make a file unreadable.
-class PermissionsEnforced {
-public:
-    PermissionsEnforced();
-    ~PermissionsEnforced();
-    PermissionsEnforced(const PermissionsEnforced&) = delete;
-    PermissionsEnforced& operator=(const PermissionsEnforced&) = delete;
-
-private:
-    unsigned int m_saved[6] = {};
-    bool m_changed = false;
-};

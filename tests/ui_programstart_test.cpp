@@ -28,8 +28,7 @@ TEST_F(ProgramStartTest, ALockLeftByAProcessThatIsGoneIsTakenOver) {
     ASSERT_GT(gone, 0);
     ::waitpid(gone, nullptr, 0);
     // A lock as this program leaves it, but of the process that is gone.
-    const QString lockPath = path("ZELK_DCI.lock");
-    QLockFile probe(lockPath);
+    QLockFile probe(path("ZELK_DCI.lock"));
     ASSERT_TRUE(probe.tryLock(0));
     QByteArray content = readBytes("ZELK_DCI.lock");
     probe.unlock();
