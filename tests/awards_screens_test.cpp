@@ -4,13 +4,6 @@ using namespace awards;
 
 namespace {
 
-QWidget* window(const char* className) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && QLatin1String(w->metaObject()->className()) == className)
-            return w;
-    return nullptr;
-}
-
 const QString kProgramMessage = "Pour importer les locators de 'ZELK_DAI' celui-ci doit etre a une "
                                 "revision superieur a V1.0.5";
 const QString kScoresLogMessage =
@@ -61,7 +54,7 @@ TEST_F(AwardScreenTest, ScoreWindowsShowTheirCountsVerdictsAndLists) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.screen);
         c.open();
-        QWidget* screen = window(c.screen);
+        QWidget* screen = topLevel(c.screen);
         ASSERT_NE(screen, nullptr);
         EXPECT_EQ(texts(screen, c.labels), c.texts);
         if (!c.list)
@@ -70,7 +63,7 @@ TEST_F(AwardScreenTest, ScoreWindowsShowTheirCountsVerdictsAndLists) {
         EXPECT_EQ(listed.size(), c.rows);
         EXPECT_EQ(listed.mid(c.at, c.some.size()), c.some);
     }
-    EXPECT_EQ(lines(window("Scores"), "Region_Coni"),
+    EXPECT_EQ(lines(topLevel("Scores"), "Region_Coni"),
               QStringList{"  4    CN Province de Cuneo       *"});
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QUrl>
-#include <QWindow>
 
 // Stands for the web browser: remembers the addresses it is asked to open.
 class Browser : public QObject {

@@ -41,16 +41,6 @@ QString MainTest::mode() const {
     return out;
 }
 
-QWidget* MainTest::topLevel(const char* name) const {
-    for (QWidget* t : QApplication::topLevelWidgets()) {
-        const bool named = t->objectName() == QLatin1String(name) ||
-                           QLatin1String(t->metaObject()->className()) == QLatin1String(name);
-        if (named && t->isVisible())
-            return t;
-    }
-    return nullptr;
-}
-
 void MainTest::closeTopLevels() {
     for (QWidget* t : QApplication::topLevelWidgets()) {
         if (t != main)

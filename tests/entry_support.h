@@ -47,7 +47,6 @@ protected:
     void clickRow(int row, bool twice = false);
     void doubleClickRow(int row) { clickRow(row, true); }
     QWidget* focused() const { return QApplication::focusWidget(); }
-    QWidget* topLevel(const char* name) const;
     void closeTopLevels();
 
     // From the callsign field to the focused save button, in the New mode: the date, time, mode

@@ -5,7 +5,6 @@
 #include "stationsettings.h"
 #include "testsupport.h"
 
-#include <QApplication>
 #include <QPointer>
 
 // Main's QSO list as the search and the QSL marking see it: the list lines of the station log.

@@ -105,6 +105,16 @@ void ScreenTest::TearDown() {
     ProgramTest::TearDown();
 }
 
+QWidget* ProgramTest::topLevel(const char* name) {
+    for (QWidget* t : QApplication::topLevelWidgets()) {
+        const bool named = t->objectName() == QLatin1String(name) ||
+                           QLatin1String(t->metaObject()->className()) == QLatin1String(name);
+        if (named && t->isVisible())
+            return t;
+    }
+    return nullptr;
+}
+
 QString ProgramTest::path(const QString& fileName) const {
     return ProgramDirectory::filePath(fileName);
 }

@@ -107,6 +107,8 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
+    // The shown top-level window of that object or class name.
+    static QWidget* topLevel(const char* name);
     // What the named label, field or combo of the window shows.
     static QString text(const QWidget* window, const QString& name);
     // The lines the named list view of the window shows.
