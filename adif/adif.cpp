@@ -64,18 +64,10 @@ QByteArrayView dateOf(QByteArrayView date, char* out, QByteArray& damaged) {
         damaged = encodeCp1252(adifDate(decodeCp1252(date)));
         return damaged;
     }
-    // A year that is not two digits keeps "20".
-    const int century = isDigit(date[6]) && isDigit(date[7])
-                            ? widenedYear((date[6] - '0') * 10 + (date[7] - '0')) / 100
-                            : 20;
-    const char adif[] = {char('0' + century / 10),
-                         char('0' + century % 10),
-                         date[6],
-                         date[7],
-                         date[3],
-                         date[4],
-                         date[0],
-                         date[1]};
+    const char* century = centuryOf(
+        isDigit(date[6]) && isDigit(date[7]) ? (date[6] - '0') * 10 + (date[7] - '0') : -1);
+    const char adif[] = {century[0], century[1], date[6], date[7],
+                         date[3],    date[4],    date[0], date[1]};
     std::copy(adif, adif + 8, out);
     return QByteArrayView(out, 8);
 }

@@ -117,7 +117,7 @@ char* writeListEntry(QByteArrayView line, const Columns& c, QByteArrayView locat
                         std::isdigit(static_cast<unsigned char>(date[7]));
     const int year = digits ? (date[6] - '0') * 10 + (date[7] - '0') : -1;
     put(date.first(6));
-    put(digits && widenedYear(year) < 2000 ? "19" : "20");
+    put(centuryOf(year));
     put(date.sliced(6));
     *d++ = ' ';
     const QByteArrayView time = columnOf(c.time, 5, field);

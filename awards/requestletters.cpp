@@ -172,10 +172,10 @@ QChar* writeWidenedDate(QChar* out, QStringView date) {
     const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     const bool twoDigits = yy.size() == 2 && isDigit(yy[0]) && isDigit(yy[1]);
     const int year = twoDigits ? (yy[0].unicode() - u'0') * 10 + (yy[1].unicode() - u'0') : -1;
-    const bool lastCentury = twoDigits && widenedYear(year) < 2000;
+    const char* century = centuryOf(year);
     out = std::copy(date.begin(), date.begin() + qMin<qsizetype>(6, date.size()), out);
-    *out++ = lastCentury ? u'1' : u'2';
-    *out++ = lastCentury ? u'9' : u'0';
+    *out++ = QLatin1Char(century[0]);
+    *out++ = QLatin1Char(century[1]);
     return std::copy(yy.begin(), yy.end(), out);
 }
 

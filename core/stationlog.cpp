@@ -51,12 +51,15 @@ int widenedYear(int twoDigitYear) {
     return (twoDigitYear >= 50 ? 1900 : 2000) + twoDigitYear;
 }
 
+const char* centuryOf(int twoDigitYear) {
+    return twoDigitYear >= 0 && widenedYear(twoDigitYear) < 2000 ? "19" : "20";
+}
+
 QString widenedDate(QStringView date) {
     const QStringView yy = date.size() >= 2 ? date.last(2) : date;
     const int year = yy.size() == 2 ? twoDigits(yy, 0) : -1;
-    const QString century =
-        year < 0 ? QStringLiteral("20") : QString::number(widenedYear(year) / 100);
-    return date.first(qMin<qsizetype>(6, date.size())).toString() + century + yy.toString();
+    return date.first(qMin<qsizetype>(6, date.size())).toString() + QLatin1String(centuryOf(year)) +
+           yy.toString();
 }
 
 qint64 recordInstant(QStringView line) {

@@ -48,6 +48,9 @@ private:
 
 // A two-digit year widened as the date-ordered insert reads it: 50-99 to 19xx, 00-49 to 20xx.
 int widenedYear(int twoDigitYear);
+// The century written before a two-digit year, "19" or "20"; -1, a year that is not two
+// digits, keeps "20".
+const char* centuryOf(int twoDigitYear);
 // "JJ/MM/AA" written "JJ/MM/AAAA" with the widened year; a year that is not two digits keeps
 // "20" in front.
 QString widenedDate(QStringView date);
