@@ -15,10 +15,6 @@ using namespace bytekeys;
 
 namespace {
 
-bool isConfirmed(QByteArrayView logLine) {
-    return logLine.size() > LogColumns::kQsl && logLine[LogColumns::kQsl] == '*';
-}
-
 QByteArrayView referenceColumn(QByteArrayView logLine, int width) {
     return byteColumn(logLine, LogColumns::kReference, width);
 }
@@ -82,7 +78,7 @@ bool isCuneoKey(std::uint64_t key) {
 void DciCounter::add(QByteArrayView line) {
     using Tallies = CastleTallies<22>;
     const std::uint64_t castle = castleNumber(line, m_numbers);
-    const bool confirmed = isConfirmed(line);
+    const bool confirmed = isConfirmedLine(line);
     std::uint64_t marks = castle != packBytes({}) ? Tallies::marks(21, false) : 0;
     const std::uint64_t province = provinceKey(line, m_numbers);
     if (const int number = provinceOfKey(province); number != 0) {
@@ -123,7 +119,7 @@ DciScore DciCounter::score() const {
 void DcloCounter::add(QByteArrayView line) {
     if (const qsizetype i = dcloIndex(provinceKey(line, m_numbers)); i >= 0)
         m_tallies.add(castleNumber(line, m_numbers),
-                      CastleTallies<11>::marks(int(i), isConfirmed(line)));
+                      CastleTallies<11>::marks(int(i), isConfirmedLine(line)));
 }
 
 DcloScore DcloCounter::score() const {
@@ -182,7 +178,7 @@ void DcpcCounter::add(QByteArrayView line) {
         capitals[static_cast<unsigned char>(province[1])] != 'N')
         return;
     m_lines.append(dcpcLine(line));
-    m_tallies.add(castleNumber(line, m_numbers), CastleTallies<1>::marks(0, isConfirmed(line)));
+    m_tallies.add(castleNumber(line, m_numbers), CastleTallies<1>::marks(0, isConfirmedLine(line)));
 }
 
 DcpcScore DcpcCounter::score() const {

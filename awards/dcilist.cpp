@@ -20,10 +20,6 @@ namespace {
 
 using namespace bytekeys;
 
-bool isConfirmed(QByteArrayView logLine) {
-    return logLine.size() > LogColumns::kQsl && logLine[LogColumns::kQsl] == '*';
-}
-
 bool isLombard(QByteArrayView logLine) {
     static const char* const kCodes[] = {"BG", "BS", "CO", "CR", "LC", "LO",
                                          "MI", "MN", "PV", "SO", "VA"};
@@ -210,7 +206,7 @@ CastleListBuilder::CastleListBuilder(Award award, Shown shown)
 void CastleListBuilder::add(QByteArrayView logLine) {
     if (m_award == Award::Dclo && !isLombard(logLine))
         return;
-    if (m_shown == Shown::Confirmed && !isConfirmed(logLine))
+    if (m_shown == Shown::Confirmed && !isConfirmedLine(logLine))
         return;
     char group[kGroupWidth];
     writeFields(logLine, kGroupFields, group);

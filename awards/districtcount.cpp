@@ -42,7 +42,7 @@ void DistrictMarks::add(QByteArrayView logLine) {
     if (d < 0)
         return;
     contacted[d] = true;
-    if (logLine.size() > LogColumns::kQsl && logLine[LogColumns::kQsl] == '*')
+    if (isConfirmedLine(logLine))
         confirmed[d] = true;
 }
 
